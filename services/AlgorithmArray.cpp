@@ -6,8 +6,7 @@ namespace Algorithm {
 
 namespace {
 
-template <typename T>
-bool insertAt(T* a, T value, int pos, int count)
+template <typename T> bool insertAt(T* a, T value, int pos, int count)
 {
     if (a == nullptr || pos < 0 || pos >= count)
         return false;

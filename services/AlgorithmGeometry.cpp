@@ -20,8 +20,7 @@ double crossingX(const POINT_DOUBLE& p, const POINT_DOUBLE& a, const POINT_DOUBL
 
 double crossingX(const POINT_INT& p, const POINT_INT& a, const POINT_INT& b)
 {
-    return (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y) * (static_cast<double>(p.y) - a.y) +
-           a.x;
+    return (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y) * (static_cast<double>(p.y) - a.y) + a.x;
 }
 
 // The integer form of PointInPolygon computes the crossing in whole units.
@@ -36,14 +35,12 @@ double crossingXWhole(const POINT_INT& p, const POINT_INT& a, const POINT_INT& b
     return static_cast<double>(numerator / (static_cast<long long>(b.y) - a.y) + a.x);
 }
 
-template <typename P>
-bool samePoint(const P& a, const P& b)
+template <typename P> bool samePoint(const P& a, const P& b)
 {
     return a.x == b.x && a.y == b.y;
 }
 
-template <typename P>
-int ptInLine(const P& p, const P& a, const P& b)
+template <typename P> int ptInLine(const P& p, const P& a, const P& b)
 {
     if (samePoint(p, a) || samePoint(p, b))
         return 1;
@@ -55,8 +52,7 @@ int ptInLine(const P& p, const P& a, const P& b)
     return x > p.x ? 0 : -1;
 }
 
-template <typename P>
-bool ptInPolygon(const P* p, const P* poly, int n, bool onEdge)
+template <typename P> bool ptInPolygon(const P* p, const P* poly, int n, bool onEdge)
 {
     if (p == nullptr || poly == nullptr || n < 1)
         return false;
@@ -79,8 +75,7 @@ bool ptInPolygon(const P* p, const P* poly, int n, bool onEdge)
     return crossings % 2 == 1;
 }
 
-template <typename P>
-bool pointInPolygon(const P* p, const P* poly, int n, bool onEdge)
+template <typename P> bool pointInPolygon(const P* p, const P* poly, int n, bool onEdge)
 {
     if (p == nullptr || poly == nullptr || n < 3)
         return false;

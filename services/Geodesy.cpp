@@ -37,7 +37,7 @@ struct SInverse
     bool coincident = false;
     bool converged = false;
     double sinU1 = 0, cosU1 = 0, sinU2 = 0, cosU2 = 0;
-    double sinLambda = 0, cosLambda = 0;  // of the lambda the last pass began with
+    double sinLambda = 0, cosLambda = 0; // of the lambda the last pass began with
     double sinSigma = 0, cosSigma = 0, sigma = 0;
     double cosSqAlpha = 0, cos2SigmaM = 0;
 };
@@ -72,8 +72,8 @@ SInverse solveInverse(double lat1, double lon1, double lat2, double lon2)
         const double c = kFOver16 * s.cosSqAlpha * (4.0 + kF * (4.0 - 3.0 * s.cosSqAlpha));
         const double next =
             bigL + (1.0 - c) * kF * sinAlpha *
-                       (s.sigma + c * s.sinSigma *
-                                      (s.cos2SigmaM + c * s.cosSigma * (2.0 * s.cos2SigmaM * s.cos2SigmaM - 1.0)));
+                       (s.sigma +
+                        c * s.sinSigma * (s.cos2SigmaM + c * s.cosSigma * (2.0 * s.cos2SigmaM * s.cos2SigmaM - 1.0)));
         if (std::fabs(next - lambda) <= kTolerance) {
             s.converged = true;
             return s;
@@ -159,8 +159,7 @@ double Cal2PointsDistVincenty(double lat1, double lon1, double lat2, double lon2
         return Cal2PointsDistanceGoogle(lon1, lat1, lon2, lat2) / kKmPerNm;
     const double uSq = s.cosSqAlpha * kASquaredLessBSquared / kBSquared;
     const double bigB = coefficientB(uSq);
-    const double metres =
-        kB * coefficientA(uSq) * (s.sigma - deltaSigma(bigB, s.sinSigma, s.cosSigma, s.cos2SigmaM));
+    const double metres = kB * coefficientA(uSq) * (s.sigma - deltaSigma(bigB, s.sinSigma, s.cosSigma, s.cos2SigmaM));
     return metres / kMetresPerNm;
 }
 

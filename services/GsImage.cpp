@@ -21,8 +21,8 @@ unsigned pixelBytesOf(int width, int height, int bytesPerPixel)
 {
     if (width <= 0 || height <= 0 || bytesPerPixel < 1 || bytesPerPixel > 4)
         return 0;
-    const unsigned long long bytes = 1ull * static_cast<unsigned>(width) * static_cast<unsigned>(height) *
-                                     static_cast<unsigned>(bytesPerPixel);
+    const unsigned long long bytes =
+        1ull * static_cast<unsigned>(width) * static_cast<unsigned>(height) * static_cast<unsigned>(bytesPerPixel);
     if (bytes > std::numeric_limits<uint32_t>::max() - Image::kHeaderSize)
         return 0;
     return static_cast<unsigned>(bytes);

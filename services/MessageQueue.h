@@ -16,7 +16,7 @@ typedef struct SMessageItem
 class CMessageQueue
 {
 public:
-    static constexpr int kTextSize = 256;  // with the terminator
+    static constexpr int kTextSize = 256; // with the terminator
     static constexpr int kDisplaySeconds = 11;
 
     CMessageQueue() = default;

@@ -89,8 +89,7 @@ bool NewMath::tablePair(float* sin, float* cos, int degree) const
     return true;
 }
 
-void NewMath::convterRotationPoint(int* outX, int* outY, int x, int y, int cx, int cy, int angle,
-                                   ANGLE_TYPE type) const
+void NewMath::convterRotationPoint(int* outX, int* outY, int x, int y, int cx, int cy, int angle, ANGLE_TYPE type) const
 {
     float sin = 0.0f;
     float cos = 1.0f;

@@ -17,8 +17,8 @@ typedef struct SRotationData
     int y = 0;
     int width = 0;
     int height = 0;
-    int centerX = 0;  // (width - 1) / 2
-    int centerY = 0;  // (height - 1) / 2
+    int centerX = 0; // (width - 1) / 2
+    int centerY = 0; // (height - 1) / 2
     float angle = 0.0f;
 } ROTATION_DATA;
 

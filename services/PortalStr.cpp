@@ -93,8 +93,8 @@ int ConvtHexStrToChar(unsigned char* dst, std::size_t size, const char* hex)
         return 0;
     std::size_t count = 0;
     while (count < size && hex[2 * count] != '\0' && hex[2 * count + 1] != '\0') {
-        dst[count] = static_cast<unsigned char>(ConvtHexCharToInt(hex[2 * count]) * 16 +
-                                                ConvtHexCharToInt(hex[2 * count + 1]));
+        dst[count] =
+            static_cast<unsigned char>(ConvtHexCharToInt(hex[2 * count]) * 16 + ConvtHexCharToInt(hex[2 * count + 1]));
         ++count;
     }
     return static_cast<int>(count);

@@ -16,8 +16,7 @@ namespace {
 constexpr double kEpsilon = 1e-7f;
 
 // Truncation toward zero into a narrow integer, clamped so a wild value cannot overflow.
-template <typename T>
-T truncated(double value)
+template <typename T> T truncated(double value)
 {
     if (!(value == value))
         return 0;
@@ -114,6 +113,7 @@ void formatStrRange(char* dst, std::size_t size, float nm, Unit::DIST_UNIT unit,
         Unit::formatStrDistValue(dst, size, nm, unit, withUnit);
 }
 
-void formatStrDateTimeNoneYS(char*, std::size_t, long long, float) {}
+void formatStrDateTimeNoneYS(char*, std::size_t, long long, float)
+{}
 
 } // namespace StringConvt

@@ -15,8 +15,8 @@ struct SUnitEntry
 {
     const char* name;
     double factor;
-    double backFactor;  // divisor back to the canonical unit
-    bool divides;       // the display value is canonical / factor (fathoms)
+    double backFactor; // divisor back to the canonical unit
+    bool divides;      // the display value is canonical / factor (fathoms)
 };
 
 constexpr double kKm = 1.852f;
@@ -31,7 +31,7 @@ constexpr SUnitEntry kSpeedUnits[] = {
 };
 // Kilometres go back through the exact 1.852.
 constexpr SUnitEntry kDistUnits[] = {
-    {"NM", 1.0, 1.0, false},       {"Km", kKm, 1.852, false},       {"m", 1852.0, 1852.0, false},
+    {"NM", 1.0, 1.0, false},       {"Km", kKm, 1.852, false},     {"m", 1852.0, 1852.0, false},
     {"mile", kMile, kMile, false}, {"ft", 6076.0, 6076.0, false},
 };
 constexpr SUnitEntry kDepthUnits[] = {
@@ -48,21 +48,18 @@ constexpr SUnitEntry kMiddleDistUnits[] = {
     {"", kFeet, kFeet, false},
 };
 
-template <std::size_t N>
-const SUnitEntry* entryOf(const SUnitEntry (&table)[N], int unit)
+template <std::size_t N> const SUnitEntry* entryOf(const SUnitEntry (&table)[N], int unit)
 {
     return unit >= 0 && static_cast<std::size_t>(unit) < N ? &table[unit] : nullptr;
 }
 
-template <std::size_t N>
-const char* nameOf(const SUnitEntry (&table)[N], int unit)
+template <std::size_t N> const char* nameOf(const SUnitEntry (&table)[N], int unit)
 {
     const SUnitEntry* entry = entryOf(table, unit);
     return entry != nullptr ? entry->name : table[0].name;
 }
 
-template <std::size_t N>
-double toDisplay(const SUnitEntry (&table)[N], double value, int unit)
+template <std::size_t N> double toDisplay(const SUnitEntry (&table)[N], double value, int unit)
 {
     const SUnitEntry* entry = entryOf(table, unit);
     if (entry == nullptr)
@@ -70,8 +67,7 @@ double toDisplay(const SUnitEntry (&table)[N], double value, int unit)
     return entry->divides ? value / entry->factor : value * entry->factor;
 }
 
-template <std::size_t N>
-double toCanonical(const SUnitEntry (&table)[N], double value, int unit)
+template <std::size_t N> double toCanonical(const SUnitEntry (&table)[N], double value, int unit)
 {
     const SUnitEntry* entry = entryOf(table, unit);
     if (entry == nullptr)

