@@ -212,7 +212,8 @@ bool unText(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     const int chars = f.width / 6;
     if (!fits(w, chars + 1))
         return false;
-    for (int i = 0; i < chars; ++i)
+    // Characters the payload does not reach stay zero.
+    for (int i = 0; i < chars && w.bit + 6 * (i + 1) <= w.bits; ++i)
         w.record[w.rec + i] = static_cast<uint8_t>(sixBitToChar(readBits(w, w.bit + 6 * i, 6)));
     w.record[w.rec + chars] = '\0';
     w.rec += chars + 1;

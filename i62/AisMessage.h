@@ -6,6 +6,7 @@
 // Decoded AIS messages: one packed record per message layout, laid out field by field in
 // the order of the layout's field list (the codec writes them by walking that list).
 // Multi-byte values are in host order; positions, speeds and courses are already scaled.
+// The records are packed: read a field by value, never through a reference or pointer to it.
 
 constexpr int AIS_RAW_PAYLOAD_SIZE = 170;
 constexpr int AIS_MSG_RECORD_SIZE = 175;
