@@ -32,6 +32,21 @@ template <std::size_t N, std::size_t M> void copyAisText(char (&destination)[N],
     TrimAisString(destination);
 }
 
+// A copy of the message for its store, marked new.
+template <typename Store, typename Message> void keepNew(Store& store, const Message& message)
+{
+    store.message = message;
+    store.newData = 1;
+}
+
+// The same with the reception channel and slot kept beside it.
+template <typename Store, typename Message> void keepNewAt(Store& store, const Message& message, const SStoreContext& c)
+{
+    keepNew(store, message);
+    store.channel = static_cast<uint32_t>(c.channel);
+    store.slot = static_cast<uint32_t>(c.slot);
+}
+
 void setStatus(GENERIC_SHIP_DATA& r, uint16_t mask, bool on)
 {
     r.status = static_cast<uint16_t>(on ? r.status | mask : r.status & ~mask);
@@ -56,6 +71,13 @@ void setPosition(GENERIC_SHIP_DATA& r, uint8_t accuracy, float longitude, float 
     r.latitude = latitude;
 }
 
+void setMotion(GENERIC_SHIP_DATA& r, float sog, float cog, uint16_t heading)
+{
+    r.sog = sog;
+    r.cog = cog;
+    r.trueHeading = heading;
+}
+
 // Dimensions to bow, stern, port and starboard, packed 9/9/6/6 bits.
 void setDimensions(GENERIC_SHIP_DATA& r, uint32_t dimensions)
 {
@@ -78,9 +100,7 @@ void writePositionReport(SStoreContext& c)
         c.record.stationClass = STATION_CLASS_SART;
     setNavStatus(c.record, m.navStatus);
     c.record.rot = m.rot;
-    c.record.sog = m.sog;
-    c.record.cog = m.cog;
-    c.record.trueHeading = m.trueHeading;
+    setMotion(c.record, m.sog, m.cog, m.trueHeading);
     setPosition(c.record, m.posAccuracy, m.longitude, m.latitude, m.raim);
 }
 
@@ -119,9 +139,8 @@ void storeBinaryAddressed(SStoreContext& c)
 
 void storeBinaryBroadcast(SStoreContext& c)
 {
-    RxBinaryBroadcastMsg.message = c.message.msg8;
+    keepNew(RxBinaryBroadcastMsg, c.message.msg8);
     identifierToHost(RxBinaryBroadcastMsg.message.data);
-    RxBinaryBroadcastMsg.newData = 1;
 }
 
 void writeSarAircraft(SStoreContext& c)
@@ -136,31 +155,24 @@ void writeSarAircraft(SStoreContext& c)
 
 void storeSafetyAddressed(SStoreContext& c)
 {
-    RxSafetyAddressedMsg.message = c.message.msg12;
-    RxSafetyAddressedMsg.newData = 1;
+    keepNew(RxSafetyAddressedMsg, c.message.msg12);
 }
 
 void storeSafetyBroadcast(SStoreContext& c)
 {
-    RxSafetyBroadcastMsg.message = c.message.msg14;
-    RxSafetyBroadcastMsg.newData = 1;
+    keepNew(RxSafetyBroadcastMsg, c.message.msg14);
 }
 
 void storeInterrogation(SStoreContext& c)
 {
-    InterrogateMsg.message = c.message.msg15;
-    InterrogateMsg.channel = static_cast<uint32_t>(c.channel);
-    InterrogateMsg.slot = static_cast<uint32_t>(c.slot);
-    InterrogateMsg.newData = 1;
+    keepNewAt(InterrogateMsg, c.message.msg15, c);
 }
 
 void writeClassBPosition(SStoreContext& c)
 {
     const AIS_MSG_18& m = c.message.msg18;
     GENERIC_SHIP_DATA& r = c.record;
-    r.sog = m.sog;
-    r.cog = m.cog;
-    r.trueHeading = m.trueHeading;
+    setMotion(r, m.sog, m.cog, m.trueHeading);
     setPosition(r, m.posAccuracy, m.longitude, m.latitude, m.raim);
     r.extra.classB.flags = static_cast<uint8_t>((m.assigned ? CLASS_B_ASSIGNED : 0) | (m.unitFlag ? CLASS_B_UNIT : 0) |
                                                 (m.displayFlag ? CLASS_B_DISPLAY : 0) | (m.dscFlag ? CLASS_B_DSC : 0) |
@@ -171,9 +183,7 @@ void writeClassBExtended(SStoreContext& c)
 {
     const AIS_MSG_19& m = c.message.msg19;
     GENERIC_SHIP_DATA& r = c.record;
-    r.sog = m.sog;
-    r.cog = m.cog;
-    r.trueHeading = m.trueHeading;
+    setMotion(r, m.sog, m.cog, m.trueHeading);
     setPosition(r, m.posAccuracy, m.longitude, m.latitude, m.raim);
     copyAisText(r.name, m.name);
     r.shipType = m.shipType;
@@ -184,10 +194,7 @@ void writeClassBExtended(SStoreContext& c)
 
 void storeDataLinkManagement(SStoreContext& c)
 {
-    DataLinkManageMsg.message = c.message.msg20;
-    DataLinkManageMsg.channel = static_cast<uint32_t>(c.channel);
-    DataLinkManageMsg.slot = static_cast<uint32_t>(c.slot);
-    DataLinkManageMsg.newData = 1;
+    keepNewAt(DataLinkManageMsg, c.message.msg20, c);
 }
 
 void writeAtoN(SStoreContext& c)
@@ -208,14 +215,12 @@ void writeAtoN(SStoreContext& c)
 
 void storeChannelManagement(SStoreContext& c)
 {
-    ChnlManageMsg.message = c.message.msg22;
-    ChnlManageMsg.newData = 1;
+    keepNew(ChnlManageMsg, c.message.msg22);
 }
 
 void storeGroupAssignment(SStoreContext& c)
 {
-    GrpAssignCmdMsg.message = c.message.msg23;
-    GrpAssignCmdMsg.newData = 1;
+    keepNew(GrpAssignCmdMsg, c.message.msg23);
 }
 
 void writeStaticReport(SStoreContext& c)

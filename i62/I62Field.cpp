@@ -65,15 +65,19 @@ double I62_Atof(const char* text)
     return result.ec == std::errc() ? value : 0.0;
 }
 
-char* I62_GetDegree(char* latitudeField, I62_DEGREE* degree)
+// Latitude, N/S, longitude, E/W; one of the two numbers is read through single precision.
+static char* readDegree(char* latitudeField, I62_DEGREE* degree, bool latitudeSingle)
 {
-    double latitude = isBlankField(latitudeField) ? I62_LAT_NA : latitudeOf(I62_Atof(latitudeField));
+    auto number = [](const char* field, bool single) {
+        const double value = I62_Atof(field);
+        return single ? static_cast<double>(static_cast<float>(value)) : value;
+    };
+    double latitude = isBlankField(latitudeField) ? I62_LAT_NA : latitudeOf(number(latitudeField, latitudeSingle));
     if (isExactly(StrToken(nullptr, ","), "S"))
         latitude = -latitude;
 
     const char* lonField = StrToken(nullptr, ",");
-    double longitude =
-        isBlankField(lonField) ? I62_LON_NA : longitudeOf(static_cast<float>(I62_Atof(lonField)));
+    double longitude = isBlankField(lonField) ? I62_LON_NA : longitudeOf(number(lonField, !latitudeSingle));
     if (isExactly(StrToken(nullptr, ","), "W"))
         longitude = -longitude;
 
@@ -84,23 +88,14 @@ char* I62_GetDegree(char* latitudeField, I62_DEGREE* degree)
     return StrToken(nullptr, ",");
 }
 
+char* I62_GetDegree(char* latitudeField, I62_DEGREE* degree)
+{
+    return readDegree(latitudeField, degree, false);
+}
+
 char* I62_GetLRngDegree(char* latitudeField, LRng_DEGREE* degree)
 {
-    double latitude =
-        isBlankField(latitudeField) ? I62_LAT_NA : latitudeOf(static_cast<float>(I62_Atof(latitudeField)));
-    if (isExactly(StrToken(nullptr, ","), "S"))
-        latitude = -latitude;
-
-    const char* lonField = StrToken(nullptr, ",");
-    double longitude = isBlankField(lonField) ? I62_LON_NA : longitudeOf(I62_Atof(lonField));
-    if (isExactly(StrToken(nullptr, ","), "W"))
-        longitude = -longitude;
-
-    if (degree != nullptr) {
-        degree->latitude = latitude;
-        degree->longitude = longitude;
-    }
-    return StrToken(nullptr, ",");
+    return readDegree(latitudeField, degree, true);
 }
 
 char* I62_GetTime(char* field, I62_UTC_TIME* time)

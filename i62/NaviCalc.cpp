@@ -50,6 +50,20 @@ float bearingOf(double x, double y, double lon1, double lon2)
     return static_cast<float>(wrapBearing(std::atan2(y, x) * -kBearingDegPerRad + 90.0));
 }
 
+// Bearing from the distances along the parallel of the first point and along its meridian.
+float bearingAlong(float (*distance)(float, float, float, float), float lon1, float lat1, float lon2, float lat2)
+{
+    if (lon1 == lon2 && lat1 == lat2)
+        return 0.0f;
+    double x = distance(lon1, lat1, lon2, lat1);
+    double y = distance(lon1, lat1, lon1, lat2);
+    if (lon2 < lon1)
+        x = -x;
+    if (lat2 < lat1)
+        y = -y;
+    return bearingOf(x, y, lon1, lon2);
+}
+
 VECTOR velocityOf(const SHIP_INFO_TO_CPA& ship)
 {
     const double angle = (90.0 - ship.cog) * kPi / 180.0;
@@ -110,28 +124,12 @@ void CalLonLatScale(float lon, float lat, float* nmPerDegLon, float* nmPerDegLat
 
 float Cal2PointBearing(float lon1, float lat1, float lon2, float lat2)
 {
-    if (lon1 == lon2 && lat1 == lat2)
-        return 0.0f;
-    double x = Cal2PointsDistanceEllip(lon1, lat1, lon2, lat1);
-    double y = Cal2PointsDistanceEllip(lon1, lat1, lon1, lat2);
-    if (lon2 < lon1)
-        x = -x;
-    if (lat2 < lat1)
-        y = -y;
-    return bearingOf(x, y, lon1, lon2);
+    return bearingAlong(Cal2PointsDistanceEllip, lon1, lat1, lon2, lat2);
 }
 
 float CalBearing(float lon1, float lat1, float lon2, float lat2)
 {
-    if (lon1 == lon2 && lat1 == lat2)
-        return 0.0f;
-    double x = Cal2PointsDistanceGC(lon1, lat1, lon2, lat1);
-    double y = Cal2PointsDistanceGC(lon1, lat1, lon1, lat2);
-    if (lon2 < lon1)
-        x = -x;
-    if (lat2 < lat1)
-        y = -y;
-    const float b = bearingOf(x, y, lon1, lon2);
+    const float b = bearingAlong(Cal2PointsDistanceGC, lon1, lat1, lon2, lat2);
     return b > 359.99f ? 0.0f : b;
 }
 
