@@ -345,7 +345,8 @@ bool paCog(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     float v;
     if (!loadValue(w, &v))
         return false;
-    return putBits(w, f.width, v > 359.999999f ? unsignedRaw(360.0, f.scale, f.width) : unsignedRaw(v, f.scale, f.width));
+    return putBits(w, f.width,
+                   v > 359.999999f ? unsignedRaw(360.0, f.scale, f.width) : unsignedRaw(v, f.scale, f.width));
 }
 
 bool paPosition(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
@@ -491,35 +492,35 @@ bool paPairs(SWalk& w, const AIS_FIELD_DESCRIPTOR&)
 
 // Storage and conversion of each field kind, indexed by kind.
 const SKindCodec kKindCodecs[AIS_FIELD_KIND_COUNT] = {
-    {unU8, paU8},                 // 0 u8
-    {unU16, paU16},               // 1 u16
-    {unU16, paU16},               // 2 u16
-    {unU32, paU32},               // 3 communication state with selector
-    {unU32, paU32},               // 4 MMSI
-    {unSigned, paSigned},         // 5 signed value times scale
-    {unUnsigned, paUnsigned},     // 6 speed, draught
-    {unText, paText},             // 7 six-bit text of fixed width
-    {unTextRest, paTextRest},     // 8 six-bit text to the end
-    {unTextRest, paTextRest},     // 9 six-bit text to the end
-    {unBinary, paBinary},         // 10 binary data to the end
-    {unSkip, paSkip},             // 11 skipped bytes
-    {unAlign, paAlign},           // 12 byte boundary
-    {unRot, paRot},               // 13 rate of turn
-    {unNothing, paZero},          // 14 zeros when packing
-    {unPosition, paPosition},     // 15 longitude
-    {unPosition, paPosition},     // 16 latitude
-    {unUnsigned, paCog},          // 17 course over ground
-    {unHeading, paHeading},       // 18 true heading
-    {unU8, paU8},                 // 19 time stamp
-    {unU32, paU32},               // 20 communication state
-    {unU32, paU32},               // 21 dimensions
-    {unU32, paU32},               // 22 ETA
-    {unNothing, paCapped},        // 23 capped at 4095 when packing
-    {unNothing, paCapped},        // 24 capped at 1023 when packing
-    {unPosList, paPosList},       // 25 list of positions
-    {unPairs, paPairs},           // 26 four pairs of 10-bit values
-    {unPosition, paPosition},     // 27 application longitude
-    {unPosition, paPosition},     // 28 application latitude
+    {unU8, paU8},             // 0 u8
+    {unU16, paU16},           // 1 u16
+    {unU16, paU16},           // 2 u16
+    {unU32, paU32},           // 3 communication state with selector
+    {unU32, paU32},           // 4 MMSI
+    {unSigned, paSigned},     // 5 signed value times scale
+    {unUnsigned, paUnsigned}, // 6 speed, draught
+    {unText, paText},         // 7 six-bit text of fixed width
+    {unTextRest, paTextRest}, // 8 six-bit text to the end
+    {unTextRest, paTextRest}, // 9 six-bit text to the end
+    {unBinary, paBinary},     // 10 binary data to the end
+    {unSkip, paSkip},         // 11 skipped bytes
+    {unAlign, paAlign},       // 12 byte boundary
+    {unRot, paRot},           // 13 rate of turn
+    {unNothing, paZero},      // 14 zeros when packing
+    {unPosition, paPosition}, // 15 longitude
+    {unPosition, paPosition}, // 16 latitude
+    {unUnsigned, paCog},      // 17 course over ground
+    {unHeading, paHeading},   // 18 true heading
+    {unU8, paU8},             // 19 time stamp
+    {unU32, paU32},           // 20 communication state
+    {unU32, paU32},           // 21 dimensions
+    {unU32, paU32},           // 22 ETA
+    {unNothing, paCapped},    // 23 capped at 4095 when packing
+    {unNothing, paCapped},    // 24 capped at 1023 when packing
+    {unPosList, paPosList},   // 25 list of positions
+    {unPairs, paPairs},       // 26 four pairs of 10-bit values
+    {unPosition, paPosition}, // 27 application longitude
+    {unPosition, paPosition}, // 28 application latitude
 };
 
 const SKindCodec* codecOf(int kind)
@@ -638,7 +639,8 @@ uint16_t AisMsgCodec_GetFI(uint16_t appIdentifier)
 
 uint32_t AisMsgCodec_PosPack(uint16_t degrees, char minutes, short fraction, char hemisphere, char width)
 {
-    const uint32_t value = degrees * 600000u + static_cast<uint32_t>(minutes) * 10000u + static_cast<uint32_t>(fraction);
+    const uint32_t value =
+        degrees * 600000u + static_cast<uint32_t>(minutes) * 10000u + static_cast<uint32_t>(fraction);
     if (hemisphere == 'S' || hemisphere == 'W')
         return ((1u << width) - value) & widthMask(width);
     return value;
@@ -661,7 +663,8 @@ int AisMsgCodec_PosUnpack(int raw, uint8_t* degrees, uint8_t* minutes, uint16_t*
     return sign;
 }
 
-void AisMsgCodec_Init() {}
+void AisMsgCodec_Init()
+{}
 
 void TrimAisString(char* text)
 {

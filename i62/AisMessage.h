@@ -454,8 +454,7 @@ struct AIS_MSG_HEAD
     uint32_t mmsi;
 };
 
-union UN_AIS_MESSAGE
-{
+union UN_AIS_MESSAGE {
     uint8_t bytes[AIS_MSG_RECORD_SIZE];
     AIS_MSG_HEAD head;
     AIS_MSG_1 msg1;
@@ -547,8 +546,7 @@ struct AIS_MSG_23_STORE
 // Messages 25 and 26 keep their addressed or broadcast form as received.
 struct AIS_MSG_25_STORE
 {
-    union
-    {
+    union {
         AIS_MSG_25A addressed;
         AIS_MSG_25B broadcast;
     } message;
@@ -557,8 +555,7 @@ struct AIS_MSG_25_STORE
 
 struct AIS_MSG_26_STORE
 {
-    union
-    {
+    union {
         AIS_MSG_26A addressed;
         AIS_MSG_26B broadcast;
     } message;

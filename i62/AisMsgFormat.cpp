@@ -28,6 +28,7 @@ constexpr int ETA = AIS_FIELD_ETA;
 constexpr float P4 = 0.0001f; // position in 1/10000 minute
 constexpr float P1 = 0.1f;    // position in 1/10 minute, speed and course in tenths
 
+// clang-format off
 #define AIS_HEAD {6, U8, 1}, {2, U8, 1}, {30, U32, 1}
 
 const F kFmt01[] = {AIS_HEAD, {4, U8, 1}, {8, ROT, 1}, {10, USG, P1}, {1, U8, 1}, {28, LON, P4}, {27, LAT, P4},
@@ -82,6 +83,7 @@ const F kFmt26A[] = {AIS_HEAD,    {1, U8, 1}, {1, U8, 1}, {30, U32, 1}, {0, BIN,
 const F kFmt26B[] = {AIS_HEAD, {1, U8, 1}, {1, U8, 1}, {0, BIN, AIS_BINARY_26B_SIZE}, {1, U8, 1}, {19, CSS, 1}};
 
 #undef AIS_HEAD
+// clang-format on
 
 template <std::size_t N> constexpr uint64_t countOf(const F (&)[N])
 {
@@ -106,10 +108,10 @@ const SLayoutEntry kFormatters[] = {
 };
 
 AIS_message_formatter* const kLayouts[AIS_LAYOUT_COUNT] = {
-    &AisMsgFmt01,  &AisMsgFmt01,  &AisMsgFmt01,  &AisMsgFmt04,  &AisMsgFmt05, &AisMsgFmt06,
-    &AisMsgFmt07,  &AisMsgFmt08,  &AisMsgFmt09,  &AisMsgFmt10,  &AisMsgFmt04, &AisMsgFmt12,
-    &AisMsgFmt07,  &AisMsgFmt14,  &AisMsgFmt15,  &AisMsgFmt16,  &AisMsgFmt17, &AisMsgFmt18,
-    &AisMsgFmt19,  &AisMsgFmt20,  &AisMsgFmt21,  &AisMsgFmt22,  &AisMsgFmt23, &AisMsgFmt24A,
+    &AisMsgFmt01,  &AisMsgFmt01,  &AisMsgFmt01,  &AisMsgFmt04,  &AisMsgFmt05,  &AisMsgFmt06,
+    &AisMsgFmt07,  &AisMsgFmt08,  &AisMsgFmt09,  &AisMsgFmt10,  &AisMsgFmt04,  &AisMsgFmt12,
+    &AisMsgFmt07,  &AisMsgFmt14,  &AisMsgFmt15,  &AisMsgFmt16,  &AisMsgFmt17,  &AisMsgFmt18,
+    &AisMsgFmt19,  &AisMsgFmt20,  &AisMsgFmt21,  &AisMsgFmt22,  &AisMsgFmt23,  &AisMsgFmt24A,
     &AisMsgFmt24B, &AisMsgFmt25A, &AisMsgFmt25B, &AisMsgFmt26A, &AisMsgFmt26B, nullptr,
 };
 

@@ -16,10 +16,10 @@ constexpr int AIS_LAYOUT_26B = 28;
 constexpr int AIS_FORMAT_FOUND = 0;
 constexpr int AIS_FORMAT_NONE = 1;
 
-extern AIS_message_formatter AisMsgFmt01, AisMsgFmt04, AisMsgFmt05, AisMsgFmt06, AisMsgFmt07, AisMsgFmt08,
-    AisMsgFmt09, AisMsgFmt10, AisMsgFmt12, AisMsgFmt14, AisMsgFmt15, AisMsgFmt16, AisMsgFmt17, AisMsgFmt18,
-    AisMsgFmt19, AisMsgFmt20, AisMsgFmt21, AisMsgFmt22, AisMsgFmt23, AisMsgFmt24A, AisMsgFmt24B, AisMsgFmt25A,
-    AisMsgFmt25B, AisMsgFmt26A, AisMsgFmt26B;
+extern AIS_message_formatter AisMsgFmt01, AisMsgFmt04, AisMsgFmt05, AisMsgFmt06, AisMsgFmt07, AisMsgFmt08, AisMsgFmt09,
+    AisMsgFmt10, AisMsgFmt12, AisMsgFmt14, AisMsgFmt15, AisMsgFmt16, AisMsgFmt17, AisMsgFmt18, AisMsgFmt19, AisMsgFmt20,
+    AisMsgFmt21, AisMsgFmt22, AisMsgFmt23, AisMsgFmt24A, AisMsgFmt24B, AisMsgFmt25A, AisMsgFmt25B, AisMsgFmt26A,
+    AisMsgFmt26B;
 
 // Layout by layout number (message id - 1; 23-28 the two-form messages 24 to 26).
 extern AIS_message_formatter* AisMsgFmt[AIS_LAYOUT_COUNT];

@@ -258,33 +258,33 @@ struct SStoreRule
 
 // What each message id (index) does to its station record.
 const SStoreRule kStoreRules[27] = {
-    {kUnchanged, nullptr},                      // 0 not a message
-    {STATION_CLASS_A, writePositionReport},     // 1
-    {STATION_CLASS_A, writePositionReport},     // 2
-    {STATION_CLASS_A, writePositionReport},     // 3
-    {STATION_CLASS_BASE, writeBaseStation},     // 4
-    {STATION_CLASS_A, writeStaticVoyage},       // 5
-    {kUnchanged, storeBinaryAddressed},         // 6
-    {kUnchanged, nullptr},                      // 7
-    {kUnchanged, storeBinaryBroadcast},         // 8
+    {kUnchanged, nullptr},                          // 0 not a message
+    {STATION_CLASS_A, writePositionReport},         // 1
+    {STATION_CLASS_A, writePositionReport},         // 2
+    {STATION_CLASS_A, writePositionReport},         // 3
+    {STATION_CLASS_BASE, writeBaseStation},         // 4
+    {STATION_CLASS_A, writeStaticVoyage},           // 5
+    {kUnchanged, storeBinaryAddressed},             // 6
+    {kUnchanged, nullptr},                          // 7
+    {kUnchanged, storeBinaryBroadcast},             // 8
     {STATION_CLASS_SAR_AIRCRAFT, writeSarAircraft}, // 9
-    {kUnchanged, nullptr},                      // 10
-    {kUnchanged, nullptr},                      // 11
-    {kUnchanged, storeSafetyAddressed},         // 12
-    {kUnchanged, nullptr},                      // 13
-    {kUnchanged, storeSafetyBroadcast},         // 14
-    {kUnchanged, storeInterrogation},           // 15
-    {STATION_CLASS_BASE, nullptr},              // 16
-    {STATION_CLASS_BASE, nullptr},              // 17
-    {STATION_CLASS_B, writeClassBPosition},     // 18
-    {STATION_CLASS_B, writeClassBExtended},     // 19
-    {STATION_CLASS_BASE, storeDataLinkManagement}, // 20
-    {STATION_CLASS_ATON, writeAtoN},            // 21
-    {STATION_CLASS_BASE, storeChannelManagement},  // 22
-    {STATION_CLASS_BASE, storeGroupAssignment}, // 23
-    {STATION_CLASS_B, writeStaticReport},       // 24
-    {kUnchanged, storeSingleSlotBinary},        // 25
-    {kUnchanged, storeMultipleSlotBinary},      // 26
+    {kUnchanged, nullptr},                          // 10
+    {kUnchanged, nullptr},                          // 11
+    {kUnchanged, storeSafetyAddressed},             // 12
+    {kUnchanged, nullptr},                          // 13
+    {kUnchanged, storeSafetyBroadcast},             // 14
+    {kUnchanged, storeInterrogation},               // 15
+    {STATION_CLASS_BASE, nullptr},                  // 16
+    {STATION_CLASS_BASE, nullptr},                  // 17
+    {STATION_CLASS_B, writeClassBPosition},         // 18
+    {STATION_CLASS_B, writeClassBExtended},         // 19
+    {STATION_CLASS_BASE, storeDataLinkManagement},  // 20
+    {STATION_CLASS_ATON, writeAtoN},                // 21
+    {STATION_CLASS_BASE, storeChannelManagement},   // 22
+    {STATION_CLASS_BASE, storeGroupAssignment},     // 23
+    {STATION_CLASS_B, writeStaticReport},           // 24
+    {kUnchanged, storeSingleSlotBinary},            // 25
+    {kUnchanged, storeMultipleSlotBinary},          // 26
 };
 
 // Own ship is record 0; its MMSI is the first one a VDO gives.

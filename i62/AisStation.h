@@ -66,8 +66,7 @@ struct AIS_SAR_EXTRA
 };
 
 // What only one kind of station carries.
-union AIS_CLASS_EXTRA
-{
+union AIS_CLASS_EXTRA {
     AIS_CLASS_B_EXTRA classB;
     AIS_ATON_EXTRA aton;
     AIS_SAR_EXTRA sar;

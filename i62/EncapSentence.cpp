@@ -18,8 +18,8 @@ constexpr int kSentenceChars = 60;
 struct SEncapKind
 {
     const char* formatter;
-    int firstCapacity;       // characters of the first sentence
-    int roomyMsgId;          // message id whose first sentence takes one character more
+    int firstCapacity; // characters of the first sentence
+    int roomyMsgId;    // message id whose first sentence takes one character more
 };
 
 // Formatters in store order, with what their first sentence can carry.
@@ -224,7 +224,8 @@ bool I62_SplitEncapSentence(I61162_Data_Structure* record, Encapsulation_Sentenc
     const int first = firstCapacity(*message);
 
     if (*offset == 0) {
-        message->total = static_cast<uint8_t>(length <= first ? 1 : 1 + (length - first + kSentenceChars - 1) / kSentenceChars);
+        message->total =
+            static_cast<uint8_t>(length <= first ? 1 : 1 + (length - first + kSentenceChars - 1) / kSentenceChars);
         message->number = 1;
     } else {
         message->number = static_cast<uint8_t>(message->number + 1);
@@ -235,11 +236,13 @@ bool I62_SplitEncapSentence(I61162_Data_Structure* record, Encapsulation_Sentenc
     const int capacity = *offset == 0 ? first : kSentenceChars;
     const int rest = length - *offset;
     if (rest <= capacity) {
-        copyText(sentence.payload, sizeof(sentence.payload), message->payload + *offset, static_cast<std::size_t>(rest < 0 ? 0 : rest));
+        copyText(sentence.payload, sizeof(sentence.payload), message->payload + *offset,
+                 static_cast<std::size_t>(rest < 0 ? 0 : rest));
         sentence.fillBits = message->fillBits;
         return true;
     }
-    copyText(sentence.payload, sizeof(sentence.payload), message->payload + *offset, static_cast<std::size_t>(capacity));
+    copyText(sentence.payload, sizeof(sentence.payload), message->payload + *offset,
+             static_cast<std::size_t>(capacity));
     sentence.fillBits = 0;
     *offset += capacity;
     return false;

@@ -12,8 +12,7 @@ struct I61162_Data_Structure
     char formatter[4];
     char subType;
     uint8_t group;
-    union
-    {
+    union {
         I62_ENCAP_SENTENCE encap;
     } fields;
 };

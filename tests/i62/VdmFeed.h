@@ -12,7 +12,15 @@
 
 namespace TestSupport {
 
-enum FEED_RESULT { FEED_STORED = 0, FEED_CHECKSUM = 1, FEED_PENDING = 4, FEED_NOT_SIXBIT = 6, FEED_UNDECODABLE = 7, FEED_REFUSED = 8, FEED_DROPPED = 9 };
+enum FEED_RESULT {
+    FEED_STORED = 0,
+    FEED_CHECKSUM = 1,
+    FEED_PENDING = 4,
+    FEED_NOT_SIXBIT = 6,
+    FEED_UNDECODABLE = 7,
+    FEED_REFUSED = 8,
+    FEED_DROPPED = 9
+};
 
 inline uint8_t feedU8(const char* field)
 {

@@ -56,8 +56,7 @@ TEST(AisMessageVectors, PositionReportClassA)
 TEST(AisMessageVectors, StaticAndVoyageData)
 {
     // The two sentences' payloads joined, fill bits of the second.
-    const AIS_MSG_5 r =
-        decode("55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp888888888880", 2).msg5;
+    const AIS_MSG_5 r = decode("55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp888888888880", 2).msg5;
     EXPECT_EQ(+r.mmsi, 351759000u);
     EXPECT_EQ(+r.aisVersion, 0);
     EXPECT_EQ(+r.imo, 9134270u);

@@ -16,11 +16,10 @@ struct SLayoutCase
 };
 
 const SLayoutCase kLayouts[] = {
-    {0, 1, -1},   {1, 2, -1},   {2, 3, -1},   {3, 4, -1},   {4, 5, -1},   {5, 6, -1},   {6, 7, -1},
-    {7, 8, -1},   {8, 9, -1},   {9, 10, -1},  {10, 11, -1}, {11, 12, -1}, {12, 13, -1}, {13, 14, -1},
-    {14, 15, -1}, {15, 16, -1}, {16, 17, -1}, {17, 18, -1}, {18, 19, -1}, {19, 20, -1}, {20, 21, -1},
-    {21, 22, -1}, {22, 23, -1}, {23, 24, 0},  {24, 24, 1},  {25, 25, 1},  {26, 25, 0},  {27, 26, 1},
-    {28, 26, 0},
+    {0, 1, -1},   {1, 2, -1},   {2, 3, -1},   {3, 4, -1},   {4, 5, -1},   {5, 6, -1},   {6, 7, -1},   {7, 8, -1},
+    {8, 9, -1},   {9, 10, -1},  {10, 11, -1}, {11, 12, -1}, {12, 13, -1}, {13, 14, -1}, {14, 15, -1}, {15, 16, -1},
+    {16, 17, -1}, {17, 18, -1}, {18, 19, -1}, {19, 20, -1}, {20, 21, -1}, {21, 22, -1}, {22, 23, -1}, {23, 24, 0},
+    {24, 24, 1},  {25, 25, 1},  {26, 25, 0},  {27, 26, 1},  {28, 26, 0},
 };
 
 // Bytes a field takes in the record, seen from the test's side of the table.
@@ -220,7 +219,8 @@ TEST(AisMsgFormat, PackUnpackRoundTripsEveryLayout)
                 }
                 if (f.kind == AIS_FIELD_TEXT_REST || f.kind == AIS_FIELD_TEXT_REST_B) {
                     EXPECT_STREQ(reinterpret_cast<const char*>(out.bytes + offset),
-                                 reinterpret_cast<const char*>(in.bytes + offset)) << c.msgId;
+                                 reinterpret_cast<const char*>(in.bytes + offset))
+                        << c.msgId;
                     break;
                 }
                 if (isFloat(f.kind)) {

@@ -38,7 +38,8 @@ protected:
 
 TEST_F(EncapReassembly, JoinsTwoAndThreeSentences)
 {
-    EXPECT_EQ(append(fragment("VDM", 2, 1, 1, "55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8")), ENCAP_PENDING);
+    EXPECT_EQ(append(fragment("VDM", 2, 1, 1, "55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8")),
+              ENCAP_PENDING);
     EXPECT_EQ(EncapSentenIndex[ENCAP_KIND_VDM], 0);
     EXPECT_EQ(append(fragment("VDM", 2, 2, 1, "88888888880", 2)), ENCAP_COMPLETE);
     EXPECT_EQ(EncapSentenIndex[ENCAP_KIND_VDM], 1);
