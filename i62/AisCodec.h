@@ -2,6 +2,7 @@
 
 #include "i62/AisMessage.h"
 
+#include <cstddef>
 #include <cstdint>
 
 // Table-driven AIS field codec: a field list gives width, kind and scale of every field of a
@@ -48,13 +49,16 @@ struct AIS_FIELD_DESCRIPTOR
     // Scale of the value; for the rest-of-payload kinds above 1.0 the bytes the record reserves.
     float scale;
 };
-static_assert(sizeof(AIS_FIELD_DESCRIPTOR) == 12, "field descriptor");
+static_assert(sizeof(AIS_FIELD_DESCRIPTOR) == 12 && offsetof(AIS_FIELD_DESCRIPTOR, kind) == 4 &&
+                  offsetof(AIS_FIELD_DESCRIPTOR, scale) == 8,
+              "field descriptor");
 
 struct AIS_message_formatter
 {
     uint64_t count;
     const AIS_FIELD_DESCRIPTOR* fields;
 };
+static_assert(offsetof(AIS_message_formatter, fields) == 8, "formatter");
 
 // Results of the field walk.
 constexpr int AIS_CODEC_DONE = 1;
