@@ -1,0 +1,249 @@
+#include "i62/EncapSentence.h"
+
+#include "i62/AisCodec.h"
+#include "i62/I62Field.h"
+
+#include <cstring>
+#include <initializer_list>
+
+Encapsulation_Sentence_Structure EncapSentenStore[ENCAP_KIND_COUNT][ENCAP_SLOT_COUNT];
+uint8_t EncapSentenIndex[ENCAP_KIND_COUNT];
+int EncapSentenCount = 0;
+Encapsulation_Sentence_Structure* EncapSentenActive = nullptr;
+
+namespace {
+
+constexpr int kSentenceChars = 60;
+
+struct SEncapKind
+{
+    const char* formatter;
+    int firstCapacity; // characters of the first sentence
+    int roomyMsgId;    // message id whose first sentence takes one character more
+};
+
+// Formatters in store order, with what their first sentence can carry.
+const SEncapKind kKinds[ENCAP_KIND_COUNT] = {
+    {"ABM", 47, 6},
+    {"BBM", 57, 8},
+    {"VDM", kSentenceChars, -1},
+    {"VDO", kSentenceChars, -1},
+};
+
+int kindOf(const char* formatter)
+{
+    for (int kind = 0; kind < ENCAP_KIND_COUNT; ++kind) {
+        if (std::strncmp(formatter, kKinds[kind].formatter, 4) == 0)
+            return kind;
+    }
+    return -1;
+}
+
+bool isTransmitKind(int kind)
+{
+    return kind == ENCAP_KIND_ABM || kind == ENCAP_KIND_BBM;
+}
+
+void copyText(char* destination, std::size_t size, const char* source, std::size_t count)
+{
+    const std::size_t n = count < size - 1 ? count : size - 1;
+    std::memcpy(destination, source, n);
+    destination[n] = '\0';
+}
+
+int firstCapacity(const Encapsulation_Sentence_Structure& message)
+{
+    const int kind = kindOf(message.formatter);
+    if (kind < 0)
+        return kSentenceChars;
+    return kKinds[kind].firstCapacity + (message.msgId == kKinds[kind].roomyMsgId ? 1 : 0);
+}
+
+bool continues(const Encapsulation_Sentence_Structure& slot, const Encapsulation_Sentence_Structure& fragment)
+{
+    // The sequential id keeps apart two multi-sentence messages that arrive interleaved.
+    return fragment.msgId == slot.msgId && fragment.total == slot.total && fragment.destMmsi == slot.destMmsi &&
+           fragment.seqId == slot.seqId && fragment.number == slot.number + 1;
+}
+
+void completeSlot(int kind, Encapsulation_Sentence_Structure& slot)
+{
+    EncapSentenIndex[kind] = static_cast<uint8_t>((EncapSentenIndex[kind] + 1) % ENCAP_SLOT_COUNT);
+    slot.complete = 1;
+    if (isTransmitKind(kind)) {
+        slot.processed = 0;
+        ++EncapSentenCount;
+        if (EncapSentenActive != nullptr)
+            EncapSentenActive = &slot;
+    }
+}
+
+} // namespace
+
+int I62_AppendEncapSentence(const I61162_Data_Structure* record, Encapsulation_Sentence_Structure* destination)
+{
+    if (record == nullptr || destination == nullptr)
+        return ENCAP_REFUSED;
+    const int kind = kindOf(record->formatter);
+    if (kind < 0)
+        return ENCAP_REFUSED;
+
+    const I62_ENCAP_SENTENCE& sentence = record->fields.encap;
+    Encapsulation_Sentence_Structure fragment;
+    std::memset(&fragment, 0, sizeof(fragment));
+    copyText(fragment.formatter, sizeof(fragment.formatter), kKinds[kind].formatter, 3);
+    fragment.total = sentence.total;
+    fragment.number = sentence.number;
+    fragment.seqId = sentence.seqId;
+    fragment.fillBits = sentence.fillBits;
+    fragment.channel = sentence.channel;
+    copyText(fragment.payload, sizeof(fragment.payload), sentence.payload,
+             strnlen(sentence.payload, sizeof(sentence.payload)));
+    if (isTransmitKind(kind))
+        fragment.msgId = sentence.msgId;
+    if (kind == ENCAP_KIND_ABM)
+        fragment.destMmsi = sentence.destMmsi;
+
+    Encapsulation_Sentence_Structure* slot = I62_EncapSenten_Update(&fragment);
+    if (slot == nullptr)
+        return ENCAP_REFUSED;
+    if (slot->complete == 0)
+        return ENCAP_PENDING;
+    if (isTransmitKind(kind))
+        return ENCAP_REFUSED; // stays in the store for the transmit side
+    slot->complete = 0;
+    *destination = *slot;
+    return ENCAP_COMPLETE;
+}
+
+Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sentence_Structure* fragment)
+{
+    if (fragment == nullptr)
+        return nullptr;
+    const int kind = kindOf(fragment->formatter);
+    if (kind < 0)
+        return nullptr;
+    Encapsulation_Sentence_Structure& slot = EncapSentenStore[kind][EncapSentenIndex[kind]];
+    if (slot.complete != 0)
+        return nullptr;
+
+    if (fragment->number == 1) {
+        slot = *fragment;
+        slot.payload[ENCAP_PAYLOAD_MAX] = '\0';
+    } else {
+        const std::size_t have = strnlen(slot.payload, sizeof(slot.payload));
+        const std::size_t add = strnlen(fragment->payload, sizeof(fragment->payload));
+        // A continuation that does not follow, or that would overrun the payload, spoils the message.
+        if (!continues(slot, *fragment) || have + add > static_cast<std::size_t>(ENCAP_PAYLOAD_MAX)) {
+            std::memset(&slot, 0, sizeof(slot));
+            return nullptr;
+        }
+        std::memcpy(slot.payload + have, fragment->payload, add);
+        slot.payload[have + add] = '\0';
+        slot.number = fragment->number;
+        slot.fillBits = fragment->fillBits; // the last sentence's fill bits count
+    }
+    if (slot.number == slot.total)
+        completeSlot(kind, slot);
+    return &slot;
+}
+
+void I62_EncapSenten_Init()
+{
+    std::memset(EncapSentenStore, 0, sizeof(EncapSentenStore));
+    std::memset(EncapSentenIndex, 0, sizeof(EncapSentenIndex));
+    EncapSentenCount = 0;
+    EncapSentenActive = nullptr;
+}
+
+bool I62_EncapSenten_CheckProcess()
+{
+    if (EncapSentenActive != nullptr)
+        return true;
+    if (EncapSentenCount < 1) {
+        EncapSentenCount = 0;
+        return false;
+    }
+    for (int kind : {ENCAP_KIND_ABM, ENCAP_KIND_BBM}) {
+        for (Encapsulation_Sentence_Structure& slot : EncapSentenStore[kind]) {
+            if (slot.complete != 0) {
+                EncapSentenActive = &slot;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool I62_EncapSentenceDecode(const Encapsulation_Sentence_Structure* message, AIS_raw_message* raw)
+{
+    if (message == nullptr || raw == nullptr)
+        return false;
+    std::memset(raw, 0, sizeof(*raw));
+    const int length = static_cast<int>(strnlen(message->payload, sizeof(message->payload)));
+    const int bits = 6 * length - message->fillBits;
+    if (message->fillBits > 5 || bits < 0)
+        return false;
+    for (int i = 0; i < length; ++i) {
+        const uint8_t value = I62_ConvAscii2Six(static_cast<uint8_t>(message->payload[i]));
+        if (value == I62_SIXBIT_INVALID)
+            return false;
+        AisMsgCodec_FieldPut(raw->payload, static_cast<short>(6 * i), 6, value);
+    }
+    raw->bits = static_cast<uint16_t>(bits);
+    return true;
+}
+
+bool I62_EncapSentenceEncode(Encapsulation_Sentence_Structure* message, const AIS_raw_message* raw)
+{
+    if (message == nullptr || raw == nullptr)
+        return false;
+    const int bits = raw->bits;
+    // A message longer than the payload text can hold is refused, not cut.
+    if (bits > 6 * ENCAP_PAYLOAD_MAX || bits > 8 * AIS_RAW_PAYLOAD_SIZE)
+        return false;
+    std::memset(message->payload, 0, sizeof(message->payload));
+    message->fillBits = static_cast<uint8_t>((6 - bits % 6) % 6);
+    const int chars = (bits + 5) / 6;
+    for (int i = 0; i < chars; ++i) {
+        uint32_t value = AisMsgCodec_FieldPick(raw->payload, static_cast<short>(6 * i), 6);
+        const int past = 6 * (i + 1) - bits;
+        if (past > 0)
+            value &= ~((1u << past) - 1u); // fill bits are zero
+        message->payload[i] = I62_ConvSix2Ascii(static_cast<uint8_t>(value));
+    }
+    return true;
+}
+
+bool I62_SplitEncapSentence(I61162_Data_Structure* record, Encapsulation_Sentence_Structure* message, int* offset)
+{
+    if (record == nullptr || message == nullptr || offset == nullptr)
+        return true;
+    I62_ENCAP_SENTENCE& sentence = record->fields.encap;
+    const int length = static_cast<int>(strnlen(message->payload, sizeof(message->payload)));
+    const int first = firstCapacity(*message);
+
+    if (*offset == 0) {
+        message->total =
+            static_cast<uint8_t>(length <= first ? 1 : 1 + (length - first + kSentenceChars - 1) / kSentenceChars);
+        message->number = 1;
+    } else {
+        message->number = static_cast<uint8_t>(message->number + 1);
+    }
+    sentence.total = message->total;
+    sentence.number = message->number;
+
+    const int capacity = *offset == 0 ? first : kSentenceChars;
+    const int rest = length - *offset;
+    if (rest <= capacity) {
+        copyText(sentence.payload, sizeof(sentence.payload), message->payload + *offset,
+                 static_cast<std::size_t>(rest < 0 ? 0 : rest));
+        sentence.fillBits = message->fillBits;
+        return true;
+    }
+    copyText(sentence.payload, sizeof(sentence.payload), message->payload + *offset,
+             static_cast<std::size_t>(capacity));
+    sentence.fillBits = 0;
+    *offset += capacity;
+    return false;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Sentence frame: checksum test and completion, the field tokenizer and empty-field marking.
+
+// Longest received sentence the handler keeps, and the buffer that holds it after the
+// line-end repair (CR LF added) and the "*FF" rewrite of a sentence without checksum.
+constexpr int I62_MAX_SENTENCE_LEN = 200;
+constexpr int I62_SENTENCE_BUF_SIZE = I62_MAX_SENTENCE_LEN + 2 + 3 + 1;
+
+// Result codes of I62_Parse_CheckSum.
+constexpr uint8_t I62_CHECKSUM_OK = 0;
+constexpr uint8_t I62_CHECKSUM_ERROR = 1;
+constexpr uint8_t I62_CHECKSUM_MISSING = 9;
+
+// 0 when the two digits after '*' match, 1 on a mismatch or a text shorter than four
+// characters, 9 when there is no '*': the CR LF is then replaced by "*FF\r\n". A rewrite
+// that would not fit into bufSize bytes is refused with 1.
+uint8_t I62_Parse_CheckSum(char* sentence, std::size_t bufSize = I62_SENTENCE_BUF_SIZE);
+
+// Appends '*', the two checksum digits, CR, LF and NUL (six bytes beyond the text).
+bool I62_Compose_CheckSum(char* sentence);
+
+// The tokenizer's one cursor.
+extern char* StrTokenPtr;
+
+// Splits on the first character of delimiter. The text after the last delimiter is never
+// returned; a blank-only or empty token comes back unchanged, others without leading blanks.
+char* StrToken(char* text, const char* delimiter);
+
+// True when the text holds exactly n commas.
+bool I62_CalFieldDelimiter(const char* sentence, int n);
+
+// Puts a blank into every empty field; false (text untouched) when the result would pass 98 characters.
+bool I62_PreParse(char* sentence);
