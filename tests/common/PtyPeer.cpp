@@ -31,6 +31,8 @@ PtyPeer::PtyPeer()
 PtyPeer::~PtyPeer()
 {
     closeMaster();
+    if (m_slave >= 0)
+        ::close(m_slave);
 }
 
 bool PtyPeer::write(const QByteArray& data)
@@ -87,11 +89,10 @@ QByteArray PtyPeer::readUntil(const QByteArray& needle, int timeoutMs)
 
 void PtyPeer::closeMaster()
 {
-    if (m_slave >= 0)
-        ::close(m_slave);
+    // The slave stays held: its number must not pass to another process (and its port
+    // lock file) while the program still has the hung-up line open.
     if (m_master >= 0)
         ::close(m_master);
-    m_slave = -1;
     m_master = -1;
 }
 
