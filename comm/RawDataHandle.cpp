@@ -20,6 +20,16 @@ bool emptyWhenFull(Queue& queue, size_t bound)
     return true;
 }
 
+// Queues value under the mutex; true when the queue had to be emptied first.
+template <class Queue, class Value>
+bool pushBounded(QMutex& mutex, Queue& queue, size_t bound, const Value& value)
+{
+    QMutexLocker locker(&mutex);
+    const bool emptied = emptyWhenFull(queue, bound);
+    queue.push(value);
+    return emptied;
+}
+
 template <class Queue, class Value>
 bool takeFront(QMutex& mutex, Queue& queue, Value* out)
 {
@@ -111,25 +121,13 @@ void CRawDataHandle::appendToSentQ(const QByteArray& data)
 
 void CRawDataHandle::appendToBinQ(const QByteArray& data)
 {
-    bool emptied;
-    {
-        QMutexLocker locker(&m_mutex);
-        emptied = emptyWhenFull(m_binDataQ, kQueueBound);
-        m_binDataQ.push(data);
-    }
-    if (emptied)
+    if (pushBounded(m_mutex, m_binDataQ, kQueueBound, data))
         SYS_DEBUG(DEBUG_MSG_WARNING, "many binaray datas dosn't process in queue");
 }
 
 void CRawDataHandle::appendToCmdQ(const QByteArray& data)
 {
-    bool emptied;
-    {
-        QMutexLocker locker(&m_mutex);
-        emptied = emptyWhenFull(m_cmdDataQ, kCmdQueueBound);
-        m_cmdDataQ.push(data);
-    }
-    if (emptied)
+    if (pushBounded(m_mutex, m_cmdDataQ, kCmdQueueBound, data))
         SYS_DEBUG(DEBUG_MSG_WARNING, "many command datas dosn't process in queue");
 }
 

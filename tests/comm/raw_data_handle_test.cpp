@@ -85,18 +85,6 @@ TEST(RawDataHandle, UnsplitMessagesAreQueuedWhole)
     EXPECT_FALSE(handle.queueNextLogMsg(&raw));
 }
 
-TEST(RawDataHandle, CompletesMessageLineEnds)
-{
-    const std::pair<std::string, std::string> cases[] = {
-        {"A\r\nB", "A\r\nB"}, {"A\n", "A\r\n"}, {"A\r", "A\r\n"}, {"A", "A\r\n"}, {"", "\r\n"}, {"\n", "\r\n"},
-    };
-    for (const auto& c : cases) {
-        std::string line = c.first;
-        CRawDataHandle::completeLineEnd(line);
-        EXPECT_EQ(line, c.second);
-    }
-}
-
 TEST(RawDataHandle, EndlessLineIsCutOffWithAWarning)
 {
     LogProbe log;
@@ -189,44 +177,4 @@ TEST(RawDataHandle, AwaitedTextIsAlwaysTerminated)
     EXPECT_EQ(std::strlen(handle.getResponseInform().awaitText), sizeof(response.awaitText) - 1);
     handle.appendToSentQ(bytes(std::string(200, 'x') + "\r\n"));
     EXPECT_EQ(handle.getResponseInform().timeoutMs, 0);
-}
-
-TEST(RawDataHandle, SentenceStartPositions)
-{
-    struct Case
-    {
-        const char* text;
-        int sentence;
-        int dollar;
-    };
-    const Case cases[] = {
-        {"$GPGGA,1*00", 11, 0},       // one sentence from the start
-        {"!AIVDM,1*00", 11, -1},
-        {"xx$A*00", 2, 2},
-        {"$A*00$B*00", 5, 5},
-        {"$A*00!B*00$C", 5, 10},      // a start at 0 counts by its second occurrence
-        {"ab!c$d", 2, 4},
-        {"abc", -1, -1},
-        {"!A*00$", 5, 5},
-    };
-    for (const Case& c : cases) {
-        char text[32];
-        std::strncpy(text, c.text, sizeof(text));
-        EXPECT_EQ(CRawDataHandle::findI62Sentence(text, static_cast<int>(std::strlen(text))), c.sentence) << c.text;
-        EXPECT_EQ(CRawDataHandle::findSentenceChartIndex(text, '$'), c.dollar) << c.text;
-    }
-}
-
-TEST(RawDataHandle, RetrieveSentenceQueuesWithoutTheBound)
-{
-    CRawDataHandle handle;
-    handle.clearStrBuf("$A");
-    handle.retrieveSentence("*00\r\n$B\r\n");
-    EXPECT_EQ(takeSentences(handle), (Lines{"$A*00\r\n", "$B\r\n"}));
-
-    std::queue<QByteArray> other;
-    other.push("x");
-    handle.swapQueueMessage(&other);
-    EXPECT_TRUE(other.empty());
-    EXPECT_EQ(takeMessages(handle), Lines{"x"});
 }

@@ -130,29 +130,7 @@ TEST(SerialPortOpen, FailuresLeaveThePortClosed)
     auto missing = makePort("/dev/kelvora-no-such-port", 0);
     EXPECT_FALSE(missing->connectPort());
     EXPECT_FALSE(missing->isConnected());
-}
-
-TEST(SerialPortOpen, ClosedPortRefusesPackages)
-{
-    PtyPeer peer;
-    auto port = makePort(peer.slavePath(), 0);
-    EXPECT_FALSE(port->commTxPackageSender(makePackage("$X\r\n")));
-    EXPECT_TRUE(peer.readAvailable().isEmpty());
-}
-
-TEST(SerialPortOpen, ProfileRecreatesTheTransport)
-{
-    auto port = makePort("/dev/ttyUSB7", 4);
-    COMM::SDebugConfig debug;
-    debug.DebugMsgOut = COMM::DEBUG_OUT_SEND;
-    port->setDebugConfig(debug);
-    const COMM::SCommConntProfile profile = port->getProfile();
-    EXPECT_EQ(profile.CommType, COMM::COMM_TYPE_SERIAL);
-    EXPECT_STREQ(profile.Config.Serial.PortName, "/dev/ttyUSB7");
-    EXPECT_EQ(profile.Config.Serial.BaudIndex, 4u);
-    EXPECT_STREQ(profile.ConntSetting.DevName, L"AIS");
-    EXPECT_TRUE(profile.ConntSetting.SplitLines);
-    EXPECT_EQ(profile.DebugConfig.DebugMsgOut, static_cast<uint32_t>(COMM::DEBUG_OUT_SEND));
+    EXPECT_FALSE(missing->commTxPackageSender(makePackage("$X\r\n")));
 }
 
 TEST_F(SerialPortTest, QueuedPackagesLeaveOnePerTickAtLeastTheirGapApart)

@@ -1,6 +1,5 @@
 #include "comm/ServiceComm.h"
 #include "comm_test_support.h"
-#include "services/PortalTime.h"
 
 #include "WaitFor.h"
 
@@ -129,52 +128,6 @@ TEST(ServiceComm, RefusedPackageCountsForTheGapAndArmsNothing)
     EXPECT_FALSE(link.isTxRequest()) << "a refused package is not retried";
 }
 
-TEST(ServiceComm, ReplyWaitIsArmedByAnAcceptedPackageAndEndsByLineOrTimeOut)
-{
-    FakeTransport link(COMM::RAWDATA_MESSAGE);
-    queue(link, makePackage("AT+WMODE\n", 0, 20000, "+ok"));
-    queue(link, noGap("AT+NEXT\n"));
-    const long long before = Portal::Time::Clock::msecsSinceStart();
-    link.onTxDataTimer();
-    const COMM::SResponseInform armed = link.getRawDataHandle()->getResponseInform();
-    EXPECT_EQ(armed.timeoutMs, 20000);
-    EXPECT_GE(armed.sentMs, before);
-    EXPECT_STREQ(armed.awaitText, "+ok");
-    EXPECT_EQ(link.handed, std::vector<std::string>{"AT+WMODE\n"});
-
-    link.onTxDataTimer();
-    link.rxPackageProc("+err\r\n", false);
-    link.onTxDataTimer();
-    EXPECT_EQ(link.handed.size(), 1u);
-    link.rxPackageProc("+ok\r\n", false);
-    link.onTxDataTimer();
-    EXPECT_EQ(link.handed.back(), "AT+NEXT\n");
-
-    // Without a reply the wait runs out after its time-out, and not before.
-    queue(link, makePackage("AT+SLOW\n", 0, 150, "+ok"));
-    queue(link, noGap("AT+AFTER\n"));
-    link.onTxDataTimer();
-    QElapsedTimer elapsed;
-    elapsed.start();
-    ASSERT_TRUE(TestSupport::waitFor(
-        [&]() {
-            link.onTxDataTimer();
-            return link.handed.back() == "AT+AFTER\n";
-        },
-        5000));
-    EXPECT_GE(elapsed.elapsed(), 150);
-    EXPECT_EQ(link.getRawDataHandle()->getResponseInform().timeoutMs, 0);
-}
-
-TEST(ServiceComm, UnsplitMessageLinkEndsAWaitOnlyByTimeOut)
-{
-    FakeTransport link(COMM::RAWDATA_MESSAGE, false);
-    queue(link, makePackage("AT\n", 0, 20000, "+ok"));
-    link.onTxDataTimer();
-    link.rxPackageProc("+ok\r\n", false);
-    EXPECT_EQ(link.getRawDataHandle()->getResponseInform().timeoutMs, 20000);
-}
-
 TEST(ServiceComm, ResetFromAnotherThreadKeepsPackagesQueuedAfterItReturned)
 {
     FakeTransport link;
@@ -286,50 +239,4 @@ TEST(ServiceComm, PrintedPayloadStaysWithinItsLength)
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].text, "send 61 62 63 ");
     EXPECT_EQ(records[1].text, "send abc");
-}
-
-TEST(ServiceComm, TransmitDebugLinesTellSentFromRefused)
-{
-    FakeTransport link;
-    COMM::SDebugConfig debug;
-    debug.DebugIsString = true;
-    debug.DebugMsgOut = COMM::DEBUG_OUT_SEND;
-    link.setDebugConfig(debug);
-    LogProbe log;
-    queue(link, noGap("$A"));
-    link.onTxDataTimer();
-    link.accept = false;
-    queue(link, noGap("$B"));
-    link.onTxDataTimer();
-    EXPECT_EQ(log.count("send $A"), 1);
-    EXPECT_EQ(log.count("failed to send $B"), 1);
-}
-
-TEST(ServiceComm, SeriesHelpers)
-{
-    FakeTransport link;
-    STxPackage series = noGap("S1");
-    series.seriesFlag = true;
-    STxPackage series2 = noGap("S2");
-    series2.seriesFlag = true;
-    queue(link, series);
-    queue(link, series2);
-    queue(link, noGap("P"));
-    STxPackage out;
-    EXPECT_TRUE(link.queueSerialPackageLast(&out));
-    EXPECT_EQ(std::string(out.data, 2), "S2");
-    EXPECT_TRUE(link.queueNextTxPackage(&out, false));
-    EXPECT_EQ(std::string(out.data, 1), "P");
-
-    std::deque<STxPackage> other{series};
-    link.swapTxPackages(&other);
-    EXPECT_EQ(other.size(), 1u);
-    EXPECT_FALSE(link.queueSerialPackageLast(&out)) << "a lone series member stays";
-    EXPECT_FALSE(link.checkTxPkg(out, &series, true));
-
-    std::deque<STxPackage> more{noGap("C1"), noGap("C2")};
-    link.clearTxPackage();
-    link.copyToTxPackageQ(more, false);
-    EXPECT_TRUE(link.queueNextTxPackage(&out, true));
-    EXPECT_EQ(std::string(out.data, 2), "C1");
 }
