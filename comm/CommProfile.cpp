@@ -8,7 +8,7 @@ namespace {
 
 const int kBaudTable[kBaudTableSize] = {115200, 57600, 38400, 19200, 9600, 4800, 2400, 1200};
 
-constexpr int kIpTextLimit = 254;  // longer address texts are refused
+constexpr int kIpTextLimit = 254; // longer address texts are refused
 constexpr uint32_t kPortMax = 65535;
 
 struct RawDataRule
@@ -46,7 +46,8 @@ SSerialConntConfig BuildSerialConfig(const char* port, int baudIndex)
 {
     SSerialConntConfig config;
     std::memset(&config, 0, sizeof(config));
-    config.BaudIndex = static_cast<uint32_t>(baudIndex) < kBaudTableSize ? static_cast<uint32_t>(baudIndex) : kOutOfRange;
+    config.BaudIndex =
+        static_cast<uint32_t>(baudIndex) < kBaudTableSize ? static_cast<uint32_t>(baudIndex) : kOutOfRange;
     if (port != nullptr) {
         const size_t length = std::strlen(port);
         if (length < sizeof(config.PortName))
@@ -59,8 +60,8 @@ SNetworkConntConfig BuildNetworkConfig(int socketType, std::string ip, int port)
 {
     SNetworkConntConfig config;
     std::memset(&config, 0, sizeof(config));
-    config.SocketType = static_cast<uint32_t>(socketType) <= SOCKET_UDP_CLIENT ? static_cast<uint32_t>(socketType)
-                                                                               : kOutOfRange;
+    config.SocketType =
+        static_cast<uint32_t>(socketType) <= SOCKET_UDP_CLIENT ? static_cast<uint32_t>(socketType) : kOutOfRange;
     config.Port = static_cast<uint32_t>(port) <= kPortMax ? static_cast<uint32_t>(port) : kOutOfRange;
     if (ip.size() < static_cast<size_t>(kIpTextLimit))
         std::memcpy(config.IpAddress, ip.c_str(), ip.size() + 1);

@@ -11,8 +11,7 @@ namespace COMM {
 namespace {
 
 // Empties a queue that has reached its bound, so that one more entry fits.
-template <class Queue>
-bool emptyWhenFull(Queue& queue, size_t bound)
+template <class Queue> bool emptyWhenFull(Queue& queue, size_t bound)
 {
     if (queue.size() < bound)
         return false;
@@ -21,8 +20,7 @@ bool emptyWhenFull(Queue& queue, size_t bound)
 }
 
 // Queues value under the mutex; true when the queue had to be emptied first.
-template <class Queue, class Value>
-bool pushBounded(QMutex& mutex, Queue& queue, size_t bound, const Value& value)
+template <class Queue, class Value> bool pushBounded(QMutex& mutex, Queue& queue, size_t bound, const Value& value)
 {
     QMutexLocker locker(&mutex);
     const bool emptied = emptyWhenFull(queue, bound);
@@ -30,8 +28,7 @@ bool pushBounded(QMutex& mutex, Queue& queue, size_t bound, const Value& value)
     return emptied;
 }
 
-template <class Queue, class Value>
-bool takeFront(QMutex& mutex, Queue& queue, Value* out)
+template <class Queue, class Value> bool takeFront(QMutex& mutex, Queue& queue, Value* out)
 {
     QMutexLocker locker(&mutex);
     if (queue.empty())
@@ -42,8 +39,7 @@ bool takeFront(QMutex& mutex, Queue& queue, Value* out)
     return true;
 }
 
-template <class Queue>
-void clearQueue(QMutex& mutex, Queue& queue)
+template <class Queue> void clearQueue(QMutex& mutex, Queue& queue)
 {
     QMutexLocker locker(&mutex);
     Queue().swap(queue);

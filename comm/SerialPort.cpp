@@ -13,7 +13,7 @@ namespace {
 struct SerialErrorEntry
 {
     const char* text;
-    bool lost;  // the device is gone: the link closes and is given up
+    bool lost; // the device is gone: the link closes and is given up
 };
 
 // By QSerialPort::SerialPortError code, 0 to 13. A read error is what a port whose
@@ -40,8 +40,7 @@ constexpr int kSerialErrorCount = static_cast<int>(sizeof(kSerialErrors) / sizeo
 std::string senderTag(const SSerialConntConfig& config)
 {
     char tag[kPortNameSize + 48];
-    std::snprintf(tag, sizeof(tag), "Port:%s Baudrate:%d sender", config.PortName,
-                  static_cast<int>(config.BaudIndex));
+    std::snprintf(tag, sizeof(tag), "Port:%s Baudrate:%d sender", config.PortName, static_cast<int>(config.BaudIndex));
     return tag;
 }
 
@@ -184,7 +183,8 @@ void CSerialPort::onError(QSerialPort::SerialPortError eError)
     m_portLost = true;
     m_port->disconnect(this);
     // The port is inside its own read handling here: close it once that has returned.
-    QMetaObject::invokeMethod(this, [this]() { closeLostPort(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this]() { closeLostPort(); }, Qt::QueuedConnection);
 }
 
 void CSerialPort::closeLostPort()

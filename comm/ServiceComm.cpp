@@ -82,8 +82,7 @@ void CServiceComm::copyToTxPackageQ(std::deque<STxPackage>& other, bool toBack)
     std::deque<STxPackage> accepted;
     for (const STxPackage& pkg : other) {
         if (!IsTxLengthValid(pkg)) {
-            SYS_DEBUG(DEBUG_MSG_WARNING, "package length %d out of 0 to %d, refused", pkg.length,
-                      kTxPackageDataSize);
+            SYS_DEBUG(DEBUG_MSG_WARNING, "package length %d out of 0 to %d, refused", pkg.length, kTxPackageDataSize);
             continue;
         }
         accepted.push_back(pkg);
@@ -417,7 +416,8 @@ void CServiceComm::printMsg(const char* data, int len, const std::string& tag)
     SYS_DEBUG(DEBUG_MSG_INFO, "%s %s", tag.c_str(), payload.c_str());
 }
 
-void CServiceComm::connectSetup() {}
+void CServiceComm::connectSetup()
+{}
 
 bool CServiceComm::isConnected()
 {

@@ -8,8 +8,10 @@ using namespace COMM;
 TEST(CommProfile, TextsAreKeptWholeOrNotAtAll)
 {
     const std::wstring name(31, L'n');
-    EXPECT_EQ(std::wstring(BuildConntLink(SENSOR_DEVICE_KIND_8, name.c_str(), PRIMARY_POS_PRIMARY, true).DevName), name);
-    EXPECT_EQ(BuildConntLink(SENSOR_DEVICE_TRANSPONDER, (name + L"n").c_str(), PRIMARY_POS_DEFAULT, false).DevName[0], 0);
+    EXPECT_EQ(std::wstring(BuildConntLink(SENSOR_DEVICE_KIND_8, name.c_str(), PRIMARY_POS_PRIMARY, true).DevName),
+              name);
+    EXPECT_EQ(BuildConntLink(SENSOR_DEVICE_TRANSPONDER, (name + L"n").c_str(), PRIMARY_POS_DEFAULT, false).DevName[0],
+              0);
     EXPECT_EQ(BuildConntLink(SENSOR_DEVICE_TRANSPONDER, nullptr, PRIMARY_POS_DEFAULT, false).DevName[0], 0);
 
     const std::string port(255, 'p');
@@ -39,8 +41,10 @@ TEST(CommProfile, NumbersOutOfRangeBecomeMinusOne)
 
 TEST(CommProfile, RawDataTypeOfANewLink)
 {
-    EXPECT_EQ(GetRawDataTypeBasisSensor(SENSOR_DEVICE_TRANSPONDER, COMM_TYPE_SERIAL, SOCKET_TCP_SERVER), RAWDATA_SENTENCE);
-    EXPECT_EQ(GetRawDataTypeBasisSensor(SENSOR_DEVICE_KIND_16, COMM_TYPE_NETWORK, SOCKET_TCP_SERVER), RAWDATA_MESSAGE_2);
+    EXPECT_EQ(GetRawDataTypeBasisSensor(SENSOR_DEVICE_TRANSPONDER, COMM_TYPE_SERIAL, SOCKET_TCP_SERVER),
+              RAWDATA_SENTENCE);
+    EXPECT_EQ(GetRawDataTypeBasisSensor(SENSOR_DEVICE_KIND_16, COMM_TYPE_NETWORK, SOCKET_TCP_SERVER),
+              RAWDATA_MESSAGE_2);
     EXPECT_EQ(GetRawDataTypeBasisSensor(SENSOR_DEVICE_KIND_16, COMM_TYPE_SERIAL, SOCKET_TCP_SERVER), RAWDATA_MESSAGE_2);
     EXPECT_EQ(GetRawDataTypeBasisSensor(SENSOR_DEVICE_KIND_8, COMM_TYPE_NETWORK, SOCKET_UDP_CLIENT), RAWDATA_MESSAGE_1);
     EXPECT_EQ(GetRawDataTypeBasisSensor(SENSOR_DEVICE_KIND_8, COMM_TYPE_SERIAL, SOCKET_UDP_CLIENT), RAWDATA_SENTENCE);

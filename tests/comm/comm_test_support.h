@@ -39,7 +39,8 @@ public:
         SysDebug* log = Pattern::Singleton<SysDebug>::instance();
         log->msgProc();
         const auto& ring = log->autoLogRing();
-        auto mark = std::find_if(ring.rbegin(), ring.rend(), [this](const SDebugMsgData& r) { return r.text == m_mark; });
+        auto mark =
+            std::find_if(ring.rbegin(), ring.rend(), [this](const SDebugMsgData& r) { return r.text == m_mark; });
         return std::vector<SDebugMsgData>(mark.base(), ring.end());
     }
 

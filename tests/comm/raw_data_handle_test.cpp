@@ -1,8 +1,8 @@
 #include "comm/RawDataHandle.h"
 #include "comm_test_support.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using COMM::CRawDataHandle;
 using Lines = std::vector<std::string>;
@@ -48,14 +48,14 @@ TEST(RawDataHandle, CutsLinesAndCarriesTheRest)
     struct Case
     {
         std::vector<std::string> chunks;
-        Lines sentences;  // as cut, terminators kept
-        Lines messages;   // ended in CR LF, lone line ends dropped
+        Lines sentences; // as cut, terminators kept
+        Lines messages;  // ended in CR LF, lone line ends dropped
     };
     const Case cases[] = {
         {{"ABC\r\nDEF", "\r\n"}, {"ABC\r\n", "DEF\r\n"}, {"ABC\r\n", "DEF\r\n"}},
         {{"A\nB\n"}, {"A\n", "B\n"}, {"A\r\n", "B\r\n"}},
         {{"A\rB\r"}, {"A\r", "B\r"}, {"A\r\n", "B\r\n"}},
-        {{"A\nB\r\n"}, {"A\nB\r\n"}, {"A\nB\r\n"}},  // a CR LF ahead wins over the lone LF
+        {{"A\nB\r\n"}, {"A\nB\r\n"}, {"A\nB\r\n"}}, // a CR LF ahead wins over the lone LF
         {{"ABC\r", "\nDEF"}, {"ABC\r", "\n"}, {"ABC\r\n"}},
         {{"$A*00\r\n", std::string("\0$B*00\r\n", 9)}, {"$A*00\r\n", "$B*00\r\n"}, {"$A*00\r\n", "$B*00\r\n"}},
         {{std::string("$C*00\r\n\0\0$D", 11), "*00\r\n"}, {"$C*00\r\n", "$D*00\r\n"}, {"$C*00\r\n", "$D*00\r\n"}},
@@ -152,7 +152,7 @@ TEST(RawDataHandle, CompleteLineHoldingTheAwaitedTextEndsTheWait)
     CRawDataHandle handle;
     handle.setResponseInform(awaiting("+ok"));
     handle.appendToMsgQ(bytes(">AT+WMODE\r\n+o"), true);
-    EXPECT_EQ(handle.getResponseInform().timeoutMs, 20000);  // "+o" is not a complete line yet
+    EXPECT_EQ(handle.getResponseInform().timeoutMs, 20000); // "+o" is not a complete line yet
     handle.appendToMsgQ(bytes("k=AP\r\n"), true);
     EXPECT_EQ(handle.getResponseInform().timeoutMs, 0);
     EXPECT_EQ(handle.getResponseInform().sentMs, 0);

@@ -17,7 +17,7 @@ using TestSupport::waitFor;
 
 namespace {
 
-constexpr int kLimitMs = 5000;  // generous bound for anything that should take a few ticks
+constexpr int kLimitMs = 5000; // generous bound for anything that should take a few ticks
 
 // Notes every package at the moment the transmit step hands it over.
 class RecordingSerialPort : public CSerialPort
@@ -35,8 +35,8 @@ public:
     bool commTxPackageSender(COMM::STxPackage pkg) override
     {
         const bool accepted = CSerialPort::commTxPackageSender(pkg);
-        handed.push_back({std::string(pkg.data, static_cast<size_t>(pkg.length)),
-                          Portal::Time::Clock::msecsSinceStart(), accepted});
+        handed.push_back(
+            {std::string(pkg.data, static_cast<size_t>(pkg.length)), Portal::Time::Clock::msecsSinceStart(), accepted});
         return accepted;
     }
 
@@ -158,7 +158,7 @@ TEST_F(SerialPortTest, ReplyWaitHoldsTheQueueUntilTheAwaitedTextArrives)
     // Several gaps' worth of ticks: the second command must stay queued.
     EXPECT_EQ(m_peer.readUntil("\n", 700), QByteArray());
 
-    ASSERT_TRUE(m_peer.write(">AT+WMODE\r\n+o"));  // a partial line ends nothing
+    ASSERT_TRUE(m_peer.write(">AT+WMODE\r\n+o")); // a partial line ends nothing
     EXPECT_EQ(m_peer.readUntil("\n", 400), QByteArray());
     ASSERT_TRUE(m_peer.write("k=AP\r\n"));
     EXPECT_EQ(m_peer.readUntil("\n", kLimitMs), "AT+WSSSID\n");
@@ -217,7 +217,7 @@ TEST_F(SerialPortTest, HangUpIsReportedOnceAsALostPortAndCloses)
     ASSERT_TRUE(waitFor([&]() { return m_port->isPortLost() && !m_port->isConnected(); }, kLimitMs));
 
     const long long cpuBefore = cpuMsecs();
-    waitFor([]() { return false; }, 400);  // a quiet spell: nothing may keep firing
+    waitFor([]() { return false; }, 400); // a quiet spell: nothing may keep firing
     EXPECT_LT(cpuMsecs() - cpuBefore, 200);
 
     const auto records = log.records();

@@ -91,10 +91,10 @@ TEST(ServiceComm, DuplicatesAreDroppedAndTheNextPackageMayLeaveInTheSameTick)
         bool leaves;
     };
     const Case cases[] = {
-        {"ABC", true, false},  // same bytes as the last one
-        {"AB", true, true},    // a shorter package is not the same
-        {"", true, false},     // nothing to send
-        {"ABC", false, true},  // duplicates allowed
+        {"ABC", true, false}, // same bytes as the last one
+        {"AB", true, true},   // a shorter package is not the same
+        {"", true, false},    // nothing to send
+        {"ABC", false, true}, // duplicates allowed
     };
     constexpr int kNextGapMs = 200;
     for (const Case& c : cases) {
@@ -143,7 +143,7 @@ TEST(ServiceComm, ResetFromAnotherThreadKeepsPackagesQueuedAfterItReturned)
 
     // The link's thread was busy: its tick comes only after a new package was queued.
     std::thread([&link]() { queue(link, noGap("$NEW\r\n")); }).join();
-    link.onTxDataTimer();  // serves the reset, sends nothing
+    link.onTxDataTimer(); // serves the reset, sends nothing
     EXPECT_EQ(link.handed, std::vector<std::string>{"$ARM\r\n"});
     EXPECT_EQ(link.getRawDataHandle()->getResponseInform().timeoutMs, 0);
     link.onTxDataTimer();
@@ -172,14 +172,10 @@ TEST(ServiceComm, ReceivedBytesAreFiledAndAnnouncedByRawDataType)
         int receiveLines;
     };
     const Case cases[] = {
-        {1, true, 1, 1, 0, 0, 0, 1, 0, 0, 0, 1},
-        {3, true, 1, 1, 0, 0, 0, 1, 0, 0, 0, 1},
-        {4, true, 1, 0, 1, 0, 0, 0, 1, 0, 0, 1},
-        {5, true, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1},
-        {6, true, 0, 0, 0, 0, 1, 0, 0, 0, 1, 1},
-        {0, true, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-        {7, true, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-        {4, false, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1},
+        {1, true, 1, 1, 0, 0, 0, 1, 0, 0, 0, 1},  {3, true, 1, 1, 0, 0, 0, 1, 0, 0, 0, 1},
+        {4, true, 1, 0, 1, 0, 0, 0, 1, 0, 0, 1},  {5, true, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1},
+        {6, true, 0, 0, 0, 0, 1, 0, 0, 0, 1, 1},  {0, true, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {7, true, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},  {4, false, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1},
         {5, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
     };
     for (const Case& c : cases) {
@@ -198,8 +194,8 @@ TEST(ServiceComm, ReceivedBytesAreFiledAndAnnouncedByRawDataType)
 
         LogProbe log;
         link.rxPackageProc("$X\r\n", false);
-        link.rxPackageProc(QByteArray(), false);  // nothing read: no announcement
-        link.rxPackageProc("$Y", true);            // more to come: not announced yet
+        link.rxPackageProc(QByteArray(), false); // nothing read: no announcement
+        link.rxPackageProc("$Y", true);          // more to come: not announced yet
         COMM::CRawDataHandle* handle = link.getRawDataHandle();
         auto count = [](const std::function<bool()>& take) {
             int n = 0;

@@ -45,8 +45,7 @@ bool PtyPeer::write(const QByteArray& data)
     waitFor(
         [&]() {
             while (done < data.size()) {
-                const ssize_t n =
-                    ::write(m_master, data.constData() + done, static_cast<size_t>(data.size() - done));
+                const ssize_t n = ::write(m_master, data.constData() + done, static_cast<size_t>(data.size() - done));
                 if (n > 0) {
                     done += n;
                     continue;
@@ -69,7 +68,7 @@ QByteArray PtyPeer::readAvailable()
     for (;;) {
         const ssize_t n = ::read(m_master, buffer, sizeof(buffer));
         if (n <= 0)
-            break;  // EAGAIN: nothing more now; EIO: the slave side is not open
+            break; // EAGAIN: nothing more now; EIO: the slave side is not open
         data.append(buffer, static_cast<int>(n));
     }
     return data;

@@ -36,7 +36,7 @@ public:
 
 private:
     int m_master = -1;
-    int m_slave = -1;  // held for the peer's whole life: keeps the line and its number ours
+    int m_slave = -1; // held for the peer's whole life: keeps the line and its number ours
     QString m_slavePath;
 };
 
