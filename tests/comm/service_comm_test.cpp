@@ -1,0 +1,238 @@
+#include "comm/ServiceComm.h"
+#include "comm_test_support.h"
+
+#include "WaitFor.h"
+
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+#include <thread>
+
+using COMM::CServiceComm;
+using COMM::STxPackage;
+
+namespace {
+
+// A transport that keeps what it is handed instead of writing it anywhere.
+// Its timer is stopped: each test drives the ticks itself.
+class FakeTransport : public CServiceComm
+{
+public:
+    explicit FakeTransport(COMM::RAWDATA_TYPE type = COMM::RAWDATA_SENTENCE, bool splitLines = true)
+        : CServiceComm(setting(splitLines), type)
+    {
+        setCommType(COMM::COMM_TYPE_NETWORK);
+        timerSetup(false);
+    }
+
+    COMM::SCommConntProfile getProfile() override { return {}; }
+
+    bool commTxPackageSender(STxPackage pkg) override
+    {
+        handed.emplace_back(pkg.data, static_cast<size_t>(pkg.length));
+        return accept;
+    }
+
+    bool accept = true;
+    std::vector<std::string> handed;
+
+private:
+    static COMM::COMM_CONNT_SETTING setting(bool splitLines)
+    {
+        COMM::COMM_CONNT_SETTING value;
+        value.SplitLines = splitLines;
+        return value;
+    }
+};
+
+void queue(CServiceComm& link, STxPackage pkg, bool toBack = true)
+{
+    link.appendToTxPackageQ(pkg, toBack);
+}
+
+STxPackage noGap(const std::string& text)
+{
+    return makePackage(text, 0);
+}
+
+} // namespace
+
+TEST(ServiceComm, DisabledLinkDiscardsPackagesAndBadLengthsAreRefused)
+{
+    FakeTransport link;
+    link.setEnable(false);
+    queue(link, noGap("$A\r\n"));
+    EXPECT_FALSE(link.isTxRequest());
+
+    link.setEnable(true);
+    LogProbe log;
+    for (int length : {-1, COMM::kTxPackageDataSize + 1}) {
+        STxPackage pkg = noGap("$B\r\n");
+        pkg.length = length;
+        queue(link, pkg);
+    }
+    EXPECT_FALSE(link.isTxRequest());
+    EXPECT_EQ(log.count("out of 0 to 512, refused"), 2);
+
+    STxPackage full = noGap(std::string(COMM::kTxPackageDataSize, 'f'));
+    queue(link, full);
+    queue(link, noGap("$FIRST\r\n"), false);
+    link.onTxDataTimer();
+    ASSERT_EQ(link.handed.size(), 2u);
+    EXPECT_EQ(link.handed[0], "$FIRST\r\n");
+    EXPECT_EQ(link.handed[1].size(), static_cast<size_t>(COMM::kTxPackageDataSize));
+}
+
+TEST(ServiceComm, DuplicatesAreDroppedAndTheNextPackageMayLeaveInTheSameTick)
+{
+    struct Case
+    {
+        std::string text;
+        bool skipIfSame;
+        bool leaves;
+    };
+    const Case cases[] = {
+        {"ABC", true, false}, // same bytes as the last one
+        {"AB", true, true},   // a shorter package is not the same
+        {"", true, false},    // nothing to send
+        {"ABC", false, true}, // duplicates allowed
+    };
+    constexpr int kNextGapMs = 200;
+    for (const Case& c : cases) {
+        FakeTransport link;
+        queue(link, noGap("ABC"));
+        link.onTxDataTimer();
+        ASSERT_TRUE(TestSupport::waitFor([&]() { return !link.checkTxWaiting(makePackage("", kNextGapMs)); }, 5000));
+        link.handed.clear();
+
+        STxPackage pkg = noGap(c.text);
+        pkg.skipIfSame = c.skipIfSame;
+        queue(link, pkg);
+        queue(link, makePackage("NEXT", kNextGapMs));
+        link.onTxDataTimer();
+        // A dropped package costs no time; a sent one makes the next wait its gap.
+        const std::vector<std::string> expected =
+            c.leaves ? std::vector<std::string>{c.text} : std::vector<std::string>{"NEXT"};
+        EXPECT_EQ(link.handed, expected) << c.text << " " << c.skipIfSame;
+    }
+}
+
+TEST(ServiceComm, RefusedPackageCountsForTheGapAndArmsNothing)
+{
+    FakeTransport link;
+    link.accept = false;
+    queue(link, makePackage("$A\r\n", 0, 5000, "+ok"));
+    link.onTxDataTimer();
+    EXPECT_EQ(link.handed.size(), 1u);
+    EXPECT_EQ(link.getRawDataHandle()->getResponseInform().timeoutMs, 0);
+    EXPECT_TRUE(link.checkTxWaiting(makePackage("$B\r\n", 60000)));
+    EXPECT_FALSE(link.isTxRequest()) << "a refused package is not retried";
+}
+
+TEST(ServiceComm, ResetFromAnotherThreadKeepsPackagesQueuedAfterItReturned)
+{
+    FakeTransport link;
+    queue(link, makePackage("$ARM\r\n", 0, 20000, "+ok"));
+    link.onTxDataTimer();
+    queue(link, noGap("$OLD1\r\n"));
+    queue(link, noGap("$OLD2\r\n"));
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    std::thread([&link]() { link.reset(); }).join();
+    EXPECT_GE(elapsed.elapsed(), 100);
+
+    // The link's thread was busy: its tick comes only after a new package was queued.
+    std::thread([&link]() { queue(link, noGap("$NEW\r\n")); }).join();
+    link.onTxDataTimer(); // serves the reset, sends nothing
+    EXPECT_EQ(link.handed, std::vector<std::string>{"$ARM\r\n"});
+    EXPECT_EQ(link.getRawDataHandle()->getResponseInform().timeoutMs, 0);
+    link.onTxDataTimer();
+    EXPECT_EQ(link.handed, (std::vector<std::string>{"$ARM\r\n", "$NEW\r\n"}));
+}
+
+TEST(ServiceComm, ResetOnItsOwnThreadIsImmediate)
+{
+    FakeTransport link;
+    queue(link, makePackage("$ARM\r\n", 0, 20000, "+ok"));
+    link.onTxDataTimer();
+    queue(link, noGap("$OLD\r\n"));
+    link.reset();
+    EXPECT_FALSE(link.isTxRequest());
+    EXPECT_EQ(link.getRawDataHandle()->getResponseInform().timeoutMs, 0);
+}
+
+TEST(ServiceComm, ReceivedBytesAreFiledAndAnnouncedByRawDataType)
+{
+    struct Case
+    {
+        int type;
+        bool enabled;
+        int logMsgs, messages, sentences, bins, cmds;
+        int msgSignals, sentSignals, binSignals, cmdSignals;
+        int receiveLines;
+    };
+    const Case cases[] = {
+        {1, true, 1, 1, 0, 0, 0, 1, 0, 0, 0, 1},  {3, true, 1, 1, 0, 0, 0, 1, 0, 0, 0, 1},
+        {4, true, 1, 0, 1, 0, 0, 0, 1, 0, 0, 1},  {5, true, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1},
+        {6, true, 0, 0, 0, 0, 1, 0, 0, 0, 1, 1},  {0, true, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {7, true, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},  {4, false, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1},
+        {5, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
+    };
+    for (const Case& c : cases) {
+        FakeTransport link(static_cast<COMM::RAWDATA_TYPE>(c.type));
+        link.setEnable(c.enabled);
+        COMM::SDebugConfig debug;
+        debug.DebugIsString = true;
+        debug.DebugMsgOut = COMM::DEBUG_OUT_RECEIVE;
+        link.setDebugConfig(debug);
+        int msg = 0, sent = 0, bin = 0, cmd = 0;
+        char commType = 0;
+        QObject::connect(&link, &CServiceComm::signalRxMessage, [&](void*, char t) { ++msg, commType = t; });
+        QObject::connect(&link, &CServiceComm::signalRxSentence, [&](void*, char t) { ++sent, commType = t; });
+        QObject::connect(&link, &CServiceComm::signalRxBinData, [&](void*) { ++bin; });
+        QObject::connect(&link, &CServiceComm::signalRxCmdData, [&](void*) { ++cmd; });
+
+        LogProbe log;
+        link.rxPackageProc("$X\r\n", false);
+        link.rxPackageProc(QByteArray(), false); // nothing read: no announcement
+        link.rxPackageProc("$Y", true);          // more to come: not announced yet
+        COMM::CRawDataHandle* handle = link.getRawDataHandle();
+        auto count = [](const std::function<bool()>& take) {
+            int n = 0;
+            while (take())
+                ++n;
+            return n;
+        };
+        SCOPED_TRACE("type " + std::to_string(c.type) + (c.enabled ? " enabled" : " disabled"));
+        EXPECT_EQ(count([&] { return handle->queueNextLogMsg(nullptr); }), c.logMsgs * 2);
+        EXPECT_EQ(count([&] { return handle->queueNextMessage(nullptr); }), c.messages);
+        EXPECT_EQ(count([&] { return handle->queueNextSentence(nullptr); }), c.sentences);
+        EXPECT_EQ(count([&] { return handle->queueNextBinData(nullptr); }), c.bins * 2);
+        EXPECT_EQ(count([&] { return handle->queueNextCmdData(nullptr); }), c.cmds * 2);
+        EXPECT_EQ(msg, c.msgSignals);
+        EXPECT_EQ(sent, c.sentSignals);
+        EXPECT_EQ(bin, c.binSignals);
+        EXPECT_EQ(cmd, c.cmdSignals);
+        if (msg + sent > 0) {
+            EXPECT_EQ(commType, static_cast<char>(COMM::COMM_TYPE_NETWORK));
+        }
+        EXPECT_EQ(log.count("receive $X"), c.receiveLines);
+    }
+}
+
+TEST(ServiceComm, PrintedPayloadStaysWithinItsLength)
+{
+    FakeTransport link;
+    LogProbe log;
+    link.printMsg("abc", 3, "send");
+    COMM::SDebugConfig debug;
+    debug.DebugIsString = true;
+    link.setDebugConfig(debug);
+    const char unterminated[6] = {'a', 'b', 'c', 'd', 'e', 'f'};
+    link.printMsg(unterminated, 3, "send");
+    link.printMsg(nullptr, 3, "send");
+    const auto records = log.records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].text, "send 61 62 63 ");
+    EXPECT_EQ(records[1].text, "send abc");
+}
