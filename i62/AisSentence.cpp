@@ -127,7 +127,8 @@ bool AIS_FMT_ABK(char* sentence, I61162_Data_Structure* record)
     I62_ABK& abk = record->fields.abk;
     abk = I62_ABK{};
     abk.mmsi = I62_FieldLong(I62_NextField(), I62_MMSI_EMPTY);
-    abk.channel = I62_FieldU8(I62_NextField());
+    // The channel of reception is a letter, as in the VDM sentence.
+    abk.channel = I62_FieldChar(I62_NextField());
     abk.msgId = I62_FieldU8(I62_NextField(), 0);
     abk.msgSequence = I62_FieldU8(I62_NextField(), 0);
     abk.ackType = I62_FieldU8(I62_LastField(), 0);

@@ -44,7 +44,7 @@ struct I62_ENCAP_SENTENCE
 struct I62_ABK
 {
     long mmsi;
-    uint8_t channel;
+    uint8_t channel; // channel letter, 128 when empty
     uint8_t msgId;
     uint8_t msgSequence;
     uint8_t ackType;
