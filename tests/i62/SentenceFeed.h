@@ -11,6 +11,7 @@
 #include "i62/NaviCalc.h"
 #include "i62/OwnShipSensor.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -40,6 +41,15 @@ inline signed char parse(const std::string& text, I61162_Data_Structure* record 
 inline signed char parseBody(const std::string& body, I61162_Data_Structure* record = nullptr)
 {
     return parse(withChecksum(body), record);
+}
+
+// An empty record with its talker and formatter, as a composer takes it.
+inline I61162_Data_Structure recordOf(const char* talker, const char* formatter)
+{
+    I61162_Data_Structure record{};
+    std::snprintf(record.talker, sizeof(record.talker), "%s", talker);
+    std::snprintf(record.formatter, sizeof(record.formatter), "%s", formatter);
+    return record;
 }
 
 // The raw message that an armoured payload stands for.

@@ -35,14 +35,6 @@ std::string composeAndRead(bool (*compose)(char*, const I61162_Data_Structure*, 
     return text;
 }
 
-I61162_Data_Structure header(const char* talker, const char* formatter)
-{
-    I61162_Data_Structure r{};
-    std::strncpy(r.talker, talker, 2);
-    std::strncpy(r.formatter, formatter, 3);
-    return r;
-}
-
 } // namespace
 
 TEST(AisSentence, EncapsulationFields)
@@ -159,48 +151,48 @@ TEST(AisSentence, ComposedSentencesReadBack)
     initLibrary();
     I61162_Data_Structure out{};
 
-    I61162_Data_Structure vdm = header("AI", "VDO");
+    I61162_Data_Structure vdm = recordOf("AI", "VDO");
     vdm.fields.encap = I62_ENCAP_SENTENCE{1, 1, 128, 1, 0, 0, "15M67FC000G?ufbE`FepT@3n00Sa", 0};
     EXPECT_EQ(composeAndRead(AIS_FMT_VDO_Compose, vdm, &out), "!AIVDO,1,1,,B,15M67FC000G?ufbE`FepT@3n00Sa,0");
     EXPECT_EQ(out.fields.encap.channel, 'B');
 
-    I61162_Data_Structure abm = header("AI", "ABM");
+    I61162_Data_Structure abm = recordOf("AI", "ABM");
     abm.fields.encap = I62_ENCAP_SENTENCE{1, 1, 2, 1, 6, 211000000, "04a9M>1@PU>0U>06<0", 4};
     composeAndRead(AIS_FMT_ABM_Compose, abm, &out);
     EXPECT_EQ(out.fields.encap.destMmsi, 211000000u);
     EXPECT_EQ(out.fields.encap.msgId, 6);
-    I61162_Data_Structure bbm = header("AI", "BBM");
+    I61162_Data_Structure bbm = recordOf("AI", "BBM");
     bbm.fields.encap = I62_ENCAP_SENTENCE{1, 1, 3, 2, 8, 0, "04a9M>1@PU>0U>06<0", 4};
     composeAndRead(AIS_FMT_BBM_Compose, bbm, &out);
     EXPECT_EQ(out.fields.encap.channel, 2);
 
-    I61162_Data_Structure ssd = header("AI", "SSD");
+    I61162_Data_Structure ssd = recordOf("AI", "SSD");
     ssd.fields.ssd = I62_SSD{"PD1234", "KELVORA", 512, 20, 5, 64, 2, "AI"};
     EXPECT_EQ(composeAndRead(I62_FMT_SSD_Compose, ssd, &out), "$AISSD,PD1234,KELVORA,,20,5,,,AI");
     EXPECT_EQ(out.fields.ssd.refA, 512);
 
-    I61162_Data_Structure vsd = header("AI", "VSD");
+    I61162_Data_Structure vsd = recordOf("AI", "VSD");
     vsd.fields.vsd = I62_VSD{70, 30.0f, 12, "ROTTERDAM", {24, 60, 60, 0}, 5, 13, 3, 16};
     EXPECT_EQ(composeAndRead(I62_FMT_VSD_Compose, vsd, &out), "$AIVSD,70,,12,ROTTERDAM,,05,,3,");
 
-    I61162_Data_Structure alr = header("AI", "ALR");
+    I61162_Data_Structure alr = recordOf("AI", "ALR");
     alr.fields.alr = I62_ALR{{14, 20, 30, 0}, 6, 'A', 'V', "AIS: antenna VSWR exceeds limit"};
     EXPECT_EQ(composeAndRead(I62_FMT_ALR_Compose, alr, &out), "$AIALR,142030.00,6,A,V,AIS: antenna VSWR exceeds limit");
-    I61162_Data_Structure ack = header("AI", "ACK");
+    I61162_Data_Structure ack = recordOf("AI", "ACK");
     ack.fields.ack.alarm = 6;
     EXPECT_EQ(composeAndRead(I62_FMT_ACK_Compose, ack, &out), "$AIACK,006");
 
-    I61162_Data_Structure aca = header("AI", "ACA");
+    I61162_Data_Structure aca = recordOf("AI", "ACA");
     aca.fields.aca = I62_ACA{1, {50.0, -2.0}, {49.5, -3.25}, 4, 2087, 0, 2088, 0, 0, 0, 'C', 1, {12, 0, 0, 0}};
     EXPECT_EQ(composeAndRead(AIS_FMT_ACA_Compose, aca, &out),
               "$AIACA,1,5000.0,N,00200.0,W,4930.0,N,00315.0,W,4,2087,0,2088,0,0,0,C,1,120000");
     EXPECT_DOUBLE_EQ(out.fields.aca.southWest.latitude, 49.5);
 
-    I61162_Data_Structure acs = header("AI", "ACS");
+    I61162_Data_Structure acs = recordOf("AI", "ACS");
     acs.fields.acs = I62_ACS{3, 2320000, {14, 20, 30, 0}, 4, 7, 2021};
     EXPECT_EQ(composeAndRead(AIS_FMT_ACS_Compose, acs, &out), "$AIACS,3,002320000,142030.00,04,07,2021");
 
-    I61162_Data_Structure abk = header("AI", "ABK");
+    I61162_Data_Structure abk = recordOf("AI", "ABK");
     abk.fields.abk = I62_ABK{I62_MMSI_EMPTY, 128, 6, 2, 0};
     EXPECT_EQ(composeAndRead(AIS_FMT_ABK_Compose, abk, &out), "$AIABK,,,6,2,0");
     EXPECT_EQ(out.fields.abk.mmsi, I62_MMSI_EMPTY);
