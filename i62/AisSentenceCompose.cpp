@@ -57,8 +57,8 @@ bool AIS_FMT_ABM_Compose(char* destination, const I61162_Data_Structure* record,
         return false;
     const I62_ENCAP_SENTENCE& e = record->fields.encap;
     return I62_ComposeText(destination, size, "!%s%s,%d,%d,%s,%u,%s,%d,%s,%d", record->talker, record->formatter,
-                           e.total, e.number, seqIdText(e.seqId).text, e.destMmsi, channelText(e.channel).text,
-                           e.msgId, e.payload, e.fillBits);
+                           e.total, e.number, seqIdText(e.seqId).text, e.destMmsi, channelText(e.channel).text, e.msgId,
+                           e.payload, e.fillBits);
 }
 
 // BBM: !--BBM,x,x,x,x,x.x,s--s,x
@@ -77,8 +77,8 @@ bool AIS_FMT_ABK_Compose(char* destination, const I61162_Data_Structure* record,
     if (record == nullptr)
         return false;
     const I62_ABK& abk = record->fields.abk;
-    const I62_FIELD_TEXT mmsi = abk.mmsi >= 0 && abk.mmsi < I62_MMSI_EMPTY ? I62_IntText(abk.mmsi, "%09ld", -1)
-                                                                          : I62_FIELD_TEXT{};
+    const I62_FIELD_TEXT mmsi =
+        abk.mmsi >= 0 && abk.mmsi < I62_MMSI_EMPTY ? I62_IntText(abk.mmsi, "%09ld", -1) : I62_FIELD_TEXT{};
     return I62_ComposeText(destination, size, "$%s%s,%s,%s,%d,%d,%d", record->talker, record->formatter, mmsi.text,
                            I62_CharText(abk.channel).text, abk.msgId, abk.msgSequence, abk.ackType);
 }
@@ -127,8 +127,8 @@ bool AIS_FMT_ACS_Compose(char* destination, const I61162_Data_Structure* record,
     if (record == nullptr)
         return false;
     const I62_ACS& acs = record->fields.acs;
-    const I62_FIELD_TEXT mmsi = acs.mmsi >= 0 && acs.mmsi < I62_MMSI_EMPTY ? I62_IntText(acs.mmsi, "%09ld", -1)
-                                                                      : I62_FIELD_TEXT{};
+    const I62_FIELD_TEXT mmsi =
+        acs.mmsi >= 0 && acs.mmsi < I62_MMSI_EMPTY ? I62_IntText(acs.mmsi, "%09ld", -1) : I62_FIELD_TEXT{};
     return I62_ComposeText(destination, size, "$%s%s,%d,%s,%s,%02d,%02d,%04d", record->talker, record->formatter,
                            acs.sequence, mmsi.text, I62_TimeText(acs.time).text, acs.day, acs.month, acs.year);
 }
@@ -139,12 +139,11 @@ bool I62_FMT_SSD_Compose(char* destination, const I61162_Data_Structure* record,
     if (record == nullptr)
         return false;
     const I62_SSD& ssd = record->fields.ssd;
-    return I62_ComposeText(destination, size, "$%s%s,%s,%s,%s,%s,%s,%s,%s,%s", record->talker, record->formatter,
-                           ssd.callSign, ssd.name, I62_IntText(ssd.refA, "%ld", SSD_REF_AB_EMPTY).text,
-                           I62_IntText(ssd.refB, "%ld", SSD_REF_AB_EMPTY).text,
-                           I62_IntText(ssd.refC, "%ld", SSD_REF_CD_EMPTY).text,
-                           I62_IntText(ssd.refD, "%ld", SSD_REF_CD_EMPTY).text,
-                           I62_IntText(ssd.dte, "%ld", SSD_DTE_EMPTY).text, ssd.source);
+    return I62_ComposeText(
+        destination, size, "$%s%s,%s,%s,%s,%s,%s,%s,%s,%s", record->talker, record->formatter, ssd.callSign, ssd.name,
+        I62_IntText(ssd.refA, "%ld", SSD_REF_AB_EMPTY).text, I62_IntText(ssd.refB, "%ld", SSD_REF_AB_EMPTY).text,
+        I62_IntText(ssd.refC, "%ld", SSD_REF_CD_EMPTY).text, I62_IntText(ssd.refD, "%ld", SSD_REF_CD_EMPTY).text,
+        I62_IntText(ssd.dte, "%ld", SSD_DTE_EMPTY).text, ssd.source);
 }
 
 // VSD: $--VSD,x.x,x.x,x.x,c--c,hhmmss.ss,xx,xx,x.x,x.x

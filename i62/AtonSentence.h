@@ -12,8 +12,8 @@ constexpr int ATON_TEXT_SIZE = 34;
 
 struct ATON_REF_POINT_DIMENSION
 {
-    uint8_t d; // 6 bits
-    uint8_t c; // 6 bits
+    uint8_t d;  // 6 bits
+    uint8_t c;  // 6 bits
     uint16_t b; // 9 bits
     uint16_t a; // 9 bits
 };

@@ -82,10 +82,9 @@ bool I62_FMT_ZDA_Compose(char* destination, const I61162_Data_Structure* record,
     if (record == nullptr)
         return false;
     const I62_ZDA& zda = record->fields.zda;
-    return I62_ComposeText(destination, size, "$%s%s,%s,%s,%s,%s,%s,%s", record->talker, record->formatter,
-                           I62_TimeText(zda.time).text, u8Text(zda.day, "%02ld").text,
-                           u8Text(zda.month, "%02ld").text, I62_IntText(zda.year, "%04ld", -1).text,
-                           I62_IntText(static_cast<int8_t>(zda.zoneHours), "%02ld", static_cast<int8_t>(I62_U8_EMPTY))
-                               .text,
-                           u8Text(zda.zoneMinutes, "%02ld").text);
+    return I62_ComposeText(
+        destination, size, "$%s%s,%s,%s,%s,%s,%s,%s", record->talker, record->formatter, I62_TimeText(zda.time).text,
+        u8Text(zda.day, "%02ld").text, u8Text(zda.month, "%02ld").text, I62_IntText(zda.year, "%04ld", -1).text,
+        I62_IntText(static_cast<int8_t>(zda.zoneHours), "%02ld", static_cast<int8_t>(I62_U8_EMPTY)).text,
+        u8Text(zda.zoneMinutes, "%02ld").text);
 }

@@ -4,7 +4,6 @@
 #include "i62/I62Frame.h"
 #include "i62/I62Sentence.h"
 
-
 namespace {
 
 constexpr long kMaxSatsInUse = 12;
@@ -254,8 +253,7 @@ bool I62_FMT_ZDA(char* sentence, I61162_Data_Structure* record)
     zda.zoneHours = static_cast<uint8_t>(zoneHours);
     zda.zoneMinutes = static_cast<uint8_t>(zoneMinutes);
     return I62_InRangeOrEmpty(day, 1, 31, I62_U8_EMPTY) && I62_InRangeOrEmpty(month, 1, 12, I62_U8_EMPTY) &&
-           I62_InRangeOrEmpty(zoneHours, -13, 13, I62_U8_EMPTY) &&
-           I62_InRangeOrEmpty(zoneMinutes, 0, 59, I62_U8_EMPTY);
+           I62_InRangeOrEmpty(zoneHours, -13, 13, I62_U8_EMPTY) && I62_InRangeOrEmpty(zoneMinutes, 0, 59, I62_U8_EMPTY);
 }
 
 // DTM: $--DTM,ccc,a,x.x,a,x.x,a,x.x,ccc*hh

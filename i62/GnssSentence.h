@@ -178,7 +178,11 @@ bool RMC_ParseProc(char* sentence, I61162_Data_Structure* record);
 bool GNS_ParseProc(char* sentence, I61162_Data_Structure* record);
 
 // Write the sentence without checksum into destination (size bytes); false when it does not fit.
-bool I62_FMT_RMC_Compose(char* destination, const I61162_Data_Structure* record, std::size_t size = I62_COMPOSE_BUF_SIZE);
-bool I62_FMT_GBS_Compose(char* destination, const I61162_Data_Structure* record, std::size_t size = I62_COMPOSE_BUF_SIZE);
-bool I62_FMT_GSA_Compose(char* destination, const I61162_Data_Structure* record, std::size_t size = I62_COMPOSE_BUF_SIZE);
-bool I62_FMT_ZDA_Compose(char* destination, const I61162_Data_Structure* record, std::size_t size = I62_COMPOSE_BUF_SIZE);
+bool I62_FMT_RMC_Compose(char* destination, const I61162_Data_Structure* record,
+                         std::size_t size = I62_COMPOSE_BUF_SIZE);
+bool I62_FMT_GBS_Compose(char* destination, const I61162_Data_Structure* record,
+                         std::size_t size = I62_COMPOSE_BUF_SIZE);
+bool I62_FMT_GSA_Compose(char* destination, const I61162_Data_Structure* record,
+                         std::size_t size = I62_COMPOSE_BUF_SIZE);
+bool I62_FMT_ZDA_Compose(char* destination, const I61162_Data_Structure* record,
+                         std::size_t size = I62_COMPOSE_BUF_SIZE);

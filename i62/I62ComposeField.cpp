@@ -48,9 +48,9 @@ I62_FIELD_TEXT I62_PositionText(const I62_DEGREE& position, int minuteDigits)
     }
     const SDegMin lat = degMin(position.latitude, minuteDigits);
     const SDegMin lon = degMin(position.longitude, minuteDigits);
-    std::snprintf(t.text, sizeof(t.text), "%02d%02d.%0*ld,%c,%03d%02d.%0*ld,%c", lat.degrees, lat.minutes,
-                  minuteDigits, lat.fraction, position.latitude > 0 ? 'N' : 'S', lon.degrees, lon.minutes,
-                  minuteDigits, lon.fraction, position.longitude > 0 ? 'E' : 'W');
+    std::snprintf(t.text, sizeof(t.text), "%02d%02d.%0*ld,%c,%03d%02d.%0*ld,%c", lat.degrees, lat.minutes, minuteDigits,
+                  lat.fraction, position.latitude > 0 ? 'N' : 'S', lon.degrees, lon.minutes, minuteDigits, lon.fraction,
+                  position.longitude > 0 ? 'E' : 'W');
     return t;
 }
 

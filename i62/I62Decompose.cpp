@@ -22,15 +22,13 @@ struct SSentenceParser
 // Formatters with a parser. The proprietary, AtoN, long-range and DSC families join here once
 // their parsers exist; until then their sentences are refused like any formatter not listed.
 const SSentenceParser kSentenceParsers[] = {
-    {"GGA", I62_FMT_GGA}, {"GLL", I62_FMT_GLL},   {"GBS", I62_FMT_GBS}, {"GSA", I62_FMT_GSA},
-    {"GSV", I62_FMT_GSV}, {"RMC", RMC_ParseProc}, {"VTG", I62_FMT_VTG}, {"ZDA", I62_FMT_ZDA},
-    {"DTM", I62_FMT_DTM}, {"GNS", GNS_ParseProc}, {"GRS", I62_FMT_GRS}, {"GST", I62_FMT_GST},
-    {"HDT", I62_FMT_HDT}, {"HDM", I62_FMT_HDM},   {"ROT", I62_FMT_ROT}, {"VBW", I62_FMT_VBW},
-    {"OSD", I62_FMT_OSD}, {"RSD", I62_FMT_RSD},   {"TTM", I62_FMT_TTM}, {"ABK", AIS_FMT_ABK},
-    {"ABM", AIS_FMT_ABM}, {"ACA", AIS_FMT_ACA},   {"ACK", I62_FMT_ACK}, {"ACS", AIS_FMT_ACS},
-    {"ALR", I62_FMT_ALR}, {"BBM", AIS_FMT_BBM},   {"SSD", AIS_FMT_SSD}, {"TXT", I62_FMT_TXT},
-    {"VDM", AIS_FMT_VDM}, {"VDO", AIS_FMT_VDO},   {"VSD", AIS_FMT_VSD}, {"Q", I62_FMT_Q},
-    {"RMA", I62_FMT_RMA}, {"WPL", I62_FMT_WPL},
+    {"GGA", I62_FMT_GGA},   {"GLL", I62_FMT_GLL}, {"GBS", I62_FMT_GBS}, {"GSA", I62_FMT_GSA}, {"GSV", I62_FMT_GSV},
+    {"RMC", RMC_ParseProc}, {"VTG", I62_FMT_VTG}, {"ZDA", I62_FMT_ZDA}, {"DTM", I62_FMT_DTM}, {"GNS", GNS_ParseProc},
+    {"GRS", I62_FMT_GRS},   {"GST", I62_FMT_GST}, {"HDT", I62_FMT_HDT}, {"HDM", I62_FMT_HDM}, {"ROT", I62_FMT_ROT},
+    {"VBW", I62_FMT_VBW},   {"OSD", I62_FMT_OSD}, {"RSD", I62_FMT_RSD}, {"TTM", I62_FMT_TTM}, {"ABK", AIS_FMT_ABK},
+    {"ABM", AIS_FMT_ABM},   {"ACA", AIS_FMT_ACA}, {"ACK", I62_FMT_ACK}, {"ACS", AIS_FMT_ACS}, {"ALR", I62_FMT_ALR},
+    {"BBM", AIS_FMT_BBM},   {"SSD", AIS_FMT_SSD}, {"TXT", I62_FMT_TXT}, {"VDM", AIS_FMT_VDM}, {"VDO", AIS_FMT_VDO},
+    {"VSD", AIS_FMT_VSD},   {"Q", I62_FMT_Q},     {"RMA", I62_FMT_RMA}, {"WPL", I62_FMT_WPL},
 };
 
 // Length of the text once every empty field holds its blank.

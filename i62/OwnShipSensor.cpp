@@ -222,8 +222,7 @@ uint32_t UpdataShipGpsData()
     setStatusBit(own, STATION_RAIM, gps.gbsValid != 0);
     const float limit = gps.mode == 'D' ? kDifferentialAccuracyLimit : kAccuracyLimit;
     // Without its expected errors a GBS says nothing about the accuracy.
-    const bool accurate =
-        gps.gbsErrorsValid != 0 && gps.gbsErrLatitude < limit && gps.gbsErrLongitude < limit;
+    const bool accurate = gps.gbsErrorsValid != 0 && gps.gbsErrLatitude < limit && gps.gbsErrLongitude < limit;
     setStatusBit(own, STATION_POS_ACCURACY, accurate);
     const OWN_SHIP_ANTENNA& antenna = GpsSource == 0 ? OwnShipSpData.internalAntenna : OwnShipSpData.externalAntenna;
     own.dimA = antenna.a;

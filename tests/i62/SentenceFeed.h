@@ -66,8 +66,8 @@ inline AIS_raw_message rawOf(const char* payload, int fillBits)
 
 // The sentences ("!AIVDM,..." or "!AIVDO,...") that carry a raw message on a channel ('A' or
 // 'B', 0 for none), with a sequential id (-1 for none).
-inline std::vector<std::string> armourRaw(const AIS_raw_message& raw, const char* formatter = "VDM",
-                                          char channel = 'A', int seqId = -1)
+inline std::vector<std::string> armourRaw(const AIS_raw_message& raw, const char* formatter = "VDM", char channel = 'A',
+                                          int seqId = -1)
 {
     Encapsulation_Sentence_Structure message{};
     std::strncpy(message.formatter, formatter, 3);
@@ -92,8 +92,8 @@ inline std::vector<std::string> armourRaw(const AIS_raw_message& raw, const char
     return sentences;
 }
 
-inline std::vector<std::string> armour(const UN_AIS_MESSAGE& message, const char* formatter = "VDM",
-                                       char channel = 'A', int seqId = -1)
+inline std::vector<std::string> armour(const UN_AIS_MESSAGE& message, const char* formatter = "VDM", char channel = 'A',
+                                       int seqId = -1)
 {
     AIS_raw_message raw;
     if (AisMessagePack(&raw, &message) != 1)

@@ -108,7 +108,8 @@ TEST(AisSentence, OtherAisSentences)
     EXPECT_EQ(r.fields.vsd.etaMonth, 13);
     EXPECT_EQ(r.fields.vsd.navStatus, 128);
 
-    ASSERT_EQ(read("$AIALR,142030.00,006,A,V,AIS: antenna VSWR exceeds limit and the text of this alarm goes on", &r), 0);
+    ASSERT_EQ(read("$AIALR,142030.00,006,A,V,AIS: antenna VSWR exceeds limit and the text of this alarm goes on", &r),
+              0);
     EXPECT_EQ(r.fields.alr.alarm, 6);
     EXPECT_EQ(r.fields.alr.condition, 'A');
     EXPECT_EQ(std::strlen(r.fields.alr.text), static_cast<std::size_t>(ALR_TEXT_SIZE - 1));

@@ -51,7 +51,8 @@ TEST_F(StationTable, RealTrafficFillsRecords)
     EXPECT_EQ(RxAisShipId, 1);
     EXPECT_EQ(RxAisMsgId, 1);
 
-    ASSERT_EQ(parse("!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0*1C\r\n"), I62_RESULT_FRAGMENT);
+    ASSERT_EQ(parse("!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0*1C\r\n"),
+              I62_RESULT_FRAGMENT);
     ASSERT_EQ(parse("!AIVDM,2,2,1,A,88888888880,2*25\r\n"), I62_RESULT_TAKEN);
     index = RxAisShipId;
     const GENERIC_SHIP_DATA& v = ShipData[index];

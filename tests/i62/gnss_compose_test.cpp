@@ -26,12 +26,12 @@ std::string compose(bool (*composer)(char*, const I61162_Data_Structure*, std::s
 TEST(GnssCompose, SentencesInTheirFieldOrder)
 {
     I61162_Data_Structure rmc = recordOf("GP", "RMC");
-    rmc.fields.rmc = I62_RMC{{22, 54, 46, 5}, 'A', {49.274167, -123.185333}, 0.5f, 54.7f, {2024, 11, 19},
-                             20.3f, 'E', 'A', 128};
+    rmc.fields.rmc =
+        I62_RMC{{22, 54, 46, 5}, 'A', {49.274167, -123.185333}, 0.5f, 54.7f, {2024, 11, 19}, 20.3f, 'E', 'A', 128};
     EXPECT_EQ(compose(I62_FMT_RMC_Compose, rmc),
               "$GPRMC,225446.05,A,4916.45001,N,12311.11997,W,0.500,54.70,191124,20.30,E,A");
-    rmc.fields.rmc = I62_RMC{{24, 60, 60, 0}, 'V', {91.0, 181.0}, -100000.0f, -100000.0f, {0, 0, 0},
-                             -100000.0f, 128, 'N', 'V'};
+    rmc.fields.rmc =
+        I62_RMC{{24, 60, 60, 0}, 'V', {91.0, 181.0}, -100000.0f, -100000.0f, {0, 0, 0}, -100000.0f, 128, 'N', 'V'};
     EXPECT_EQ(compose(I62_FMT_RMC_Compose, rmc), "$GPRMC,,V,,,,,,,,,,N,V");
 
     I61162_Data_Structure gsa = recordOf("GP", "GSA");
@@ -56,8 +56,8 @@ TEST(GnssCompose, ComposedSentencesParseBack)
 {
     initLibrary();
     I61162_Data_Structure rmc = recordOf("GP", "RMC");
-    rmc.fields.rmc = I62_RMC{{12, 0, 1, 50}, 'A', {-33.856, 151.215}, 12.3f, 271.5f, {2031, 2, 28}, 1.0f, 'W',
-                             'D', 128};
+    rmc.fields.rmc =
+        I62_RMC{{12, 0, 1, 50}, 'A', {-33.856, 151.215}, 12.3f, 271.5f, {2031, 2, 28}, 1.0f, 'W', 'D', 128};
     I61162_Data_Structure out{};
     const std::string text = compose(I62_FMT_RMC_Compose, rmc);
     ASSERT_EQ(parseBody(text, &out), 0) << text;

@@ -86,7 +86,8 @@ public:
         };
 
         const int quality = k % 4;
-        add("$" + talker + "GGA," + time + "," + pos + format(",%d,%02d,%.1f,12.5,M,46.9,M,,", quality, k % 13, k % 20 * 0.5),
+        add("$" + talker + "GGA," + time + "," + pos +
+                format(",%d,%02d,%.1f,12.5,M,46.9,M,,", quality, k % 13, k % 20 * 0.5),
             0, gpsPort("GGA", [=](const GPS_Data& p) {
                 near(p);
                 EXPECT_EQ(p.positionValid, quality >= 1 ? 1 : 0);
@@ -99,7 +100,8 @@ public:
                 EXPECT_EQ(p.positionValid, status == 'A' ? 1 : 0);
                 EXPECT_EQ(p.mode, k % 2 ? 'A' : 128);
             }));
-        add("$" + talker + "GBS," + time + format(",%.1f,%.1f,%.1f,%02d,0.000,-0.354,6.972", k * 0.5, k * 0.25, k * 0.75, k % 33),
+        add("$" + talker + "GBS," + time +
+                format(",%.1f,%.1f,%.1f,%02d,0.000,-0.354,6.972", k * 0.5, k * 0.25, k * 0.75, k % 33),
             0, gpsPort("GBS", [=](const GPS_Data& p) {
                 EXPECT_FLOAT_EQ(p.gbsErrLatitude, static_cast<float>(k * 0.5));
                 EXPECT_EQ(p.gbsErrorsValid, 1);
@@ -138,7 +140,8 @@ public:
                 EXPECT_FLOAT_EQ(p.courseMagnetic, static_cast<float>(k * 2.0));
                 EXPECT_EQ(p.courseSpeedValid, 1);
             }));
-        add("$" + talker + "ZDA," + time + format(",%02d,%02d,%04d,%d,00", 1 + k % 28, 1 + k % 12, 2000 + k, k % 27 - 13),
+        add("$" + talker + "ZDA," + time +
+                format(",%02d,%02d,%04d,%d,00", 1 + k % 28, 1 + k % 12, 2000 + k, k % 27 - 13),
             0, gpsPort("ZDA", [=](const GPS_Data& p) {
                 EXPECT_EQ(p.date.year, 2000 + k);
                 EXPECT_EQ(p.timeValid, 1);
@@ -226,8 +229,7 @@ private:
     // Station kind the store gives a fresh record: 6 where the message leaves it unchanged.
     static int kindOf(int msgId)
     {
-        static const int kinds[27] = {6, 3, 3, 3, 0, 3, 6, 6, 6, 1, 6, 6, 6, 6, 6,
-                                      6, 0, 0, 4, 4, 0, 2, 0, 0, 4, 6, 6};
+        static const int kinds[27] = {6, 3, 3, 3, 0, 3, 6, 6, 6, 1, 6, 6, 6, 6, 6, 6, 0, 0, 4, 4, 0, 2, 0, 0, 4, 6, 6};
         return kinds[msgId];
     }
 

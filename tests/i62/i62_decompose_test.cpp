@@ -41,9 +41,10 @@ TEST(I62Decompose, FrameResults)
     std::string badSum = zda;
     badSum[8] = '7';
     const SFrameCase cases[] = {
-        {zda.c_str(), I62_RESULT_TAKEN},  {lfOnly.c_str(), I62_RESULT_NO_CR}, {noLf.c_str(), I62_RESULT_NO_LF},
-        {badSum.c_str(), I62_RESULT_CHECKSUM}, {"", I62_RESULT_NO_LF},          {"\n", I62_RESULT_NO_CR},
-        {"\r\n", I62_RESULT_CHECKSUM},     {"$\r\n", I62_RESULT_CHECKSUM},
+        {zda.c_str(), I62_RESULT_TAKEN},  {lfOnly.c_str(), I62_RESULT_NO_CR},
+        {noLf.c_str(), I62_RESULT_NO_LF}, {badSum.c_str(), I62_RESULT_CHECKSUM},
+        {"", I62_RESULT_NO_LF},           {"\n", I62_RESULT_NO_CR},
+        {"\r\n", I62_RESULT_CHECKSUM},    {"$\r\n", I62_RESULT_CHECKSUM},
     };
     for (const SFrameCase& c : cases) {
         I61162_Data_Structure record{};
@@ -80,8 +81,9 @@ TEST(I62Decompose, TextThatOutgrowsItsBufferIsRefused)
 
 TEST(I62Decompose, AddressesTooShortAreRefusedWithoutReadingAroundThem)
 {
-    const char* const bodies[] = {"$P,1,2", "$PA,1", "$PAB,1", "$P", "$GP,1", "$GPGG,1", "$PQXV,C",
-                                  "$PQXV,", "$PQXV,C,MI,1", "$PQXV,CC,MID,1", "$PQXV,C,,1"};
+    const char* const bodies[] = {"$P,1,2",       "$PA,1",          "$PAB,1",    "$P",
+                                  "$GP,1",        "$GPGG,1",        "$PQXV,C",   "$PQXV,",
+                                  "$PQXV,C,MI,1", "$PQXV,CC,MID,1", "$PQXV,C,,1"};
     for (const char* body : bodies) {
         I61162_Data_Structure record{};
         EXPECT_EQ(decomposeExact(withChecksum(body), &record, 0), I62_RESULT_REFUSED) << body;
@@ -111,15 +113,15 @@ TEST(I62Decompose, MakerSentencesTakeTheirSubTypeAndFormatter)
 TEST(I62Decompose, FamiliesWithoutParsersAreRefused)
 {
     const char* const bodies[] = {
-        "$PQXV,R,CFG,108,1",                  // configuration replies belong to the transponder link
-        "$PDBG,001,2,002,3,003,4,004,5",      // proprietary
-        "$AIAIQ,Smg,1",                       // AIQ is taken as a query, which has one comma
-        "$AIACE,211000000,0A,1,2,3,4,T,0100500505,R",             // AtoN
-        "$AILRI,1,V,211000000,211000001,,,,,,,,",                 // long range
-        "$CDDSC,20,3380400790,00,21,26,1423108312,2021,,,S,E",    // DSC
-        "$GPXYZ,1",                                                // unknown
-        "$GPgga,1,2,3,4,5,6,7,8,9,10,11,12,13,14",                 // formatters are case-sensitive
-        "$AIAIR,211000000,5,,,,,,",                                // parsed by the library, not dispatched
+        "$PQXV,R,CFG,108,1",                                   // configuration replies belong to the transponder link
+        "$PDBG,001,2,002,3,003,4,004,5",                       // proprietary
+        "$AIAIQ,Smg,1",                                        // AIQ is taken as a query, which has one comma
+        "$AIACE,211000000,0A,1,2,3,4,T,0100500505,R",          // AtoN
+        "$AILRI,1,V,211000000,211000001,,,,,,,,",              // long range
+        "$CDDSC,20,3380400790,00,21,26,1423108312,2021,,,S,E", // DSC
+        "$GPXYZ,1",                                            // unknown
+        "$GPgga,1,2,3,4,5,6,7,8,9,10,11,12,13,14",             // formatters are case-sensitive
+        "$AIAIR,211000000,5,,,,,,",                            // parsed by the library, not dispatched
     };
     for (const char* body : bodies) {
         I61162_Data_Structure record{};
@@ -130,8 +132,7 @@ TEST(I62Decompose, FamiliesWithoutParsersAreRefused)
 TEST(I62Decompose, RmaAndWaypoint)
 {
     I61162_Data_Structure record{};
-    EXPECT_EQ(decomposeExact(withChecksum("$GPRMA,A,3723.465,N,12202.345,W,,,12.5,,,,"), &record),
-              I62_RESULT_TAKEN);
+    EXPECT_EQ(decomposeExact(withChecksum("$GPRMA,A,3723.465,N,12202.345,W,,,12.5,,,,"), &record), I62_RESULT_TAKEN);
     EXPECT_EQ(record.fields.rma.status, 'A');
     EXPECT_NEAR(record.fields.rma.position.latitude, 37.39108, 1e-5);
     EXPECT_NEAR(record.fields.rma.position.longitude, -122.03908, 1e-5);

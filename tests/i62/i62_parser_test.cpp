@@ -15,8 +15,7 @@ using namespace TestSupport;
 
 namespace {
 
-const char* const kMsg5Part1 =
-    "!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0*1C\r\n";
+const char* const kMsg5Part1 = "!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0*1C\r\n";
 const char* const kMsg5Part2 = "!AIVDM,2,2,1,A,88888888880,2*25\r\n";
 
 class ParserAis : public ::testing::Test
@@ -172,9 +171,8 @@ TEST_F(ParserAis, RefusedFieldsGiveResultEight)
     const char* const bodies[] = {
         "!AIVDM,1,1,,A,15M67FC000G?ufbE`FepT@3n00Sa,",  // fill bits empty
         "!AIVDM,1,1,,A,15M67FC000G?ufbE`FepT@3n00Sa,6", // fill bits 6
-        "!AIVDM,10,1,,A,15M67FC000G?ufbE`FepT@3n00Sa,0",
-        "!AIVDM,1,1,10,A,15M67FC000G?ufbE`FepT@3n00Sa,0",
-        "!AIVDM,1,1,,A,15M67FC000G?ufbE`FepT@3n00Sa",   // five commas
+        "!AIVDM,10,1,,A,15M67FC000G?ufbE`FepT@3n00Sa,0", "!AIVDM,1,1,10,A,15M67FC000G?ufbE`FepT@3n00Sa,0",
+        "!AIVDM,1,1,,A,15M67FC000G?ufbE`FepT@3n00Sa", // five commas
     };
     for (const char* body : bodies)
         EXPECT_EQ(parseBody(body), I62_RESULT_REFUSED) << body;

@@ -42,8 +42,7 @@ TEST(SensorSentence, RadarSentences)
     EXPECT_FLOAT_EQ(r.fields.rsd.values[3], 270.0f);
     EXPECT_FLOAT_EQ(r.fields.rsd.values[10], 6.0f);
     EXPECT_EQ(r.fields.rsd.displayRotation, 'H');
-    ASSERT_EQ(parseBody("$RATTM,11,3.5,124.3,T,12.1,270.0,T,0.4,7.5,N,FERRY WITH A LONG NAME,T,,153012.50,A", &r),
-              0);
+    ASSERT_EQ(parseBody("$RATTM,11,3.5,124.3,T,12.1,270.0,T,0.4,7.5,N,FERRY WITH A LONG NAME,T,,153012.50,A", &r), 0);
     EXPECT_EQ(r.fields.ttm.number, 11);
     EXPECT_FLOAT_EQ(r.fields.ttm.cpaTime, 7.5f);
     EXPECT_STREQ(r.fields.ttm.name, "FERRY WITH A LON"); // cut to its field
