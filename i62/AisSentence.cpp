@@ -29,26 +29,52 @@ bool takePayload(const char* field, uint8_t seqId, I62_ENCAP_SENTENCE& encap)
     return true;
 }
 
+bool inRange(long value, long low, long high)
+{
+    return value >= low && value <= high;
+}
+
+// Total, sentence number and sequential id: the fields every encapsulation sentence starts with.
+struct SEncapHead
+{
+    long total;
+    long number;
+    long seqId;
+};
+
+SEncapHead readHead(I62_ENCAP_SENTENCE& encap, long seqIdEmpty)
+{
+    encap = I62_ENCAP_SENTENCE{};
+    SEncapHead head;
+    head.total = I62_FieldLong(I62_NextField(), 0);
+    head.number = I62_FieldLong(I62_NextField(), 0);
+    head.seqId = I62_FieldLong(I62_NextField(), seqIdEmpty);
+    encap.total = static_cast<uint8_t>(head.total);
+    encap.number = static_cast<uint8_t>(head.number);
+    encap.seqId = static_cast<uint8_t>(head.seqId);
+    return head;
+}
+
+// Payload and fill bits: the fields every encapsulation sentence ends with.
+bool readTail(I62_ENCAP_SENTENCE& encap)
+{
+    const char* payload = I62_NextField();
+    const long fillBits = I62_FieldLong(I62_LastField(), I62_U8_EMPTY);
+    encap.fillBits = static_cast<uint8_t>(fillBits);
+    return takePayload(payload, encap.seqId, encap) && inRange(fillBits, 0, kMaxFillBits);
+}
+
 // VDM and VDO: !--VDM,x,x,x,a,s--s,x*hh
 bool readVdm(char* sentence, I61162_Data_Structure* record)
 {
     if (record == nullptr || !I62_BeginFields(sentence, 6))
         return false;
     I62_ENCAP_SENTENCE& encap = record->fields.encap;
-    encap = I62_ENCAP_SENTENCE{};
-    const long total = I62_FieldLong(I62_NextField(), 0);
-    const long number = I62_FieldLong(I62_NextField(), 0);
-    const long seqId = I62_FieldLong(I62_NextField(), I62_U8_EMPTY);
-    encap.total = static_cast<uint8_t>(total);
-    encap.number = static_cast<uint8_t>(number);
-    encap.seqId = static_cast<uint8_t>(seqId);
+    const SEncapHead head = readHead(encap, I62_U8_EMPTY);
     encap.channel = I62_FieldChar(I62_NextField());
-    const char* payload = I62_NextField();
-    const long fillBits = I62_FieldLong(I62_LastField(), I62_U8_EMPTY);
-    encap.fillBits = static_cast<uint8_t>(fillBits);
-    return total >= 0 && total <= kMaxSentences && number >= 0 && number <= kMaxSentences &&
-           I62_InRangeOrEmpty(seqId, 0, kMaxSeqId, I62_U8_EMPTY) && takePayload(payload, encap.seqId, encap) &&
-           fillBits >= 0 && fillBits <= kMaxFillBits;
+    const bool tail = readTail(encap);
+    return inRange(head.total, 0, kMaxSentences) && inRange(head.number, 0, kMaxSentences) &&
+           I62_InRangeOrEmpty(head.seqId, 0, kMaxSeqId, I62_U8_EMPTY) && tail;
 }
 
 bool validTxtNumber(long value)
@@ -74,21 +100,12 @@ bool AIS_FMT_BBM(char* sentence, I61162_Data_Structure* record)
     if (record == nullptr || !I62_BeginFields(sentence, 7))
         return false;
     I62_ENCAP_SENTENCE& encap = record->fields.encap;
-    encap = I62_ENCAP_SENTENCE{};
-    const long total = I62_FieldLong(I62_NextField(), 0);
-    const long number = I62_FieldLong(I62_NextField(), 0);
-    const long seqId = I62_FieldLong(I62_NextField(), I62_U8_EMPTY);
-    encap.total = static_cast<uint8_t>(total);
-    encap.number = static_cast<uint8_t>(number);
-    encap.seqId = static_cast<uint8_t>(seqId);
+    const SEncapHead head = readHead(encap, I62_U8_EMPTY);
     encap.channel = I62_FieldU8(I62_NextField(), 0);
     encap.msgId = I62_FieldU8(I62_NextField(), 0);
-    const char* payload = I62_NextField();
-    const long fillBits = I62_FieldLong(I62_LastField(), I62_U8_EMPTY);
-    encap.fillBits = static_cast<uint8_t>(fillBits);
-    return total >= 0 && total <= kMaxSentences && number >= 0 && number <= kMaxSentences &&
-           I62_InRangeOrEmpty(seqId, 0, kMaxSeqId, I62_U8_EMPTY) && takePayload(payload, encap.seqId, encap) &&
-           fillBits >= 0 && fillBits <= kMaxFillBits;
+    const bool tail = readTail(encap);
+    return inRange(head.total, 0, kMaxSentences) && inRange(head.number, 0, kMaxSentences) &&
+           I62_InRangeOrEmpty(head.seqId, 0, kMaxSeqId, I62_U8_EMPTY) && tail;
 }
 
 // ABM: !--ABM,x,x,x,xxxxxxxxx,x,x.x,s--s,x*hh
@@ -97,26 +114,17 @@ bool AIS_FMT_ABM(char* sentence, I61162_Data_Structure* record)
     if (record == nullptr || !I62_BeginFields(sentence, 8))
         return false;
     I62_ENCAP_SENTENCE& encap = record->fields.encap;
-    encap = I62_ENCAP_SENTENCE{};
-    const long total = I62_FieldLong(I62_NextField(), 0);
-    const long number = I62_FieldLong(I62_NextField(), 0);
-    const long seqId = I62_FieldLong(I62_NextField(), -1);
+    const SEncapHead head = readHead(encap, -1);
     const long mmsi = I62_FieldLong(I62_NextField(), -1);
     const long channel = I62_FieldLong(I62_NextField(), I62_U8_EMPTY);
     const long msgId = I62_FieldLong(I62_NextField(), 0);
-    encap.total = static_cast<uint8_t>(total);
-    encap.number = static_cast<uint8_t>(number);
-    encap.seqId = static_cast<uint8_t>(seqId);
     encap.destMmsi = static_cast<uint32_t>(mmsi);
     encap.channel = static_cast<uint8_t>(channel);
     encap.msgId = static_cast<uint8_t>(msgId);
-    const char* payload = I62_NextField();
-    const long fillBits = I62_FieldLong(I62_LastField(), I62_U8_EMPTY);
-    encap.fillBits = static_cast<uint8_t>(fillBits);
-    return total >= 1 && total <= kMaxSentences && number >= 1 && number <= kMaxSentences && seqId >= 0 &&
-           seqId <= kMaxAbmSeqId && mmsi >= 0 && mmsi <= kMaxMmsi && channel >= 0 && channel <= kMaxAbmChannel &&
-           (msgId == 6 || msgId == 12) && takePayload(payload, encap.seqId, encap) && fillBits >= 0 &&
-           fillBits <= kMaxFillBits;
+    const bool tail = readTail(encap);
+    return inRange(head.total, 1, kMaxSentences) && inRange(head.number, 1, kMaxSentences) &&
+           inRange(head.seqId, 0, kMaxAbmSeqId) && inRange(mmsi, 0, kMaxMmsi) && inRange(channel, 0, kMaxAbmChannel) &&
+           (msgId == 6 || msgId == 12) && tail;
 }
 
 // ABK: $--ABK,xxxxxxxxx,a,x.x,x,x*hh
