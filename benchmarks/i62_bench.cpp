@@ -1,12 +1,6 @@
 // Received sentences through Parser: AIS position reports, two-sentence message 5 pairs and
 // the GNSS sentences of a receiver's one-second cycle, alone and mixed as a transponder sends them.
-#include "i62/AisBinMsgCodec.h"
-#include "i62/AisMessage.h"
-#include "i62/AisStation.h"
-#include "i62/I62Parser.h"
-#include "i62/I62Sentence.h"
-#include "i62/NaviCalc.h"
-#include "i62/OwnShipSensor.h"
+#include "SentenceFeed.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,28 +30,12 @@ const char* const kGnssCycle[] = {
     "$GPGSV,3,3,11,22,42,067,42,24,14,311,43,27,05,244,00",
 };
 
-std::string withChecksum(const char* body)
-{
-    char text[I62_SENTENCE_BUF_SIZE] = {};
-    std::strncpy(text, body, sizeof(text) - 8);
-    I62_Compose_CheckSum(text);
-    return text;
-}
-
-void initLibrary()
-{
-    MsgCodecInitial();
-    AisMessageInitial();
-    AisBinMsgCodecInitial();
-    ShipInitial();
-    CpaInitial();
-    SensorInitial();
-}
+using TestSupport::withChecksum;
 
 // Parses the stream over and over, as the sentence handler does: a fresh copy each time.
 void runStream(benchmark::State& state, const std::vector<std::string>& stream)
 {
-    initLibrary();
+    TestSupport::initLibrary();
     std::size_t i = 0;
     char buffer[I62_SENTENCE_BUF_SIZE];
     for (auto _ : state) {

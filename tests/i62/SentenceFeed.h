@@ -52,6 +52,20 @@ inline I61162_Data_Structure recordOf(const char* talker, const char* formatter)
     return record;
 }
 
+// A message 1 of a station, without position unless one is given.
+inline UN_AIS_MESSAGE positionReport(uint32_t mmsi, uint8_t navStatus = 0, float longitude = 181.0f,
+                                     float latitude = 91.0f)
+{
+    UN_AIS_MESSAGE m{};
+    m.msg1.msgId = 1;
+    m.msg1.mmsi = mmsi;
+    m.msg1.navStatus = navStatus;
+    m.msg1.longitude = longitude;
+    m.msg1.latitude = latitude;
+    m.msg1.trueHeading = 511;
+    return m;
+}
+
 // The raw message that an armoured payload stands for.
 inline AIS_raw_message rawOf(const char* payload, int fillBits)
 {

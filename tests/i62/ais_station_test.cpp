@@ -21,19 +21,6 @@ protected:
     }
 };
 
-UN_AIS_MESSAGE positionReport(uint32_t mmsi, uint8_t navStatus)
-{
-    UN_AIS_MESSAGE m;
-    std::memset(&m, 0, sizeof(m));
-    m.msg1.msgId = 1;
-    m.msg1.mmsi = mmsi;
-    m.msg1.navStatus = navStatus;
-    m.msg1.longitude = 181.0f;
-    m.msg1.latitude = 91.0f;
-    m.msg1.trueHeading = 511;
-    return m;
-}
-
 } // namespace
 
 TEST_F(StationTable, RealTrafficFillsRecords)

@@ -1,6 +1,6 @@
 #include "i62/GpsStore.h"
 
-#include "SentenceFeed.h"
+#include "LibraryTest.h"
 
 #include <gtest/gtest.h>
 
@@ -10,33 +10,21 @@ using namespace TestSupport;
 
 namespace {
 
-uint64_t fakeMs = 0;
-uint64_t fakeClock()
-{
-    return fakeMs;
-}
-
-class GpsStore : public ::testing::Test
+class GpsStore : public LibraryTest
 {
 protected:
-    void SetUp() override
-    {
-        fakeMs = 0;
-        I62_SetClockSource(fakeClock);
-        IoSubInitial();
-        initLibrary();
-    }
-    void TearDown() override { I62_SetClockSource(nullptr); }
-
     // Lets seconds pass on the library clock, then parses the sentence.
-    static signed char parseAt(double seconds, const std::string& body)
+    signed char parseAt(double seconds, const std::string& body)
     {
-        fakeMs += static_cast<uint64_t>(seconds * 1000.0);
-        T1msTimerEvent();
+        m_seconds += seconds;
+        at(m_seconds);
         return parseBody(body);
     }
 
     const GPS_Data& port() const { return GpsData[0]; }
+
+private:
+    double m_seconds = 0.0;
 };
 
 } // namespace

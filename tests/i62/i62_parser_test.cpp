@@ -29,19 +29,6 @@ protected:
     }
 };
 
-UN_AIS_MESSAGE positionReport(uint32_t mmsi)
-{
-    UN_AIS_MESSAGE m{};
-    m.msg1.msgId = 1;
-    m.msg1.mmsi = mmsi;
-    m.msg1.longitude = 4.5f;
-    m.msg1.latitude = 52.25f;
-    m.msg1.sog = 12.5f;
-    m.msg1.cog = 90.0f;
-    m.msg1.trueHeading = 91;
-    return m;
-}
-
 } // namespace
 
 TEST_F(ParserAis, TwoFragmentMessageReachesTheStationTable)
@@ -90,7 +77,7 @@ TEST_F(ParserAis, FragmentWithoutItsPredecessorDecodesNothing)
 TEST_F(ParserAis, OwnShipReportsGoToRecordZeroAndCountPerChannel)
 {
     for (char channel : {'A', 'B', 'A', '\0'}) {
-        for (const std::string& text : armour(positionReport(244000001), "VDO", channel))
+        for (const std::string& text : armour(positionReport(244000001, 0, 4.5f, 52.25f), "VDO", channel))
             ASSERT_EQ(parse(text), I62_RESULT_TAKEN) << text;
         EXPECT_EQ(RxAisShipId, 0);
     }

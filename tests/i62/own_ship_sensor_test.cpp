@@ -2,7 +2,7 @@
 
 #include "i62/SensorStore.h"
 
-#include "SentenceFeed.h"
+#include "LibraryTest.h"
 
 #include <gtest/gtest.h>
 
@@ -13,34 +13,14 @@ using namespace TestSupport;
 
 namespace {
 
-uint64_t fakeMs = 0;
-uint64_t fakeClock()
-{
-    return fakeMs;
-}
-
-class OwnShipSensor : public ::testing::Test
+class OwnShipSensor : public LibraryTest
 {
 protected:
     void SetUp() override
     {
-        fakeMs = 0;
-        I62_SetClockSource(fakeClock);
-        IoSubInitial();
-        initLibrary();
+        LibraryTest::SetUp();
         GpsSource = GPS_SOURCE_NONE;
         SysUtcTimeUpdate = UTC_TIME{0, 0, 0, 0};
-    }
-    void TearDown() override
-    {
-        I62_SetClockSource(nullptr);
-        CurGpsPort = 0;
-    }
-
-    static void at(double seconds)
-    {
-        fakeMs = static_cast<uint64_t>(seconds * 1000.0);
-        T1msTimerEvent();
     }
 
     static void onPort(int port, const std::string& body)

@@ -1,6 +1,6 @@
 #include "i62/SensorStore.h"
 
-#include "SentenceFeed.h"
+#include "LibraryTest.h"
 
 #include <gtest/gtest.h>
 
@@ -8,38 +8,21 @@ using namespace TestSupport;
 
 namespace {
 
-uint64_t fakeMs = 0;
-uint64_t fakeClock()
+class SensorStore : public LibraryTest
 {
-    return fakeMs;
-}
-
-class SensorStore : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        fakeMs = 0;
-        I62_SetClockSource(fakeClock);
-        IoSubInitial();
-        initLibrary();
-    }
-    void TearDown() override { I62_SetClockSource(nullptr); }
 };
 
 } // namespace
 
 TEST_F(SensorStore, HeadingValidityAndStamp)
 {
-    fakeMs = 4000;
-    T1msTimerEvent();
+    at(4);
     ASSERT_EQ(parseBody("$HEHDT,359.9,T"), 0);
     EXPECT_EQ(EXTGnssData.trueHeadingValid, 1);
     EXPECT_EQ(EXTGnssData.trueHeadingStamp.msOfDay, 4000u);
     EXPECT_EQ(EXTGnssData.system, 0u); // talker HE
 
-    fakeMs = 5000;
-    T1msTimerEvent();
+    at(5);
     ASSERT_EQ(parseBody("$HEHDT,,T"), 0);
     EXPECT_FLOAT_EQ(EXTGnssData.trueHeading, 511.0f);
     EXPECT_EQ(EXTGnssData.trueHeadingValid, 1);
