@@ -129,6 +129,7 @@ bool SensorInitial()
     EXTGnssData.magneticHeadingValid = 0;
     EXTGnssData.trueHeadingStamp = now;
     EXTGnssData.magneticHeadingStamp = now;
+    // The proprietary store's flags join these once that store exists.
     I62_ClearAISDataFlags(&EXTAISData);
     std::memset(&I62QueryData, 0, sizeof(I62QueryData));
     return true;
