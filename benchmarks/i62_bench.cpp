@@ -1,8 +1,12 @@
-// Decoding received AIS sentences from their text to the station table: single-sentence
-// position reports and the two sentences of a message 5.
-#include "VdmFeed.h"
+// Received sentences through Parser: AIS position reports, two-sentence message 5 pairs and
+// the GNSS sentences of a receiver's one-second cycle, alone and mixed as a transponder sends them.
+#include "SentenceFeed.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -17,32 +21,69 @@ const char* const kStaticVoyage[] = {
     "!AIVDM,2,2,1,A,88888888880,2*25\r\n",
 };
 
-void BM_PositionReportToStationTable(benchmark::State& state)
+// Completed with their checksums before use.
+const char* const kGnssCycle[] = {
+    "$GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
+    "$GPRMC,123519.00,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A",
+    "$GPGSV,3,1,11,03,03,111,00,04,15,270,00,06,01,010,00,13,06,292,00",
+    "$GPGSV,3,2,11,14,25,170,00,16,57,208,39,18,67,296,40,19,40,246,00",
+    "$GPGSV,3,3,11,22,42,067,42,24,14,311,43,27,05,244,00",
+};
+
+using TestSupport::withChecksum;
+
+// Parses the stream over and over, as the sentence handler does: a fresh copy each time.
+void runStream(benchmark::State& state, const std::vector<std::string>& stream)
 {
     TestSupport::initLibrary();
     std::size_t i = 0;
+    char buffer[I62_SENTENCE_BUF_SIZE];
     for (auto _ : state) {
-        int index = -1;
-        benchmark::DoNotOptimize(TestSupport::feedVdm(kPositionReports[i++ % 3], &index));
-        benchmark::DoNotOptimize(index);
+        std::memcpy(buffer, stream[i].c_str(), stream[i].size() + 1);
+        I61162_Data_Structure record;
+        benchmark::DoNotOptimize(Parser(buffer, &record));
+        benchmark::DoNotOptimize(record);
+        NoStation = 1; // the handler keeps the table as a one-message scratch
+        i = i + 1 == stream.size() ? 0 : i + 1;
     }
     state.SetItemsProcessed(state.iterations());
     state.SetLabel("items = sentences");
 }
-BENCHMARK(BM_PositionReportToStationTable);
 
-void BM_TwoSentenceMessage5ToStationTable(benchmark::State& state)
+void BM_ParserPositionReports(benchmark::State& state)
 {
-    TestSupport::initLibrary();
-    for (auto _ : state) {
-        int index = -1;
-        benchmark::DoNotOptimize(TestSupport::feedVdm(kStaticVoyage[0], &index));
-        benchmark::DoNotOptimize(TestSupport::feedVdm(kStaticVoyage[1], &index));
-        benchmark::DoNotOptimize(index);
-    }
-    state.SetItemsProcessed(2 * state.iterations());
-    state.SetLabel("items = sentences");
+    runStream(state, {std::begin(kPositionReports), std::end(kPositionReports)});
 }
-BENCHMARK(BM_TwoSentenceMessage5ToStationTable);
+BENCHMARK(BM_ParserPositionReports);
+
+void BM_ParserMessage5Pairs(benchmark::State& state)
+{
+    runStream(state, {std::begin(kStaticVoyage), std::end(kStaticVoyage)});
+}
+BENCHMARK(BM_ParserMessage5Pairs);
+
+void BM_ParserGnssCycle(benchmark::State& state)
+{
+    std::vector<std::string> stream;
+    for (const char* body : kGnssCycle)
+        stream.push_back(withChecksum(body));
+    runStream(state, stream);
+}
+BENCHMARK(BM_ParserGnssCycle);
+
+// Ten position reports, one message 5 pair and one GNSS cycle, interleaved.
+void BM_ParserMixedStream(benchmark::State& state)
+{
+    std::vector<std::string> stream;
+    for (int round = 0; round < 2; ++round) {
+        for (int k = 0; k < 5; ++k)
+            stream.push_back(kPositionReports[(round * 5 + k) % 3]);
+        stream.push_back(kStaticVoyage[round]);
+        for (int k = 0; k < 3 - round; ++k)
+            stream.push_back(withChecksum(kGnssCycle[round * 3 + k]));
+    }
+    runStream(state, stream);
+}
+BENCHMARK(BM_ParserMixedStream);
 
 } // namespace

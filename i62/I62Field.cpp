@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr double kTimeLimit = 1000000.0; // hhmmss.ss below 100 hours
+
 // A field the pre-parse marked empty (or one that is missing altogether).
 bool isBlankField(const char* field)
 {
@@ -102,13 +104,14 @@ char* I62_GetTime(char* field, I62_UTC_TIME* time)
 {
     if (time == nullptr)
         return field;
-    if (isBlankField(field)) {
+    const double value = isBlankField(field) ? -1.0 : I62_Atof(field);
+    // Beyond a two-digit hour the number has no hour of its own, nor an int to convert to.
+    if (!(value >= 0.0 && value < kTimeLimit)) {
         time->hour = I62_HOUR_NA;
         time->minute = I62_MINUTE_NA;
         time->second = I62_SECOND_NA;
         return field;
     }
-    const double value = I62_Atof(field);
     const int hour = static_cast<int>(value / 10000.0);
     const double rest = value - hour * 10000.0;
     const int minute = static_cast<int>(rest / 100.0);

@@ -1,7 +1,7 @@
 #include "i62/AisMessage.h"
 #include "i62/AisMsgFormat.h"
 
-#include "VdmFeed.h"
+#include "SentenceFeed.h"
 
 #include <gtest/gtest.h>
 

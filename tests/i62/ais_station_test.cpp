@@ -1,6 +1,6 @@
 #include "i62/AisStation.h"
 
-#include "VdmFeed.h"
+#include "SentenceFeed.h"
 
 #include <gtest/gtest.h>
 
@@ -21,25 +21,13 @@ protected:
     }
 };
 
-UN_AIS_MESSAGE positionReport(uint32_t mmsi, uint8_t navStatus)
-{
-    UN_AIS_MESSAGE m;
-    std::memset(&m, 0, sizeof(m));
-    m.msg1.msgId = 1;
-    m.msg1.mmsi = mmsi;
-    m.msg1.navStatus = navStatus;
-    m.msg1.longitude = 181.0f;
-    m.msg1.latitude = 91.0f;
-    m.msg1.trueHeading = 511;
-    return m;
-}
-
 } // namespace
 
 TEST_F(StationTable, RealTrafficFillsRecords)
 {
     int index = -1;
-    ASSERT_EQ(feedVdm("!AIVDM,1,1,,B,15M67FC000G?ufbE`FepT@3n00Sa,0*5C\r\n", &index), FEED_STORED);
+    ASSERT_EQ(parse("!AIVDM,1,1,,B,15M67FC000G?ufbE`FepT@3n00Sa,0*5C\r\n"), I62_RESULT_TAKEN);
+    index = RxAisShipId;
     EXPECT_EQ(index, 1);
     const GENERIC_SHIP_DATA& a = ShipData[1];
     EXPECT_EQ(+a.stationClass, STATION_CLASS_A);
@@ -50,9 +38,10 @@ TEST_F(StationTable, RealTrafficFillsRecords)
     EXPECT_EQ(RxAisShipId, 1);
     EXPECT_EQ(RxAisMsgId, 1);
 
-    ASSERT_EQ(feedVdm("!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0*1C\r\n"),
-              FEED_PENDING);
-    ASSERT_EQ(feedVdm("!AIVDM,2,2,1,A,88888888880,2*25\r\n", &index), FEED_STORED);
+    ASSERT_EQ(parse("!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0*1C\r\n"),
+              I62_RESULT_FRAGMENT);
+    ASSERT_EQ(parse("!AIVDM,2,2,1,A,88888888880,2*25\r\n"), I62_RESULT_TAKEN);
+    index = RxAisShipId;
     const GENERIC_SHIP_DATA& v = ShipData[index];
     EXPECT_EQ(v.mmsi, 351759000u);
     EXPECT_EQ(v.imo, 9134270u);
@@ -71,23 +60,26 @@ TEST_F(StationTable, RealTrafficFillsRecords)
     EXPECT_EQ(v.status & STATION_DTE, 0);
     EXPECT_FLOAT_EQ(v.latitude, 91.0f);
 
-    ASSERT_EQ(feedVdm("!AIVDM,1,1,,A,B52K>;h00Fc>jpUlNV@ikwpUoP06,0*4C\r\n", &index), FEED_STORED);
+    ASSERT_EQ(parse("!AIVDM,1,1,,A,B52K>;h00Fc>jpUlNV@ikwpUoP06,0*4C\r\n"), I62_RESULT_TAKEN);
+    index = RxAisShipId;
     EXPECT_EQ(ShipData[index].stationClass, STATION_CLASS_B);
     EXPECT_EQ(ShipData[index].extra.classB.flags, CLASS_B_UNIT | CLASS_B_DSC | CLASS_B_BAND | CLASS_B_MSG22);
     EXPECT_NE(ShipData[index].status & STATION_RAIM, 0);
 
-    ASSERT_EQ(feedVdm("!AIVDM,1,1,,B,C5N3SRgPEnJGEBT>NhWAwwo862PaLELTBJ:V00000000S0D:R220,0*0B\r\n", &index),
-              FEED_STORED);
+    ASSERT_EQ(parse("!AIVDM,1,1,,B,C5N3SRgPEnJGEBT>NhWAwwo862PaLELTBJ:V00000000S0D:R220,0*0B\r\n"), I62_RESULT_TAKEN);
+    index = RxAisShipId;
     EXPECT_STREQ(ShipData[index].name, "CAPT.J.RIMES");
     EXPECT_NEAR(ShipData[index].sog, 8.7, 1e-5);
     EXPECT_EQ(ShipData[index].dimB, 21);
 
     // Message 24: part A brings the name only, part B leaves it alone.
-    ASSERT_EQ(feedVdm("!AIVDM,1,1,,A,H42O55i18tMET00000000000000,2*6D\r\n", &index), FEED_STORED);
+    ASSERT_EQ(parse("!AIVDM,1,1,,A,H42O55i18tMET00000000000000,2*6D\r\n"), I62_RESULT_TAKEN);
+    index = RxAisShipId;
     EXPECT_STREQ(ShipData[index].name, "PROGUY");
     EXPECT_EQ(ShipData[index].shipType, 0);
     EXPECT_EQ(ShipData[index].msg24Part, 0);
-    ASSERT_EQ(feedVdm("!AIVDM,1,1,,A,H42O55lti4hhhilD3nink000?050,0*40\r\n", &index), FEED_STORED);
+    ASSERT_EQ(parse("!AIVDM,1,1,,A,H42O55lti4hhhilD3nink000?050,0*40\r\n"), I62_RESULT_TAKEN);
+    index = RxAisShipId;
     EXPECT_STREQ(ShipData[index].name, "PROGUY");
     EXPECT_STREQ(ShipData[index].callSign, "TC6163");
     EXPECT_STREQ(ShipData[index].extra.classB.vendorId, "1D00014");

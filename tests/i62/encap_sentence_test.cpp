@@ -1,6 +1,6 @@
 #include "i62/EncapSentence.h"
 
-#include "VdmFeed.h"
+#include "SentenceFeed.h"
 
 #include <gtest/gtest.h>
 

@@ -95,10 +95,13 @@ TEST(FieldTime, SplitsAndRoundsHundredths)
         std::snprintf(field, sizeof(field), "081500.%02d", cs);
         EXPECT_EQ(timeOf(field).hundredths, cs) << field;
     }
-    const I62_UTC_TIME empty = timeOf(" ");
-    EXPECT_EQ(empty.hour, I62_HOUR_NA);
-    EXPECT_EQ(empty.minute, I62_MINUTE_NA);
-    EXPECT_EQ(empty.second, I62_SECOND_NA);
+    // Empty, negative and overlong numbers are no time of day.
+    for (const char* field : {" ", "-123456", "999999999999999999999999999999"}) {
+        const I62_UTC_TIME t = timeOf(field);
+        EXPECT_EQ(t.hour, I62_HOUR_NA) << field;
+        EXPECT_EQ(t.minute, I62_MINUTE_NA) << field;
+        EXPECT_EQ(t.second, I62_SECOND_NA) << field;
+    }
 }
 
 TEST(FieldDate, ShortAndLongForms)

@@ -1,0 +1,132 @@
+#include "i62/I62Decompose.h"
+
+#include "i62/I62Sentence.h"
+#include "i62/I62Table.h"
+#include "i62/NavSentence.h"
+
+#include <cstring>
+
+namespace {
+
+// "$" and 'P' before a formatter of three characters; "$", talker and formatter.
+constexpr std::size_t kMinProprietaryAddress = 5;
+constexpr std::size_t kMinStandardAddress = 6;
+constexpr char kMakerMnemonic[] = "QXV";
+
+struct SSentenceParser
+{
+    const char* formatter;
+    bool (*parse)(char* sentence, I61162_Data_Structure* record);
+};
+
+// Formatters with a parser. The proprietary, AtoN, long-range and DSC families join here once
+// their parsers exist; until then their sentences are refused like any formatter not listed.
+const SSentenceParser kSentenceParsers[] = {
+    {"GGA", I62_FMT_GGA},   {"GLL", I62_FMT_GLL}, {"GBS", I62_FMT_GBS}, {"GSA", I62_FMT_GSA}, {"GSV", I62_FMT_GSV},
+    {"RMC", RMC_ParseProc}, {"VTG", I62_FMT_VTG}, {"ZDA", I62_FMT_ZDA}, {"DTM", I62_FMT_DTM}, {"GNS", GNS_ParseProc},
+    {"GRS", I62_FMT_GRS},   {"GST", I62_FMT_GST}, {"HDT", I62_FMT_HDT}, {"HDM", I62_FMT_HDM}, {"ROT", I62_FMT_ROT},
+    {"VBW", I62_FMT_VBW},   {"OSD", I62_FMT_OSD}, {"RSD", I62_FMT_RSD}, {"TTM", I62_FMT_TTM}, {"ABK", AIS_FMT_ABK},
+    {"ABM", AIS_FMT_ABM},   {"ACA", AIS_FMT_ACA}, {"ACK", I62_FMT_ACK}, {"ACS", AIS_FMT_ACS}, {"ALR", I62_FMT_ALR},
+    {"BBM", AIS_FMT_BBM},   {"SSD", AIS_FMT_SSD}, {"TXT", I62_FMT_TXT}, {"VDM", AIS_FMT_VDM}, {"VDO", AIS_FMT_VDO},
+    {"VSD", AIS_FMT_VSD},   {"Q", I62_FMT_Q},     {"RMA", I62_FMT_RMA}, {"WPL", I62_FMT_WPL},
+};
+
+// Length of the text once every empty field holds its blank.
+std::size_t markedLength(const char* text, std::size_t length)
+{
+    std::size_t marked = length;
+    for (std::size_t i = 0; i + 1 < length; ++i) {
+        if (text[i] == ',' && (text[i + 1] == ',' || text[i + 1] == '*'))
+            ++marked;
+    }
+    return marked;
+}
+
+// Index of the first comma, or the length of the text.
+std::size_t addressEnd(const char* text)
+{
+    const char* comma = std::strchr(text, ',');
+    return comma != nullptr ? static_cast<std::size_t>(comma - text) : std::strlen(text);
+}
+
+void copyFormatter(I61162_Data_Structure* record, const char* from)
+{
+    std::memcpy(record->formatter, from, 3);
+    record->formatter[3] = '\0';
+}
+
+// "$P" and the three characters before the first comma; behind the maker's mnemonic
+// ("$PQXV,<letter>,<formatter>,...") the sub-type letter, and the sentence goes on as "$P"
+// and its formatter written over the letter and its comma.
+bool readProprietaryAddress(char* text, I61162_Data_Structure* record, char** parseFrom)
+{
+    const std::size_t end = addressEnd(text);
+    if (end < kMinProprietaryAddress)
+        return false;
+    std::memcpy(record->talker, "P", 2);
+    copyFormatter(record, text + end - 3);
+    if (std::strcmp(record->formatter, kMakerMnemonic) != 0)
+        return true;
+    char* rest = text + end + 1;
+    if (text[end] != ',' || rest[0] == '\0' || rest[1] != ',')
+        return false;
+    record->subType = rest[0];
+    rest[0] = '$';
+    rest[1] = 'P';
+    const std::size_t next = addressEnd(rest);
+    if (next < kMinProprietaryAddress)
+        return false;
+    copyFormatter(record, rest + next - 3);
+    *parseFrom = rest;
+    return true;
+}
+
+// Talker and formatter; a sentence whose address ends in 'Q' is a query.
+bool readStandardAddress(const char* text, I61162_Data_Structure* record)
+{
+    const std::size_t end = addressEnd(text);
+    if (end < kMinStandardAddress)
+        return false;
+    std::memcpy(record->talker, text + 1, 2);
+    record->talker[2] = '\0';
+    if (text[end - 1] == 'Q')
+        std::memcpy(record->formatter, "Q", 2);
+    else
+        copyFormatter(record, text + 3);
+    return true;
+}
+
+} // namespace
+
+uint8_t I62_Decompose(char* sentence, I61162_Data_Structure* record, std::size_t bufSize)
+{
+    if (record == nullptr)
+        return I62_RESULT_REFUSED;
+    const std::size_t length = sentence != nullptr ? strnlen(sentence, bufSize) : 0;
+    if (length == bufSize)
+        return I62_RESULT_REFUSED;
+    // An empty text has no last character to inspect.
+    if (length < 1 || sentence[length - 1] != '\n')
+        return I62_RESULT_NO_LF;
+    if (length < 2 || sentence[length - 2] != '\r')
+        return I62_RESULT_NO_CR;
+    if (I62_Parse_CheckSum(sentence, bufSize) == I62_CHECKSUM_ERROR)
+        return I62_RESULT_CHECKSUM;
+    if (markedLength(sentence, strnlen(sentence, bufSize)) >= bufSize || !I62_PreParse(sentence))
+        return I62_RESULT_REFUSED;
+
+    std::memset(record->talker, 0, sizeof(record->talker));
+    std::memset(record->formatter, 0, sizeof(record->formatter));
+    record->subType = 0;
+    record->group = 0;
+    record->start = sentence[0];
+    char* parseFrom = sentence;
+    const bool address = sentence[1] == 'P' ? readProprietaryAddress(sentence, record, &parseFrom)
+                                            : readStandardAddress(sentence, record);
+    if (!address)
+        return I62_RESULT_REFUSED;
+    const SSentenceParser* entry = I62_FindFormatter(kSentenceParsers, record->formatter);
+    if (entry == nullptr || !entry->parse(parseFrom, record))
+        return I62_RESULT_REFUSED;
+    return I62_RESULT_TAKEN;
+}
