@@ -56,7 +56,7 @@ TEST(RawDataHandle, CutsLinesAndCarriesTheRest)
         {{"ABC\r\nDEF", "\r\n"}, {"ABC\r\n", "DEF\r\n"}, {"ABC\r\n", "DEF\r\n"}},
         {{"A\nB\n"}, {"A\n", "B\n"}, {"A\r\n", "B\r\n"}},
         {{"A\rB\r"}, {"A\r", "B\r"}, {"A\r\n", "B\r\n"}},
-        {{"A\nB\r\n"}, {"A\nB\r\n"}, {"A\nB\r\n"}}, // a CR LF ahead wins over the lone LF
+        {{"A\nB\r\n"}, {"A\nB\r\n"}, {"A\nB\r\n"}},   // a CR LF ahead wins over the lone LF
         {{"ABC\r", "\nDEF"}, {"ABC\r"}, {"ABC\r\n"}}, // the LF completes the CR before it
         {{"$A*00\r\n", std::string("\0$B*00\r\n", 9)}, {"$A*00\r\n", "$B*00\r\n"}, {"$A*00\r\n", "$B*00\r\n"}},
         {{std::string("$C*00\r\n\0\0$D", 11), "*00\r\n"}, {"$C*00\r\n", "$D*00\r\n"}, {"$C*00\r\n", "$D*00\r\n"}},
