@@ -40,7 +40,7 @@ TEST_F(ParserAis, TwoFragmentMessageReachesTheStationTable)
     const GENERIC_SHIP_DATA& station = ShipData[RxAisShipId];
     EXPECT_EQ(RxAisShipId, 1);
     EXPECT_EQ(station.mmsi, 351759000u);
-    EXPECT_STREQ(station.destination, "NEW YORK            ");
+    EXPECT_STREQ(station.destination, "NEW YORK");
     EXPECT_EQ(station.vdmCount, 1u);
     EXPECT_EQ(station.vdoCount, 0u);
     EXPECT_EQ(station.lastMsgId, 5);
