@@ -19,6 +19,7 @@ struct SWalk
     int recordSize;
     int rec;
     int binaryBytes;
+    int binaryBits; // exact length of binary data; packing falls back to binaryBytes whole bytes when 0
 };
 
 using FieldFn = bool (*)(SWalk&, const AIS_FIELD_DESCRIPTOR&);
@@ -237,21 +238,25 @@ bool unTextRest(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     return true;
 }
 
+// Binary data runs to the end of the payload, less the width of the fields that follow it
+// (message 26 ends in its radio status).
 bool unBinary(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
 {
     const int room = restRoom(w, f);
-    const int remaining = w.bits - w.bit;
-    int bytes = (remaining + 7) / 8;
-    int whole = remaining / 8;
-    if (bytes > room)
-        bytes = room;
-    if (whole > room)
-        whole = room;
-    for (int i = 0; i < bytes; ++i)
-        w.record[w.rec + i] = static_cast<uint8_t>(readBits(w, w.bit + 8 * i, 8));
-    w.binaryBytes = whole;
+    int remaining = w.bits - w.bit - (f.width > 0 ? f.width : 0);
+    if (remaining < 0)
+        remaining = 0;
+    if (remaining > 8 * room)
+        remaining = 8 * room;
+    const int bytes = (remaining + 7) / 8;
+    for (int i = 0; i < bytes; ++i) {
+        const int width = remaining - 8 * i < 8 ? remaining - 8 * i : 8;
+        w.record[w.rec + i] = static_cast<uint8_t>(readBits(w, w.bit + 8 * i, width) << (8 - width));
+    }
+    w.binaryBytes = remaining / 8;
+    w.binaryBits = remaining;
     w.rec += restAdvance(w, f);
-    w.bit = w.bits;
+    w.bit = f.width > 0 ? w.bit + remaining : w.bits;
     return true;
 }
 
@@ -437,9 +442,12 @@ bool paTextRest(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
 bool paBinary(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
 {
     const int room = restRoom(w, f);
-    const int bytes = w.binaryBytes < room ? w.binaryBytes : room;
-    for (int i = 0; i < bytes; ++i) {
-        if (!putBits(w, 8, w.recordIn[w.rec + i]))
+    int bits = w.binaryBits > 0 ? w.binaryBits : 8 * w.binaryBytes;
+    if (bits > 8 * room)
+        bits = 8 * room;
+    for (int i = 0; 8 * i < bits; ++i) {
+        const int width = bits - 8 * i < 8 ? bits - 8 * i : 8;
+        if (!putBits(w, width, static_cast<uint32_t>(w.recordIn[w.rec + i] >> (8 - width))))
             return false;
     }
     w.rec += restAdvance(w, f);
@@ -531,11 +539,11 @@ const SKindCodec* codecOf(int kind)
 } // namespace
 
 int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, const AIS_message_formatter* format,
-                       int* binaryBytes, int recordSize)
+                       int* binaryBytes, int recordSize, int* binaryBits)
 {
     if (payload == nullptr || record == nullptr || format == nullptr || format->fields == nullptr || bits < 2)
         return AIS_CODEC_FAILED;
-    SWalk w{nullptr, payload, bits, 0, 0, record, record, recordSize, 0, 0};
+    SWalk w{nullptr, payload, bits, 0, 0, record, record, recordSize, 0, 0, 0};
     for (uint64_t i = 0; i < format->count && w.bit < w.bits; ++i) {
         const AIS_FIELD_DESCRIPTOR& field = format->fields[i];
         const SKindCodec* codec = codecOf(field.kind);
@@ -543,16 +551,18 @@ int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, cons
             return AIS_CODEC_FAILED;
         if (field.kind == AIS_FIELD_BINARY && binaryBytes != nullptr)
             *binaryBytes = w.binaryBytes;
+        if (field.kind == AIS_FIELD_BINARY && binaryBits != nullptr)
+            *binaryBits = w.binaryBits;
     }
     return AIS_CODEC_DONE;
 }
 
 int AisMsgCodec_Pack(uint8_t* payload, uint16_t* bits, const uint8_t* record, const AIS_message_formatter* format,
-                     int binaryBytes, int recordSize, int payloadSize)
+                     int binaryBytes, int recordSize, int payloadSize, int binaryBits)
 {
     if (payload == nullptr || bits == nullptr || record == nullptr || format == nullptr || format->fields == nullptr)
         return AIS_CODEC_FAILED;
-    SWalk w{payload, payload, 0, payloadSize * 8, 0, nullptr, record, recordSize, 0, binaryBytes};
+    SWalk w{payload, payload, 0, payloadSize * 8, 0, nullptr, record, recordSize, 0, binaryBytes, binaryBits};
     for (uint64_t i = 0; i < format->count; ++i) {
         const AIS_FIELD_DESCRIPTOR& field = format->fields[i];
         const SKindCodec* codec = codecOf(field.kind);

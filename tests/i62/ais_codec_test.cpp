@@ -147,7 +147,7 @@ TEST(AisCodecKinds, BinaryToTheEndKeepsItsCount)
     ASSERT_TRUE(AisMessageUnpack(&raw, &m));
     EXPECT_EQ(+m.msg8.dataBytes, AIS_BINARY_8_SIZE);
     EXPECT_EQ(m.msg8.data[AIS_BINARY_8_SIZE - 1], 0xFF);
-    EXPECT_EQ(+m.msg8.reserved, 0);
+    EXPECT_EQ(m.msg8.dataBits, 8 * AIS_BINARY_8_SIZE);
 }
 
 TEST(AisCodecHelpers, PositionsAndValues)
