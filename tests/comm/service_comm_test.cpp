@@ -4,7 +4,10 @@
 #include "WaitFor.h"
 
 #include <QElapsedTimer>
+#include <QThread>
+#include <future>
 #include <gtest/gtest.h>
+#include <memory>
 #include <thread>
 
 using COMM::CServiceComm;
@@ -235,4 +238,37 @@ TEST(ServiceComm, PrintedPayloadStaysWithinItsLength)
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].text, "send 61 62 63 ");
     EXPECT_EQ(records[1].text, "send abc");
+}
+
+TEST(ServiceComm, AReceiverMayCallBackIntoTheLinkOnItsOwnThread)
+{
+    // Run on a thread of its own so that a deadlock fails the test instead of hanging it.
+    std::promise<std::vector<std::string>> done;
+    std::future<std::vector<std::string>> result = done.get_future();
+    std::unique_ptr<QThread> worker(QThread::create([&done] {
+        FakeTransport link;
+        QObject::connect(
+            &link, &CServiceComm::signalRxSentence, &link,
+            [&link](void*, char) {
+                std::string sentence;
+                while (link.getRawDataHandle()->queueNextSentence(&sentence)) {
+                    queue(link, noGap("$REPLY\r\n"));
+                    link.setRawDataType(COMM::RAWDATA_MESSAGE);
+                    link.setRawDataType(COMM::RAWDATA_SENTENCE);
+                }
+                link.reset();
+                queue(link, noGap("$AFTER\r\n"));
+            },
+            Qt::DirectConnection);
+        link.rxPackageProc("$ASK*00\r\n", false);
+        link.onTxDataTimer();
+        done.set_value(link.handed);
+    }));
+    worker->start();
+    if (result.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        ADD_FAILURE() << "the receiver deadlocked on the link's lock";
+        std::_Exit(1);
+    }
+    worker->wait();
+    EXPECT_EQ(result.get(), std::vector<std::string>{"$AFTER\r\n"});
 }
