@@ -73,3 +73,17 @@ TEST(CThreadDeathTest, AWorkerStillLoggingAtExitIsStoppedBeforeTheLoggerGoes)
         },
         ::testing::ExitedWithCode(0), "exiting");
 }
+
+TEST(CThread, ALoggerGoingAwayFirstEndsTheWorkersStillRunning)
+{
+    CThread worker(nullptr, true);
+    worker.setObjectName("Worker");
+    worker.start();
+    while (!worker.isRunning())
+        QThread::yieldCurrentThread();
+    {
+        SysDebug logger; // one of its own: the process-wide logger stays
+    }
+    EXPECT_TRUE(worker.isFinished());
+    EXPECT_TRUE(worker.isStopFlag());
+}
