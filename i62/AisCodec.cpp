@@ -115,17 +115,22 @@ bool putBits(SWalk& w, int width, uint32_t value)
 }
 
 // Value / scale to the nearest raw step, kept within what the width can carry.
+// A value that is not a finite number travels as the field's not-available value: all ones.
 uint32_t unsignedRaw(double value, float scale, int width)
 {
+    if (!std::isfinite(value))
+        return widthMask(width);
     const double raw = std::nearbyint(value * scaleDivisor(scale));
     const double top = static_cast<double>(widthMask(width));
     return static_cast<uint32_t>(raw < 0.0 ? 0.0 : raw > top ? top : raw);
 }
 
+// A value that is not a finite number travels as the most negative raw value (rate of turn's
+// not-available -128, for one).
 uint32_t signedRaw(double rawValue, int width)
 {
     const double limit = std::ldexp(1.0, width - 1);
-    double raw = std::nearbyint(rawValue);
+    double raw = std::isfinite(rawValue) ? std::nearbyint(rawValue) : -limit;
     if (raw > limit - 1.0)
         raw = limit - 1.0;
     if (raw < -limit)
@@ -350,8 +355,8 @@ bool paCog(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     float v;
     if (!loadValue(w, &v))
         return false;
-    return putBits(w, f.width,
-                   v > 359.999999f ? unsignedRaw(360.0, f.scale, f.width) : unsignedRaw(v, f.scale, f.width));
+    const bool available = std::isfinite(v) && v <= 359.999999f;
+    return putBits(w, f.width, unsignedRaw(available ? v : 360.0, f.scale, f.width));
 }
 
 bool paPosition(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
@@ -360,10 +365,10 @@ bool paPosition(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     if (!loadValue(w, &v))
         return false;
     double degrees = v;
-    // Anything off the globe travels as the not-available position.
-    if (f.kind == AIS_FIELD_LON && v > 180.5f)
+    // Anything off the globe, or not a number, travels as the not-available position.
+    if (f.kind == AIS_FIELD_LON && !(std::isfinite(v) && v <= 180.5f))
         degrees = 181.0;
-    if (f.kind == AIS_FIELD_LAT && v > 90.5f)
+    if (f.kind == AIS_FIELD_LAT && !(std::isfinite(v) && v <= 90.5f))
         degrees = 91.0;
     return putBits(w, f.width, signedRaw(degrees * 60.0 * scaleDivisor(f.scale), f.width));
 }
@@ -374,7 +379,7 @@ bool paRot(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     if (!loadValue(w, &v))
         return false;
     int raw;
-    if (v >= AIS_ROT_NA) {
+    if (!std::isfinite(v) || v >= AIS_ROT_NA) {
         raw = -128;
     } else if (v >= AIS_ROT_RIGHT_FAST) {
         raw = 127;
@@ -647,21 +652,25 @@ uint16_t AisMsgCodec_GetFI(uint16_t appIdentifier)
     return static_cast<uint16_t>(appIdentifier & 63);
 }
 
+// A position field is 1 to 32 bits wide; the two's complement is taken in 64 bits.
 uint32_t AisMsgCodec_PosPack(uint16_t degrees, char minutes, short fraction, char hemisphere, char width)
 {
+    if (width < 1 || width > 32)
+        return 0;
     const uint32_t value =
         degrees * 600000u + static_cast<uint32_t>(minutes) * 10000u + static_cast<uint32_t>(fraction);
     if (hemisphere == 'S' || hemisphere == 'W')
-        return ((1u << width) - value) & widthMask(width);
+        return static_cast<uint32_t>((uint64_t{1} << width) - value) & widthMask(width);
     return value;
 }
 
 int AisMsgCodec_PosUnpack(int raw, uint8_t* degrees, uint8_t* minutes, uint16_t* fraction, char width)
 {
-    uint32_t magnitude = static_cast<uint32_t>(raw) & widthMask(width);
+    const bool valid = width >= 1 && width <= 32;
+    uint32_t magnitude = valid ? static_cast<uint32_t>(raw) & widthMask(width) : 0;
     int sign = 1;
-    if (width > 0 && (magnitude & (1u << (width - 1))) != 0) {
-        magnitude = ((1u << width) - magnitude) & widthMask(width);
+    if (valid && (magnitude & (uint64_t{1} << (width - 1))) != 0) {
+        magnitude = static_cast<uint32_t>((uint64_t{1} << width) - magnitude) & widthMask(width);
         sign = -1;
     }
     if (degrees != nullptr)

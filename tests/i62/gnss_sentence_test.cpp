@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -186,4 +187,24 @@ TEST(GnssSentence, OverlongNumbersStayInsideTheirFields)
     EXPECT_EQ(r.fields.gbs.time.hour, 24);
     EXPECT_FLOAT_EQ(r.fields.gbs.errLatitude, 1.0f);
     EXPECT_FLOAT_EQ(r.fields.gbs.errLongitude, 3.4028235e38f);
+}
+
+TEST(GnssSentence, NumbersThatAreNotFiniteAreNotAvailable)
+{
+    initLibrary();
+    I61162_Data_Structure r{};
+    ASSERT_EQ(read("$GPRMC,123519,A,nan,N,inf,E,nan,infinity,230394,003.1,W,A", &r), 0);
+    EXPECT_DOUBLE_EQ(r.fields.rmc.position.latitude, 91.0);
+    EXPECT_DOUBLE_EQ(r.fields.rmc.position.longitude, 181.0);
+    EXPECT_FLOAT_EQ(r.fields.rmc.sog, -100000.0f);
+    EXPECT_FLOAT_EQ(r.fields.rmc.cog, -100000.0f);
+    for (const GPS_Data& port : GpsData) {
+        EXPECT_FALSE(std::isnan(port.position.latitude));
+        EXPECT_FALSE(std::isnan(port.speedKnots));
+        EXPECT_FALSE(std::isnan(port.courseTrue));
+    }
+    ASSERT_EQ(read("$GPGGA,nan,4807.038,N,-inf,E,1,08,nan,545.4,M,46.9,M,,", &r), 0);
+    EXPECT_EQ(r.fields.gga.time.hour, I62_HOUR_NA);
+    EXPECT_DOUBLE_EQ(r.fields.gga.position.longitude, 181.0);
+    EXPECT_FALSE(std::isnan(r.fields.gga.hdop));
 }
