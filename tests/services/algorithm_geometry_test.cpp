@@ -139,6 +139,9 @@ TEST(AlgorithmGeometryTest, ExtremeCoordinatesDoNotOverflow)
     const POINT_INT wide[] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN + 1}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
     const POINT_INT middle{0, 0};
     EXPECT_TRUE(PointInPolygon(&middle, wide, 4, false));
+    const POINT_INT triangle[] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
+    const POINT_INT nearTop{-10, INT_MAX - 1};
+    EXPECT_TRUE(PointInPolygon(&nearTop, triangle, 3, false));
     // A symbol origin on a canvas at the end of the int range.
     const Unit::SPointC2dI huge{INT_MIN, INT_MIN};
     EXPECT_EQ(CalPointCenterOrigen(huge, 0.0f, 1000.0f, 1000.0f, INT_MAX).x, INT_MIN);
