@@ -23,9 +23,9 @@ class ParserAis : public ::testing::Test
 protected:
     void SetUp() override
     {
-        initLibrary();
-        ExtCount_TxChA = 0;
-        ExtCount_TxChB = 0;
+        ExtCount_TxChA = 7;
+        ExtCount_TxChB = 7;
+        initLibrary(); // the initialisers clear the own transmission counters too
     }
 };
 
