@@ -124,3 +124,21 @@ TEST(StartClock, IsWholeSecondsAndElapsedIsMonotonic)
     Time::Sleep(20);
     EXPECT_GE(Time::Clock::msecsSinceStart() - before, 20);
 }
+
+namespace {
+long long anHourAgo()
+{
+    return Time::Clock::startClock() - 3600 * 1000;
+}
+} // namespace
+
+TEST(StartClock, ElapsedTimeIgnoresAStepOfTheWallClock)
+{
+    const long long before = Time::Clock::msecsSinceStart();
+    Time::Clock::setWallSource(&anHourAgo); // a time server sets the clock back
+    EXPECT_EQ(Time::Clock::wallMsecs(), anHourAgo());
+    const long long after = Time::Clock::msecsSinceStart();
+    Time::Clock::setWallSource(nullptr);
+    EXPECT_GE(after, before);
+    EXPECT_LT(after - before, 60 * 1000);
+}
