@@ -230,3 +230,15 @@ TEST_F(SerialPortTest, HangUpIsReportedOnceAsALostPortAndCloses)
     COMM::STxPackage pkg = makePackage("$LATE\r\n");
     EXPECT_FALSE(m_port->commTxPackageSender(pkg));
 }
+
+TEST_F(SerialPortTest, AWriteTheDeviceRefusesIsReportedAsRefused)
+{
+    // Reopened for reading only, the device takes no bytes: write() gives -1.
+    auto* device = m_port->findChild<QSerialPort*>();
+    ASSERT_NE(device, nullptr);
+    device->close();
+    ASSERT_TRUE(device->open(QIODevice::ReadOnly));
+    LogProbe log;
+    EXPECT_FALSE(m_port->commTxPackageSender(makePackage("$A\r\n")));
+    EXPECT_EQ(log.count("write failed"), 1);
+}
