@@ -257,3 +257,37 @@ TEST(RawDataHandle, EveryChunkingOfARecordingYieldsTheSameSentences)
         ASSERT_EQ(repaired(lines), expected) << "random run " << run;
     }
 }
+
+TEST(RawDataHandle, NextSentenceStart)
+{
+    const struct
+    {
+        const char* text;
+        int expected;
+    } cases[] = {
+        {"!AIVDM,1,1,,A,x,0*00", 20}, // one sentence to the end of the text
+        {"$GPGGA,1*00", 11},
+        {"$GPGGA,1*00$GPRMC", 11}, // the second '$'
+        {"xx!AIVDM$GP", 2},        // both past the start: the nearer
+        {"!AI$GP", 3},             // '!' at 0 without a second: the '$'
+        {"garbage", -1},
+        {"$A$B!C", 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CRawDataHandle::findI62Sentence(c.text, static_cast<int>(std::strlen(c.text))), c.expected) << c.text;
+    EXPECT_EQ(CRawDataHandle::findSentenceChartIndex("$A$B", '$'), 2);
+    EXPECT_EQ(CRawDataHandle::findSentenceChartIndex("$A", '$'), 0);
+    EXPECT_EQ(CRawDataHandle::findSentenceChartIndex(nullptr, '$'), -1);
+}
+
+TEST(RawDataHandle, RetrievedSentencesAreQueuedWithoutTheBound)
+{
+    CRawDataHandle handle;
+    std::string many;
+    for (size_t i = 0; i < CRawDataHandle::kQueueBound + 500; ++i)
+        many += "$S*00\r\n";
+    handle.retrieveSentence(many + "$PART");
+    EXPECT_EQ(takeSentences(handle).size(), CRawDataHandle::kQueueBound + 500);
+    handle.retrieveSentence("*00\r\n");
+    EXPECT_EQ(takeSentences(handle), Lines{"$PART*00\r\n"});
+}
