@@ -139,6 +139,7 @@ TEST(GpsModelThreads, ReadersOnAnotherThreadGetWholeCopies)
     // The communication thread fills the model while the GUI thread reads it.
     CGpsInfo gps;
     std::atomic<bool> stop{false};
+    std::atomic<int> rounds{0};
     std::unique_ptr<QThread> writer(QThread::create([&] {
         CFakeLink link;
         CSensorSentenceHandle handle;
@@ -156,10 +157,12 @@ TEST(GpsModelThreads, ReadersOnAnotherThreadGetWholeCopies)
             link.getRawDataHandle()->appendToSentQ(QByteArray::fromStdString(
                 withChecksum("$GPGGA,123519.00," + lat + ",N," + lat.substr(1) + "0,E,1,08,0.9,545.4,M,46.9,M,,")));
             handle.sentenceProc(&link, COMM::COMM_TYPE_SERIAL);
+            ++rounds;
         }
     }));
     writer->start();
-    for (int i = 0; i < 2000; ++i) {
+    // Reads go on until the writer has been busy alongside them for a while.
+    for (int reads = 0; reads < 2000 || rounds < 200; ++reads) {
         const CGpsData copy = gps.getGpsData();
         // Latitude and longitude always come from the same sentence.
         if (copy.m_latitude < 90.0) {
