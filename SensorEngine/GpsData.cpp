@@ -145,6 +145,20 @@ void CGpsData::setGsvInfo()
     m_workingSats = GSV_SAT_TABLE();
 }
 
+// The sentences of one second share their time: the calendar conversion, which reads the
+// system's zone each time, runs once per second.
+time_t CGpsData::utcOf(const I62_DATE& date, const I62_UTC_TIME& time)
+{
+    if (std::memcmp(&date, &m_utcDate, sizeof(date)) != 0 || time.hour != m_utcClock.hour ||
+        time.minute != m_utcClock.minute || time.second != m_utcClock.second || m_utcConverted == 0) {
+        m_utcDate = date;
+        m_utcClock = time;
+        m_utcConverted = Portal::Time::ConvterYMDHMS2TimeT(date.year, date.month, date.day, time.hour, time.minute,
+                                                           time.second, 0.0f);
+    }
+    return m_utcConverted;
+}
+
 int CGpsData::updateUtc(time_t now)
 {
     const GPS_Data& r = port();
@@ -152,8 +166,7 @@ int CGpsData::updateUtc(time_t now)
         m_timeValid = r.timeValid;
     if (m_timeValid == 0)
         return m_timeValid;
-    const time_t utc = Portal::Time::ConvterYMDHMS2TimeT(r.date.year, r.date.month, r.date.day, r.time.hour,
-                                                         r.time.minute, r.time.second, 0.0f);
+    const time_t utc = utcOf(r.date, r.time);
     const time_t previous = m_utcTime;
     // Kept even when it jumps, so that the next consistent sentence makes the fix valid again.
     m_utcTime = utc;

@@ -2,6 +2,8 @@
 
 #include "SensorEngine/SensorScope.h"
 
+#include "i62/I62Field.h"
+
 #include <cstdint>
 #include <ctime>
 
@@ -84,6 +86,11 @@ private:
     void takePosition(time_t now, bool withGeoidSep);
     void takeCourseSpeed(time_t now);
     int updateUtc(time_t now);
+    time_t utcOf(const I62_DATE& date, const I62_UTC_TIME& time);
+
+    I62_DATE m_utcDate = {};
+    I62_UTC_TIME m_utcClock = {};
+    time_t m_utcConverted = 0;
 };
 
 } // namespace SensorScope

@@ -264,7 +264,9 @@ void CSensorSentenceHandle::appendToCheckSumErrorQ(SENSOR_SENTENCE_PACKAGE& pack
         std::wmemcpy(info.devName, setting.DevName, COMM::kDevNameSize);
         info.devName[COMM::kDevNameSize - 1] = L'\0';
     }
-    std::strncpy(info.sentence, package.sentence, sizeof(info.sentence) - 1);
+    const size_t length = strnlen(package.sentence, sizeof(info.sentence) - 1);
+    std::memcpy(info.sentence, package.sentence, length);
+    info.sentence[length] = '\0';
     QMutexLocker locker(&m_mutex);
     if (m_checkSumErrorQ.size() >= kCheckSumErrorBound)
         m_checkSumErrorQ.pop();
