@@ -126,6 +126,15 @@ typedef struct SResponseInform
     char awaitText[kAwaitTextSize] = {}; // found inside a complete received line ends the wait
 } RESPONSE_INFORM;
 
+class CServiceComm;
+
+// A received item's source link and the link's kind.
+typedef struct SConnectCommData
+{
+    CServiceComm* Comm = nullptr;
+    int32_t CommType = COMM_TYPE_NONE; // COMM_TYPE
+} CONNECT_COMM_DATA;
+
 // One outgoing package. A default-made package is a fresh one: all zero but the gap.
 typedef struct STxPackage
 {

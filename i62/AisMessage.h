@@ -296,7 +296,7 @@ struct AIS_MSG_19
 struct AIS_SLOT_RESERVATION
 {
     uint16_t offset;
-    uint8_t slots;
+    uint8_t slotCount; // not "slots": Qt code includes this header
     uint8_t timeout;
     uint16_t increment;
 };

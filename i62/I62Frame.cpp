@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-char* StrTokenPtr = nullptr;
+thread_local char* StrTokenPtr = nullptr;
 
 namespace {
 

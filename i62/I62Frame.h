@@ -23,8 +23,8 @@ uint8_t I62_Parse_CheckSum(char* sentence, std::size_t bufSize = I62_SENTENCE_BU
 // Appends '*', the two checksum digits, CR, LF and NUL (six bytes beyond the text).
 bool I62_Compose_CheckSum(char* sentence);
 
-// The tokenizer's one cursor.
-extern char* StrTokenPtr;
+// The tokenizer's cursor is per thread: a call on one thread never moves another's.
+extern thread_local char* StrTokenPtr;
 
 // Splits on the first character of delimiter. The text after the last delimiter is never
 // returned; a blank-only or empty token comes back unchanged, others without leading blanks.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include <cstring>
 #include <string>
 
@@ -117,4 +119,17 @@ TEST(Tokenizer, EmptyFieldsGetABlank)
     std::memcpy(buffer, wide.c_str(), wide.size());
     EXPECT_FALSE(I62_PreParse(buffer));
     EXPECT_EQ(std::string(buffer), wide);
+}
+
+TEST(StrTokenThreads, AnotherThreadDoesNotMoveThisThreadsCursor)
+{
+    char mine[] = "A,B,C,";
+    EXPECT_STREQ(StrToken(mine, ","), "A");
+    std::thread([] {
+        char theirs[] = "X,Y,";
+        EXPECT_STREQ(StrToken(theirs, ","), "X");
+        EXPECT_STREQ(StrToken(nullptr, ","), "Y");
+    }).join();
+    EXPECT_STREQ(StrToken(nullptr, ","), "B");
+    EXPECT_STREQ(StrToken(nullptr, ","), "C");
 }

@@ -1,0 +1,86 @@
+// The whole receive road above the transport: received bytes filed on a link's queues, cut into
+// sentences, run through the sentence handler into the station records and the GPS model.
+#include "SensorEngine/GpsInfo.h"
+#include "SensorEngine/SensorSentenceHandle.h"
+
+#include "SentenceFeed.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class CBenchLink : public COMM::CServiceComm
+{
+public:
+    CBenchLink() : CServiceComm(setting(), COMM::RAWDATA_SENTENCE) { timerSetup(false); }
+    COMM::SCommConntProfile getProfile() override { return {}; }
+
+private:
+    static COMM::COMM_CONNT_SETTING setting()
+    {
+        COMM::COMM_CONNT_SETTING value;
+        value.DevPrimaryPos = COMM::PRIMARY_POS_PRIMARY;
+        return value;
+    }
+};
+
+// AIS position and static reports, a two-sentence message 5, a GNSS cycle and a heading.
+QByteArray mixedStream()
+{
+    const char* const ais[] = {
+        "!AIVDM,1,1,,B,15M67FC000G?ufbE`FepT@3n00Sa,0*5C\r\n",
+        "!AIVDM,1,1,,B,177KQJ5000G?tO`K>RA1wUbN0TKH,0*5C\r\n",
+        "!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0*1C\r\n",
+        "!AIVDM,2,2,1,A,88888888880,2*25\r\n",
+        "!AIVDM,1,1,,A,B52K>;h00Fc>jpUlNV@ikwpUoP06,0*4C\r\n",
+        "!AIVDO,1,1,,A,B5NJ;PP005l4ot5Isbl03wsUkP06,0*74\r\n",
+    };
+    const char* const gnss[] = {
+        "$GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
+        "$GPRMC,123519.00,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A",
+        "$GPGSA,A,3,16,18,22,,,,,,,,,,1.8,0.9,1.5",
+        "$GPGSV,3,1,11,03,03,111,00,04,15,270,00,06,01,010,00,13,06,292,00",
+        "$GPGSV,3,2,11,14,25,170,00,16,57,208,39,18,67,296,40,19,40,246,00",
+        "$GPGSV,3,3,11,22,42,067,42,24,14,311,43,27,05,244,00",
+        "$HEHDT,274.07,T",
+    };
+    QByteArray stream;
+    while (stream.size() < 64 * 1024) {
+        for (const char* sentence : ais)
+            stream += sentence;
+        for (const char* body : gnss)
+            stream += TestSupport::withChecksum(body).c_str();
+    }
+    return stream;
+}
+
+void BM_ReceiveRoadToGpsModel(benchmark::State& state)
+{
+    const QByteArray stream = mixedStream();
+    const int chunkSize = static_cast<int>(state.range(0));
+    CBenchLink link;
+    CSensorSentenceHandle handle;
+    SensorScope::Gps::CGpsInfo gps;
+    int64_t sentences = 0;
+    QObject::connect(
+        &link, &COMM::CServiceComm::signalRxSentence, &handle,
+        [&handle](void* sender, char type) {
+            handle.sentenceProc(static_cast<COMM::CServiceComm*>(sender), static_cast<COMM::COMM_TYPE>(type));
+        },
+        Qt::DirectConnection);
+    QObject::connect(
+        &handle, &CSensorSentenceHandle::signalFillGpsData, &handle,
+        [&gps](int, int fmt, bool check, bool playLog) { gps.fillGpsData(fmt, check, playLog); }, Qt::DirectConnection);
+    for (auto _ : state) {
+        for (int at = 0; at < stream.size(); at += chunkSize)
+            link.rxPackageProc(stream.mid(at, chunkSize), false);
+    }
+    sentences = state.iterations() * stream.count('\n');
+    state.SetItemsProcessed(sentences);
+    state.SetBytesProcessed(state.iterations() * stream.size());
+    state.SetLabel("items = sentences");
+}
+
+} // namespace
+
+BENCHMARK(BM_ReceiveRoadToGpsModel)->ArgName("chunk")->Arg(32)->Arg(256)->Arg(4096);
