@@ -182,6 +182,7 @@ void CRawDataHandle::clearAllData()
     {
         QMutexLocker locker(&m_mutex);
         m_strBuf.clear();
+        m_crEndedBuffer = false;
     }
     clearQueueLogMsg();
     clearQueueMessage();
@@ -218,6 +219,12 @@ std::vector<std::string> CRawDataHandle::retrieveString(const std::string& chunk
         // A NUL byte is never part of a line; dropping it keeps the lines around it.
         m_strBuf.reserve(m_strBuf.size() + chunk.size());
         std::copy_if(chunk.begin(), chunk.end(), std::back_inserter(m_strBuf), [](char c) { return c != '\0'; });
+        // The LF of a CR LF that a read split in two belongs to the line already cut at its CR.
+        if (m_crEndedBuffer && !m_strBuf.empty()) {
+            if (m_strBuf.front() == '\n')
+                m_strBuf.erase(0, 1);
+            m_crEndedBuffer = false;
+        }
 
         // A CR LF anywhere ahead wins over an earlier lone LF or CR. Once a search
         // fails, the rest of the text cannot hold that ending either.
@@ -249,6 +256,7 @@ std::vector<std::string> CRawDataHandle::retrieveString(const std::string& chunk
             matchResponse(lines.back());
             p = end;
         }
+        m_crEndedBuffer = p > 0 && p == text.size() && text[p - 1] == '\r';
         m_strBuf.erase(0, p);
         if (m_strBuf.size() > kPartialLineLimit) {
             discarded = m_strBuf.size();
@@ -277,6 +285,7 @@ void CRawDataHandle::clearStrBuf(std::string text)
 {
     QMutexLocker locker(&m_mutex);
     m_strBuf = std::move(text);
+    m_crEndedBuffer = false;
 }
 
 void CRawDataHandle::swapQueueMessage(std::queue<QByteArray>* other)

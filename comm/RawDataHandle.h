@@ -70,6 +70,8 @@ private:
 
     QMutex m_mutex;
     std::string m_strBuf;
+    // The last line was cut at a CR that ended everything received so far.
+    bool m_crEndedBuffer = false;
     std::queue<QByteArray> m_logMsgQ;
     std::queue<QByteArray> m_messageQ;
     std::queue<std::string> m_sentenceQ;

@@ -47,7 +47,7 @@ std::string senderTag(const SSerialConntConfig& config)
 } // namespace
 
 CSerialPort::CSerialPort(COMM_CONNT_SETTING setting, SSerialConntConfig config, RAWDATA_TYPE type)
-    : CServiceComm(setting, type), m_port(new QSerialPort), m_serialConfig(config)
+    : CServiceComm(setting, type), m_port(new QSerialPort(this)), m_serialConfig(config)
 {
     m_serialConfig.PortName[kPortNameSize - 1] = '\0';
     setCommType(COMM_TYPE_SERIAL);

@@ -137,6 +137,9 @@ void CServiceComm::rxPackageProc(QByteArray data, bool noSignal)
         return;
     const RAWDATA_TYPE type = getRawDataType();
     rawDataHandle(data, type);
+    // Announced outside the lock: a receiver may queue a reply, change the raw-data type or
+    // reset this link from within its slot.
+    locker.unlock();
     if (!noSignal)
         rawDataDistribution(type);
 }

@@ -88,6 +88,8 @@ public:
     virtual bool commTxPackageSender(STxPackage pkg);
 
 signals:
+    // Emitted on the link's thread without the link's lock held: a receiver connected
+    // directly may queue packages on this link, change its raw-data type or reset it.
     void signalRxMessage(void* poSender, char iCommType);
     void signalRxSentence(void* poSender, char iCommType);
     void signalRxBinData(void* poSender);

@@ -19,6 +19,7 @@ struct SWalk
     int recordSize;
     int rec;
     int binaryBytes;
+    int binaryBits; // exact length of binary data; packing falls back to binaryBytes whole bytes when 0
 };
 
 using FieldFn = bool (*)(SWalk&, const AIS_FIELD_DESCRIPTOR&);
@@ -114,17 +115,22 @@ bool putBits(SWalk& w, int width, uint32_t value)
 }
 
 // Value / scale to the nearest raw step, kept within what the width can carry.
+// A value that is not a finite number travels as the field's not-available value: all ones.
 uint32_t unsignedRaw(double value, float scale, int width)
 {
+    if (!std::isfinite(value))
+        return widthMask(width);
     const double raw = std::nearbyint(value * scaleDivisor(scale));
     const double top = static_cast<double>(widthMask(width));
     return static_cast<uint32_t>(raw < 0.0 ? 0.0 : raw > top ? top : raw);
 }
 
+// A value that is not a finite number travels as the most negative raw value (rate of turn's
+// not-available -128, for one).
 uint32_t signedRaw(double rawValue, int width)
 {
     const double limit = std::ldexp(1.0, width - 1);
-    double raw = std::nearbyint(rawValue);
+    double raw = std::isfinite(rawValue) ? std::nearbyint(rawValue) : -limit;
     if (raw > limit - 1.0)
         raw = limit - 1.0;
     if (raw < -limit)
@@ -237,21 +243,25 @@ bool unTextRest(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     return true;
 }
 
+// Binary data runs to the end of the payload, less the width of the fields that follow it
+// (message 26 ends in its radio status).
 bool unBinary(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
 {
     const int room = restRoom(w, f);
-    const int remaining = w.bits - w.bit;
-    int bytes = (remaining + 7) / 8;
-    int whole = remaining / 8;
-    if (bytes > room)
-        bytes = room;
-    if (whole > room)
-        whole = room;
-    for (int i = 0; i < bytes; ++i)
-        w.record[w.rec + i] = static_cast<uint8_t>(readBits(w, w.bit + 8 * i, 8));
-    w.binaryBytes = whole;
+    int remaining = w.bits - w.bit - (f.width > 0 ? f.width : 0);
+    if (remaining < 0)
+        remaining = 0;
+    if (remaining > 8 * room)
+        remaining = 8 * room;
+    const int bytes = (remaining + 7) / 8;
+    for (int i = 0; i < bytes; ++i) {
+        const int width = remaining - 8 * i < 8 ? remaining - 8 * i : 8;
+        w.record[w.rec + i] = static_cast<uint8_t>(readBits(w, w.bit + 8 * i, width) << (8 - width));
+    }
+    w.binaryBytes = remaining / 8;
+    w.binaryBits = remaining;
     w.rec += restAdvance(w, f);
-    w.bit = w.bits;
+    w.bit = f.width > 0 ? w.bit + remaining : w.bits;
     return true;
 }
 
@@ -345,8 +355,8 @@ bool paCog(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     float v;
     if (!loadValue(w, &v))
         return false;
-    return putBits(w, f.width,
-                   v > 359.999999f ? unsignedRaw(360.0, f.scale, f.width) : unsignedRaw(v, f.scale, f.width));
+    const bool available = std::isfinite(v) && v <= 359.999999f;
+    return putBits(w, f.width, unsignedRaw(available ? v : 360.0, f.scale, f.width));
 }
 
 bool paPosition(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
@@ -355,10 +365,10 @@ bool paPosition(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     if (!loadValue(w, &v))
         return false;
     double degrees = v;
-    // Anything off the globe travels as the not-available position.
-    if (f.kind == AIS_FIELD_LON && v > 180.5f)
+    // Anything off the globe, or not a number, travels as the not-available position.
+    if (f.kind == AIS_FIELD_LON && !(std::isfinite(v) && v <= 180.5f))
         degrees = 181.0;
-    if (f.kind == AIS_FIELD_LAT && v > 90.5f)
+    if (f.kind == AIS_FIELD_LAT && !(std::isfinite(v) && v <= 90.5f))
         degrees = 91.0;
     return putBits(w, f.width, signedRaw(degrees * 60.0 * scaleDivisor(f.scale), f.width));
 }
@@ -369,7 +379,7 @@ bool paRot(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
     if (!loadValue(w, &v))
         return false;
     int raw;
-    if (v >= AIS_ROT_NA) {
+    if (!std::isfinite(v) || v >= AIS_ROT_NA) {
         raw = -128;
     } else if (v >= AIS_ROT_RIGHT_FAST) {
         raw = 127;
@@ -437,9 +447,12 @@ bool paTextRest(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
 bool paBinary(SWalk& w, const AIS_FIELD_DESCRIPTOR& f)
 {
     const int room = restRoom(w, f);
-    const int bytes = w.binaryBytes < room ? w.binaryBytes : room;
-    for (int i = 0; i < bytes; ++i) {
-        if (!putBits(w, 8, w.recordIn[w.rec + i]))
+    int bits = w.binaryBits > 0 ? w.binaryBits : 8 * w.binaryBytes;
+    if (bits > 8 * room)
+        bits = 8 * room;
+    for (int i = 0; 8 * i < bits; ++i) {
+        const int width = bits - 8 * i < 8 ? bits - 8 * i : 8;
+        if (!putBits(w, width, static_cast<uint32_t>(w.recordIn[w.rec + i] >> (8 - width))))
             return false;
     }
     w.rec += restAdvance(w, f);
@@ -531,11 +544,11 @@ const SKindCodec* codecOf(int kind)
 } // namespace
 
 int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, const AIS_message_formatter* format,
-                       int* binaryBytes, int recordSize)
+                       int* binaryBytes, int recordSize, int* binaryBits)
 {
     if (payload == nullptr || record == nullptr || format == nullptr || format->fields == nullptr || bits < 2)
         return AIS_CODEC_FAILED;
-    SWalk w{nullptr, payload, bits, 0, 0, record, record, recordSize, 0, 0};
+    SWalk w{nullptr, payload, bits, 0, 0, record, record, recordSize, 0, 0, 0};
     for (uint64_t i = 0; i < format->count && w.bit < w.bits; ++i) {
         const AIS_FIELD_DESCRIPTOR& field = format->fields[i];
         const SKindCodec* codec = codecOf(field.kind);
@@ -543,16 +556,18 @@ int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, cons
             return AIS_CODEC_FAILED;
         if (field.kind == AIS_FIELD_BINARY && binaryBytes != nullptr)
             *binaryBytes = w.binaryBytes;
+        if (field.kind == AIS_FIELD_BINARY && binaryBits != nullptr)
+            *binaryBits = w.binaryBits;
     }
     return AIS_CODEC_DONE;
 }
 
 int AisMsgCodec_Pack(uint8_t* payload, uint16_t* bits, const uint8_t* record, const AIS_message_formatter* format,
-                     int binaryBytes, int recordSize, int payloadSize)
+                     int binaryBytes, int recordSize, int payloadSize, int binaryBits)
 {
     if (payload == nullptr || bits == nullptr || record == nullptr || format == nullptr || format->fields == nullptr)
         return AIS_CODEC_FAILED;
-    SWalk w{payload, payload, 0, payloadSize * 8, 0, nullptr, record, recordSize, 0, binaryBytes};
+    SWalk w{payload, payload, 0, payloadSize * 8, 0, nullptr, record, recordSize, 0, binaryBytes, binaryBits};
     for (uint64_t i = 0; i < format->count; ++i) {
         const AIS_FIELD_DESCRIPTOR& field = format->fields[i];
         const SKindCodec* codec = codecOf(field.kind);
@@ -637,21 +652,25 @@ uint16_t AisMsgCodec_GetFI(uint16_t appIdentifier)
     return static_cast<uint16_t>(appIdentifier & 63);
 }
 
+// A position field is 1 to 32 bits wide; the two's complement is taken in 64 bits.
 uint32_t AisMsgCodec_PosPack(uint16_t degrees, char minutes, short fraction, char hemisphere, char width)
 {
+    if (width < 1 || width > 32)
+        return 0;
     const uint32_t value =
         degrees * 600000u + static_cast<uint32_t>(minutes) * 10000u + static_cast<uint32_t>(fraction);
     if (hemisphere == 'S' || hemisphere == 'W')
-        return ((1u << width) - value) & widthMask(width);
+        return static_cast<uint32_t>((uint64_t{1} << width) - value) & widthMask(width);
     return value;
 }
 
 int AisMsgCodec_PosUnpack(int raw, uint8_t* degrees, uint8_t* minutes, uint16_t* fraction, char width)
 {
-    uint32_t magnitude = static_cast<uint32_t>(raw) & widthMask(width);
+    const bool valid = width >= 1 && width <= 32;
+    uint32_t magnitude = valid ? static_cast<uint32_t>(raw) & widthMask(width) : 0;
     int sign = 1;
-    if (width > 0 && (magnitude & (1u << (width - 1))) != 0) {
-        magnitude = ((1u << width) - magnitude) & widthMask(width);
+    if (valid && (magnitude & (uint64_t{1} << (width - 1))) != 0) {
+        magnitude = static_cast<uint32_t>((uint64_t{1} << width) - magnitude) & widthMask(width);
         sign = -1;
     }
     if (degrees != nullptr)

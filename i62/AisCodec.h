@@ -65,12 +65,15 @@ constexpr int AIS_CODEC_DONE = 1;
 constexpr int AIS_CODEC_FAILED = 2;
 
 // Walks the layout over bits payload bits into record (recordSize bytes). Text and binary
-// that run to the end of the payload are cut to the room the record has for them.
+// that run to the end of the payload are cut to the room the record has for them. Binary data
+// reports its whole bytes and, when asked, its exact number of bits.
 int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, const AIS_message_formatter* format,
-                       int* binaryBytes, int recordSize = AIS_MSG_RECORD_SIZE);
+                       int* binaryBytes, int recordSize = AIS_MSG_RECORD_SIZE, int* binaryBits = nullptr);
 // The inverse walk into a zeroed payload of payloadSize bytes; fails when the message would not fit.
+// Binary data takes binaryBits bits when given, else binaryBytes whole bytes.
 int AisMsgCodec_Pack(uint8_t* payload, uint16_t* bits, const uint8_t* record, const AIS_message_formatter* format,
-                     int binaryBytes, int recordSize = AIS_MSG_RECORD_SIZE, int payloadSize = AIS_RAW_PAYLOAD_SIZE);
+                     int binaryBytes, int recordSize = AIS_MSG_RECORD_SIZE, int payloadSize = AIS_RAW_PAYLOAD_SIZE,
+                     int binaryBits = 0);
 
 uint32_t AisMsgCodec_FieldPick(const uint8_t* payload, short firstBit, short width);
 void AisMsgCodec_FieldPut(uint8_t* payload, short firstBit, short width, uint32_t value);

@@ -79,19 +79,25 @@ bool AisMessageUnpack(const AIS_raw_message* raw, UN_AIS_MESSAGE* message)
     if (AisMsg_GetFormat_ByMsg(raw->payload, &format) != AIS_FORMAT_FOUND)
         return false;
     int binaryBytes = 0;
-    if (AisMsgCodec_Unpack(raw->payload, static_cast<short>(raw->bits), message->bytes, format, &binaryBytes) !=
-        AIS_CODEC_DONE)
+    int binaryBits = 0;
+    if (AisMsgCodec_Unpack(raw->payload, static_cast<short>(raw->bits), message->bytes, format, &binaryBytes,
+                           AIS_MSG_RECORD_SIZE, &binaryBits) != AIS_CODEC_DONE)
         return false;
 
     switch (message->head.msgId) {
     case 6:
         message->msg6.dataBytes = static_cast<uint8_t>(binaryBytes);
+        message->msg6.dataBits = static_cast<uint16_t>(binaryBits);
         break;
     case 8:
         message->msg8.dataBytes = static_cast<uint8_t>(binaryBytes);
+        message->msg8.dataBits = static_cast<uint16_t>(binaryBits);
         break;
     case 25:
-        message->msg25A.dataBits = static_cast<uint16_t>(binaryBytes * 8);
+        message->msg25A.dataBits = static_cast<uint16_t>(binaryBits);
+        break;
+    case 26:
+        message->msg26A.dataBits = static_cast<uint16_t>(binaryBits);
         break;
     case 22:
         if (message->msg22.addressed == 1) {
@@ -116,24 +122,28 @@ uint32_t AisMessagePack(AIS_raw_message* raw, const UN_AIS_MESSAGE* message)
         return 0;
 
     int binaryBytes = 0;
+    int binaryBits = 0;
     switch (message->head.msgId) {
     case 6:
         binaryBytes = message->msg6.dataBytes;
+        binaryBits = message->msg6.dataBits;
         break;
     case 8:
         binaryBytes = message->msg8.dataBytes;
+        binaryBits = message->msg8.dataBits;
         break;
     case 25:
-        binaryBytes = (message->msg25A.dataBits + 7) / 8;
+        binaryBits = message->msg25A.dataBits;
         break;
     case 26:
-        binaryBytes = (message->msg26A.dataBits + 7) / 8;
+        binaryBits = message->msg26A.dataBits;
         break;
     default:
         break;
     }
     uint16_t bits = 0;
-    if (AisMsgCodec_Pack(raw->payload, &bits, message->bytes, &format, binaryBytes) != AIS_CODEC_DONE)
+    if (AisMsgCodec_Pack(raw->payload, &bits, message->bytes, &format, binaryBytes, AIS_MSG_RECORD_SIZE,
+                         AIS_RAW_PAYLOAD_SIZE, binaryBits) != AIS_CODEC_DONE)
         return 0;
     raw->bits = bits;
 

@@ -12,8 +12,9 @@ constexpr int AIS_RAW_PAYLOAD_SIZE = 170;
 constexpr int AIS_MSG_RECORD_SIZE = 175;
 constexpr int AIS_BINARY_6_SIZE = 122;
 constexpr int AIS_BINARY_8_SIZE = 122;
-constexpr int AIS_TEXT_12_SIZE = 118;
-constexpr int AIS_TEXT_14_SIZE = 122;
+// Texts 12 and 14 run to the end of the decoded record: up to 161 characters and the NUL.
+constexpr int AIS_TEXT_12_SIZE = 162;
+constexpr int AIS_TEXT_14_SIZE = 168;
 constexpr int AIS_NAME_EXT_21_SIZE = 15;
 constexpr int AIS_BINARY_25A_SIZE = 126;
 constexpr int AIS_BINARY_25B_SIZE = 130;
@@ -108,7 +109,8 @@ struct AIS_MSG_6
     uint8_t retransmit;
     uint8_t spare;
     uint8_t data[AIS_BINARY_6_SIZE];
-    uint8_t dataBytes;
+    uint8_t dataBytes; // whole bytes
+    uint16_t dataBits; // the exact length; 0 packs dataBytes whole bytes
 };
 
 struct AIS_ACK_DEST
@@ -135,8 +137,8 @@ struct AIS_MSG_8
     uint32_t mmsi;
     uint8_t spare;
     uint8_t data[AIS_BINARY_8_SIZE];
-    uint8_t dataBytes;
-    uint8_t reserved;
+    uint8_t dataBytes; // whole bytes
+    uint16_t dataBits; // the exact length; 0 packs dataBytes whole bytes
 };
 
 struct AIS_MSG_9
@@ -577,11 +579,15 @@ static_assert(offsetof(AIS_MSG_5, callSign) == 11 && offsetof(AIS_MSG_5, name) =
                   offsetof(AIS_MSG_5, dimensions) == 41 && offsetof(AIS_MSG_5, eta) == 46 &&
                   offsetof(AIS_MSG_5, destination) == 54 && sizeof(AIS_MSG_5) == 77,
               "message 5 fields");
-static_assert(offsetof(AIS_MSG_6, data) == 13 && offsetof(AIS_MSG_6, dataBytes) == 135, "message 6");
+static_assert(offsetof(AIS_MSG_6, data) == 13 && offsetof(AIS_MSG_6, dataBytes) == 135 &&
+                  offsetof(AIS_MSG_6, dataBits) == 136,
+              "message 6");
 static_assert(offsetof(AIS_MSG_7, destCount) == 27, "message 7 destination count");
-static_assert(offsetof(AIS_MSG_8, data) == 7 && offsetof(AIS_MSG_8, dataBytes) == 129, "message 8");
-static_assert(offsetof(AIS_MSG_12, text) == 13, "message 12 text");
-static_assert(offsetof(AIS_MSG_14, text) == 7, "message 14 text");
+static_assert(offsetof(AIS_MSG_8, data) == 7 && offsetof(AIS_MSG_8, dataBytes) == 129 &&
+                  offsetof(AIS_MSG_8, dataBits) == 130,
+              "message 8");
+static_assert(offsetof(AIS_MSG_12, text) == 13 && sizeof(AIS_MSG_12) == 175, "message 12 text");
+static_assert(offsetof(AIS_MSG_14, text) == 7 && sizeof(AIS_MSG_14) == 175, "message 14 text");
 static_assert(offsetof(AIS_MSG_15, msgId12) == 15 && offsetof(AIS_MSG_15, msgId21) == 23 && sizeof(AIS_MSG_15) == 27,
               "message 15");
 static_assert(offsetof(AIS_MSG_16, destB) == 15, "message 16 destination B");
@@ -596,10 +602,10 @@ static_assert(offsetof(AIS_MSG_25A, binaryFlag) == 7 && offsetof(AIS_MSG_25A, da
                   offsetof(AIS_MSG_25B, dataBits) == 138,
               "message 25");
 static_assert(offsetof(AIS_MSG_26A, dataBits) == 172 && offsetof(AIS_MSG_26B, dataBits) == 172, "message 26");
-static_assert(sizeof(AIS_MSG_6_STORE) == 137, "message 6 store");
-static_assert(offsetof(AIS_MSG_8_STORE, newData) == 131, "message 8 store flag");
-static_assert(offsetof(AIS_MSG_12_STORE, newData) == 131, "message 12 store flag");
-static_assert(offsetof(AIS_MSG_14_STORE, newData) == 129, "message 14 store flag");
+static_assert(sizeof(AIS_MSG_6_STORE) == 139, "message 6 store");
+static_assert(offsetof(AIS_MSG_8_STORE, newData) == 132, "message 8 store flag");
+static_assert(offsetof(AIS_MSG_12_STORE, newData) == 175, "message 12 store flag");
+static_assert(offsetof(AIS_MSG_14_STORE, newData) == 175, "message 14 store flag");
 static_assert(offsetof(AIS_MSG_15_STORE, newData) == 27, "message 15 store flag");
 static_assert(offsetof(AIS_MSG_20_STORE, newData) == 31, "message 20 store flag");
 static_assert(offsetof(AIS_MSG_22_STORE, newData) == 45, "message 22 store flag");

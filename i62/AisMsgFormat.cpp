@@ -78,9 +78,11 @@ const F kFmt24A[] = {AIS_HEAD, {2, U8, 1}, {120, TXT, 1}};
 const F kFmt24B[] = {AIS_HEAD, {2, U8, 1}, {8, U8, 1}, {42, TXT, 1}, {42, TXT, 1}, {30, DIM, 1}, {6, U8, 1}};
 const F kFmt25A[] = {AIS_HEAD, {1, U8, 1}, {1, U8, 1}, {30, U32, 1}, {0, BIN, AIS_BINARY_25A_SIZE}};
 const F kFmt25B[] = {AIS_HEAD, {1, U8, 1}, {1, U8, 1}, {0, BIN, AIS_BINARY_25B_SIZE}};
-const F kFmt26A[] = {AIS_HEAD,    {1, U8, 1}, {1, U8, 1}, {30, U32, 1}, {0, BIN, AIS_BINARY_26A_SIZE},
+// A binary field's width is what the fields behind it take of the payload's end: message 26 ends
+// in its 20-bit radio status.
+const F kFmt26A[] = {AIS_HEAD,    {1, U8, 1}, {1, U8, 1}, {30, U32, 1}, {20, BIN, AIS_BINARY_26A_SIZE},
                      {1, U8, 1}, {19, CSS, 1}};
-const F kFmt26B[] = {AIS_HEAD, {1, U8, 1}, {1, U8, 1}, {0, BIN, AIS_BINARY_26B_SIZE}, {1, U8, 1}, {19, CSS, 1}};
+const F kFmt26B[] = {AIS_HEAD, {1, U8, 1}, {1, U8, 1}, {20, BIN, AIS_BINARY_26B_SIZE}, {1, U8, 1}, {19, CSS, 1}};
 
 #undef AIS_HEAD
 // clang-format on

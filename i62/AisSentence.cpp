@@ -115,7 +115,7 @@ bool AIS_FMT_ABM(char* sentence, I61162_Data_Structure* record)
         return false;
     I62_ENCAP_SENTENCE& encap = record->fields.encap;
     const SEncapHead head = readHead(encap, -1);
-    const long mmsi = I62_FieldLong(I62_NextField(), -1);
+    const long mmsi = I62_FieldLong(I62_NextField(), 0); // an empty destination reads as 0
     const long channel = I62_FieldLong(I62_NextField(), I62_U8_EMPTY);
     const long msgId = I62_FieldLong(I62_NextField(), 0);
     encap.destMmsi = static_cast<uint32_t>(mmsi);

@@ -24,12 +24,17 @@ struct SStoreContext
     int slot;
 };
 
+// AIS text ends at its first '@' (no character); the blanks that pad a name are not part of it.
 template <std::size_t N, std::size_t M> void copyAisText(char (&destination)[N], const char (&source)[M])
 {
-    const std::size_t n = strnlen(source, M) < N - 1 ? strnlen(source, M) : N - 1;
+    std::size_t n = strnlen(source, M) < N - 1 ? strnlen(source, M) : N - 1;
+    const void* at = std::memchr(source, '@', n);
+    if (at != nullptr)
+        n = static_cast<std::size_t>(static_cast<const char*>(at) - source);
+    while (n > 0 && source[n - 1] == ' ')
+        --n;
     std::memcpy(destination, source, n);
     destination[n] = '\0';
-    TrimAisString(destination);
 }
 
 // A copy of the message for its store, marked new.
@@ -378,23 +383,18 @@ void ResetShipData(GENERIC_SHIP_DATA* record)
 {
     if (record == nullptr)
         return;
+    // Every field: a station that takes the record over must not show its predecessor's data.
     GENERIC_SHIP_DATA& r = *record;
+    std::memset(&r, 0, sizeof(r));
     r.stationClass = STATION_CLASS_EMPTY;
     r.distance = -1.0f;
     r.bearing = -1.0f;
-    r.mmsi = 0;
-    r.imo = 0;
-    r.rot = 0.0f;
     r.trueHeading = 511.0f;
     r.longitude = 181.0f;
     r.latitude = 91.0f;
-    r.sog = 0.0f;
     r.cog = 361.0f;
-    r.status = static_cast<uint16_t>((r.status & ~(STATION_NAV_STATUS_MASK | STATION_POS_ACCURACY)) | STATION_DTE);
-    r.name[0] = '\0';
-    r.callSign[0] = '\0';
-    r.lastDate = UTC_DATE{0, 0, 0};
-    r.lastTime = UTC_TIME{0, 0, 0, 0};
+    r.status = STATION_DTE;
+    r.hostTime = std::time(nullptr);
 }
 
 int DeleteOldestShipData()

@@ -61,14 +61,65 @@ int firstCapacity(const Encapsulation_Sentence_Structure& message)
 
 bool continues(const Encapsulation_Sentence_Structure& slot, const Encapsulation_Sentence_Structure& fragment)
 {
-    // The sequential id keeps apart two multi-sentence messages that arrive interleaved.
     return fragment.msgId == slot.msgId && fragment.total == slot.total && fragment.destMmsi == slot.destMmsi &&
-           fragment.seqId == slot.seqId && fragment.number == slot.number + 1;
+           fragment.number == slot.number + 1;
 }
 
-void completeSlot(int kind, Encapsulation_Sentence_Structure& slot)
+// A slot holding the first sentences of a message that still awaits the rest.
+bool isOpen(const Encapsulation_Sentence_Structure& slot)
 {
-    EncapSentenIndex[kind] = static_cast<uint8_t>((EncapSentenIndex[kind] + 1) % ENCAP_SLOT_COUNT);
+    return slot.complete == 0 && slot.number > 0 && slot.number < slot.total;
+}
+
+bool isFree(const Encapsulation_Sentence_Structure& slot)
+{
+    return slot.complete == 0 && !isOpen(slot);
+}
+
+// Two messages may arrive interleaved: each open message is found by its sequential id and channel.
+bool sameMessage(const Encapsulation_Sentence_Structure& slot, const Encapsulation_Sentence_Structure& fragment)
+{
+    return isOpen(slot) && slot.seqId == fragment.seqId && slot.channel == fragment.channel;
+}
+
+// When each slot was last started, to find the oldest open message when every slot is taken.
+uint32_t g_slotStart[ENCAP_KIND_COUNT][ENCAP_SLOT_COUNT];
+uint32_t g_startCount = 0;
+
+int findOpen(int kind, const Encapsulation_Sentence_Structure& fragment)
+{
+    for (int i = 0; i < ENCAP_SLOT_COUNT; ++i) {
+        if (sameMessage(EncapSentenStore[kind][i], fragment))
+            return i;
+    }
+    return -1;
+}
+
+// A first sentence restarts its own message, else takes a free slot from the current index on,
+// else the oldest open one; none when every slot holds a message not yet transmitted.
+int slotForFirst(int kind, const Encapsulation_Sentence_Structure& fragment)
+{
+    const int open = findOpen(kind, fragment);
+    if (open >= 0)
+        return open;
+    for (int n = 0; n < ENCAP_SLOT_COUNT; ++n) {
+        const int i = (EncapSentenIndex[kind] + n) % ENCAP_SLOT_COUNT;
+        if (isFree(EncapSentenStore[kind][i]))
+            return i;
+    }
+    int oldest = -1;
+    for (int i = 0; i < ENCAP_SLOT_COUNT; ++i) {
+        if (isOpen(EncapSentenStore[kind][i]) &&
+            (oldest < 0 || g_startCount - g_slotStart[kind][i] > g_startCount - g_slotStart[kind][oldest]))
+            oldest = i;
+    }
+    return oldest;
+}
+
+void completeSlot(int kind, int index)
+{
+    Encapsulation_Sentence_Structure& slot = EncapSentenStore[kind][index];
+    EncapSentenIndex[kind] = static_cast<uint8_t>((index + 1) % ENCAP_SLOT_COUNT);
     slot.complete = 1;
     if (isTransmitKind(kind)) {
         slot.processed = 0;
@@ -123,14 +174,22 @@ Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sen
     const int kind = kindOf(fragment->formatter);
     if (kind < 0)
         return nullptr;
-    Encapsulation_Sentence_Structure& slot = EncapSentenStore[kind][EncapSentenIndex[kind]];
-    if (slot.complete != 0)
-        return nullptr;
 
+    int index;
     if (fragment->number == 1) {
+        index = slotForFirst(kind, *fragment);
+        if (index < 0)
+            return nullptr;
+        Encapsulation_Sentence_Structure& slot = EncapSentenStore[kind][index];
         slot = *fragment;
+        slot.complete = 0;
         slot.payload[ENCAP_PAYLOAD_MAX] = '\0';
+        g_slotStart[kind][index] = ++g_startCount;
     } else {
+        index = findOpen(kind, *fragment);
+        if (index < 0)
+            return nullptr; // a continuation without its beginning
+        Encapsulation_Sentence_Structure& slot = EncapSentenStore[kind][index];
         const std::size_t have = strnlen(slot.payload, sizeof(slot.payload));
         const std::size_t add = strnlen(fragment->payload, sizeof(fragment->payload));
         // A continuation that does not follow, or that would overrun the payload, spoils the message.
@@ -143,8 +202,9 @@ Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sen
         slot.number = fragment->number;
         slot.fillBits = fragment->fillBits; // the last sentence's fill bits count
     }
+    Encapsulation_Sentence_Structure& slot = EncapSentenStore[kind][index];
     if (slot.number == slot.total)
-        completeSlot(kind, slot);
+        completeSlot(kind, index);
     return &slot;
 }
 
@@ -154,6 +214,8 @@ void I62_EncapSenten_Init()
     std::memset(EncapSentenIndex, 0, sizeof(EncapSentenIndex));
     EncapSentenCount = 0;
     EncapSentenActive = nullptr;
+    std::memset(g_slotStart, 0, sizeof(g_slotStart));
+    g_startCount = 0;
 }
 
 bool I62_EncapSenten_CheckProcess()

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -64,7 +65,10 @@ double I62_Atof(const char* text)
         ++text;
     double value = 0.0;
     const auto result = std::from_chars(text, text + std::strlen(text), value, std::chars_format::fixed);
-    return result.ec == std::errc() ? value : 0.0;
+    if (result.ec != std::errc())
+        return 0.0;
+    // "nan", "inf" and "infinity" are no readings: the callers take them as not available.
+    return std::isfinite(value) ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
 // Latitude, N/S, longitude, E/W; one of the two numbers is read through single precision.
@@ -74,12 +78,14 @@ static char* readDegree(char* latitudeField, I62_DEGREE* degree, bool latitudeSi
         const double value = I62_Atof(field);
         return single ? static_cast<double>(static_cast<float>(value)) : value;
     };
-    double latitude = isBlankField(latitudeField) ? I62_LAT_NA : latitudeOf(number(latitudeField, latitudeSingle));
+    const double latitudeValue = isBlankField(latitudeField) ? NAN : number(latitudeField, latitudeSingle);
+    double latitude = std::isfinite(latitudeValue) ? latitudeOf(latitudeValue) : I62_LAT_NA;
     if (isExactly(StrToken(nullptr, ","), "S"))
         latitude = -latitude;
 
     const char* lonField = StrToken(nullptr, ",");
-    double longitude = isBlankField(lonField) ? I62_LON_NA : longitudeOf(number(lonField, !latitudeSingle));
+    const double longitudeValue = isBlankField(lonField) ? NAN : number(lonField, !latitudeSingle);
+    double longitude = std::isfinite(longitudeValue) ? longitudeOf(longitudeValue) : I62_LON_NA;
     if (isExactly(StrToken(nullptr, ","), "W"))
         longitude = -longitude;
 

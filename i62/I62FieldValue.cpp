@@ -4,6 +4,7 @@
 #include "i62/I62Frame.h"
 
 #include <cfloat>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -45,6 +46,8 @@ float I62_FieldF32(const char* field, float empty)
     if (I62_IsEmptyField(field))
         return empty;
     const double value = I62_Atof(field);
+    if (!std::isfinite(value))
+        return empty;
     // A double beyond the range of float has no float value to convert to.
     if (value > FLT_MAX)
         return FLT_MAX;
@@ -55,7 +58,10 @@ float I62_FieldF32(const char* field, float empty)
 
 double I62_FieldDouble(const char* field, double empty)
 {
-    return I62_IsEmptyField(field) ? empty : I62_Atof(field);
+    if (I62_IsEmptyField(field))
+        return empty;
+    const double value = I62_Atof(field);
+    return std::isfinite(value) ? value : empty;
 }
 
 uint8_t I62_FieldChar(const char* field, uint8_t empty)

@@ -82,6 +82,8 @@ bool MsgCodecInitial()
     std::memset(&EncapSentenRxCopy, 0, sizeof(EncapSentenRxCopy));
     std::memset(&EncapSentenTx, 0, sizeof(EncapSentenTx));
     I62SentenceQueue.count = 0;
+    ExtCount_TxChA = 0;
+    ExtCount_TxChB = 0;
     I62_EncapSenten_Init();
     return true;
 }

@@ -31,7 +31,9 @@ double crossingXWhole(const POINT_DOUBLE& p, const POINT_DOUBLE& a, const POINT_
 
 double crossingXWhole(const POINT_INT& p, const POINT_INT& a, const POINT_INT& b)
 {
-    const long long numerator = (static_cast<long long>(b.x) - a.x) * (static_cast<long long>(p.y) - a.y);
+    // Differences of ints fit 33 bits, their product 66: 128-bit keeps the whole-unit division exact.
+    const __int128 numerator =
+        static_cast<__int128>(static_cast<long long>(b.x) - a.x) * (static_cast<long long>(p.y) - a.y);
     return static_cast<double>(numerator / (static_cast<long long>(b.y) - a.y) + a.x);
 }
 
@@ -116,9 +118,10 @@ Unit::SPointC2dI centerOrigen(const Unit::SPointC2dI& size, float angle, float a
     const int r = Portal::Math::roundHalfUp(static_cast<double>(c) * a * b / 2.0);
     const int dx = Portal::Math::roundHalfUp(along * sin + r * static_cast<double>(cos));
     const int dy = Portal::Math::roundHalfUp(-along * cos + r * static_cast<double>(sin));
+    // Near the ends of the int range the difference is taken in 64 bits and kept within int.
     Unit::SPointC2dI origin;
-    origin.x = size.x / 2 - dx;
-    origin.y = size.y / 2 - dy;
+    origin.x = Portal::Math::roundHalfUp(static_cast<double>(size.x / 2) - dx);
+    origin.y = Portal::Math::roundHalfUp(static_cast<double>(size.y / 2) - dy);
     return origin;
 }
 

@@ -40,6 +40,15 @@ int roundHalfUp(double value)
     return static_cast<int>(rounded);
 }
 
+namespace {
+
+int saturate(long long value)
+{
+    return value <= INT_MIN ? INT_MIN : value >= INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+} // namespace
+
 int reduceDegree(int degree)
 {
     const int reduced = degree % 360;
@@ -104,8 +113,8 @@ void NewMath::convterRotationPoint(int* outX, int* outY, int x, int y, int cx, i
     }
     const double dx = static_cast<double>(x) - cx;
     const double dy = static_cast<double>(y) - cy;
-    *outX = roundHalfUp(dx * cos - dy * sin) + cx;
-    *outY = roundHalfUp(dy * cos + dx * sin) + cy;
+    *outX = saturate(static_cast<long long>(roundHalfUp(dx * cos - dy * sin)) + cx);
+    *outY = saturate(static_cast<long long>(roundHalfUp(dy * cos + dx * sin)) + cy);
 }
 
 void NewMath::convterRotationPoint(double* outX, double* outY, double x, double y, double cx, double cy, float angle,
@@ -134,8 +143,8 @@ void NewMath::originRotationXY(int* outX, int* outY, int x0, int y0, int r, int 
     float sin = 0.0f;
     float cos = 1.0f;
     getSinCosRadian(&sin, &cos, degree);
-    *outX = x0 + roundHalfUp(static_cast<double>(r) * cos);
-    *outY = y0 - roundHalfUp(static_cast<double>(r) * sin);
+    *outX = saturate(x0 + static_cast<long long>(roundHalfUp(static_cast<double>(r) * cos)));
+    *outY = saturate(y0 - static_cast<long long>(roundHalfUp(static_cast<double>(r) * sin)));
 }
 
 void NewMath::originRotationXY(Unit::SPointC2dI* out, int x0, int y0, int r, int degree) const
@@ -148,16 +157,16 @@ void NewMath::originRotationXY(int* outX, int* outY, int x0, int y0, int r, floa
     float sin = 0.0f;
     float cos = 1.0f;
     calSinCosTheta(&sin, &cos, degrees);
-    *outX = x0 + roundHalfUp(static_cast<double>(r) * cos);
-    *outY = y0 - roundHalfUp(static_cast<double>(r) * sin);
+    *outX = saturate(x0 + static_cast<long long>(roundHalfUp(static_cast<double>(r) * cos)));
+    *outY = saturate(y0 - static_cast<long long>(roundHalfUp(static_cast<double>(r) * sin)));
 }
 
 void NewMath::calRotationParameter(ROTATION_DATA* data, float angle, int width, int height)
 {
     data->width = width;
     data->height = height;
-    data->centerX = (width - 1) / 2;
-    data->centerY = (height - 1) / 2;
+    data->centerX = static_cast<int>((static_cast<long long>(width) - 1) / 2);
+    data->centerY = static_cast<int>((static_cast<long long>(height) - 1) / 2);
     data->angle = angle;
 }
 
@@ -166,8 +175,10 @@ void NewMath::calRotationPos(ROTATION_DATA* data, int x, int y)
     float sin = 0.0f;
     float cos = 1.0f;
     calSinCosTheta(&sin, &cos, data->angle);
-    data->x = roundHalfUp(static_cast<double>(y) * sin + static_cast<double>(x) * cos) + data->centerX;
-    data->y = data->centerY - roundHalfUp(static_cast<double>(x) * sin - static_cast<double>(y) * cos);
+    data->x = saturate(roundHalfUp(static_cast<double>(y) * sin + static_cast<double>(x) * cos) +
+                       static_cast<long long>(data->centerX));
+    data->y = saturate(data->centerY - static_cast<long long>(
+                                           roundHalfUp(static_cast<double>(x) * sin - static_cast<double>(y) * cos)));
 }
 
 void NewMath::calRotationPos(double* outX, double* outY, double x, double y, double angle)

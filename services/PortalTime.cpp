@@ -1,5 +1,6 @@
 #include "PortalTime.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <sys/time.h>
@@ -19,8 +20,7 @@ struct StartPoint
 const StartPoint& startPoint()
 {
     // Function-local static: initialised once, thread-safe.
-    static const StartPoint start{static_cast<long long>(::time(nullptr)) * 1000,
-                                  std::chrono::steady_clock::now()};
+    static const StartPoint start{static_cast<long long>(::time(nullptr)) * 1000, std::chrono::steady_clock::now()};
     return start;
 }
 
@@ -29,8 +29,7 @@ bool utcFields(time_t time, tm& fields)
     return gmtime_r(&time, &fields) != nullptr;
 }
 
-template <typename... Args>
-std::string formatted(const char* format, Args... args)
+template <typename... Args> std::string formatted(const char* format, Args... args)
 {
     char text[64];
     std::snprintf(text, sizeof(text), format, args...);
@@ -50,8 +49,19 @@ long long Clock::msecsSinceStart()
     return std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
 }
 
+namespace {
+std::atomic<long long (*)()> g_wallSource{nullptr};
+} // namespace
+
+void Clock::setWallSource(long long (*source)())
+{
+    g_wallSource = source;
+}
+
 long long Clock::wallMsecs()
 {
+    if (long long (*source)() = g_wallSource.load())
+        return source();
     timeval now{};
     gettimeofday(&now, nullptr);
     return static_cast<long long>(now.tv_sec) * 1000 + now.tv_usec / 1000;

@@ -18,6 +18,8 @@ public:
     static long long msecsSinceStart();
     // Current wall clock in milliseconds.
     static long long wallMsecs();
+    // Replaces the wall clock (tests step it as a time server would); null restores it.
+    static void setWallSource(long long (*source)());
 };
 
 short GetCurYear(const time_t& time);

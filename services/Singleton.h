@@ -1,25 +1,32 @@
 #pragma once
 
+#include <atomic>
 #include <cstdlib>
+#include <mutex>
 
 namespace Pattern {
 
 // Holder of one process-wide instance of T, created on first use and deleted at exit.
-// Creation takes no lock: the first use of each instance happens on the main thread
-// before other threads start. Deletion runs from an exit handler registered at
-// creation, so instances die in the reverse order of their creation and the logger,
-// created first, outlives the services that log while they are torn down.
-template <class T>
-class Singleton
+// The first use may come from any thread: creation is serialised, and every caller sees the
+// one finished instance. Deletion runs from an exit handler registered at creation, so
+// instances die in the reverse order of their creation and the logger, created first,
+// outlives the services that log while they are torn down.
+template <class T> class Singleton
 {
 public:
     static T* instance()
     {
-        if (m_Instance == nullptr) {
-            m_Instance = new T();
+        T* instance = m_Instance.load(std::memory_order_acquire);
+        if (instance != nullptr)
+            return instance;
+        std::lock_guard<std::mutex> lock(m_Creation);
+        instance = m_Instance.load(std::memory_order_relaxed);
+        if (instance == nullptr) {
+            instance = new T();
             registerExitHandler();
+            m_Instance.store(instance, std::memory_order_release);
         }
-        return m_Instance;
+        return instance;
     }
 
     Singleton() = delete;
@@ -36,12 +43,12 @@ private:
 
     static void release()
     {
-        T* instance = m_Instance;
-        m_Instance = nullptr;
+        T* instance = m_Instance.exchange(nullptr);
         delete instance;
     }
 
-    static inline T* m_Instance = nullptr;
+    static inline std::atomic<T*> m_Instance{nullptr};
+    static inline std::mutex m_Creation;
 };
 
 } // namespace Pattern

@@ -1,6 +1,7 @@
 #include "SysDebug.h"
 
 #include "PortalQDt.h"
+#include "Thread.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -23,17 +24,15 @@ struct LevelKey
 
 // Levels 0 and 2 have no key and keep their switches.
 const LevelKey kLevelKeys[] = {
-    {DEBUG_MSG_STAKE, "MsgStake"},         {DEBUG_MSG_INFO, "MsgInfo"},
-    {DEBUG_MSG_WARNING, "MsgWarning"},     {DEBUG_MSG_ERROR, "MsgError"},
-    {DEBUG_MSG_CRITICAL, "MsgCritical"},   {DEBUG_MSG_EXCEPTION, "MsgException"},
-    {DEBUG_MSG_LEAVE, "MsgLeave"},         {DEBUG_MSG_PROFILE, "MsgProfile"},
-    {DEBUG_MSG_CONTROL, "MsgControl"},     {DEBUG_MSG_ACTION, "MsgAction"},
-    {DEBUG_MSG_DEEP, "MsgDeep"},           {DEBUG_MSG_DEBUG, "MsgDebug"},
+    {DEBUG_MSG_STAKE, "MsgStake"},   {DEBUG_MSG_INFO, "MsgInfo"},         {DEBUG_MSG_WARNING, "MsgWarning"},
+    {DEBUG_MSG_ERROR, "MsgError"},   {DEBUG_MSG_CRITICAL, "MsgCritical"}, {DEBUG_MSG_EXCEPTION, "MsgException"},
+    {DEBUG_MSG_LEAVE, "MsgLeave"},   {DEBUG_MSG_PROFILE, "MsgProfile"},   {DEBUG_MSG_CONTROL, "MsgControl"},
+    {DEBUG_MSG_ACTION, "MsgAction"}, {DEBUG_MSG_DEEP, "MsgDeep"},         {DEBUG_MSG_DEBUG, "MsgDebug"},
 };
 
 // In mask bit order.
 const char* const kFieldKeys[DEBUG_MSG_FIELD_COUNT] = {"FieldTag",    "FieldTime",     "FieldLevel", "FieldCode",
-                                                      "FieldThread", "FieldClassFun", "FieldNote"};
+                                                       "FieldThread", "FieldClassFun", "FieldNote"};
 
 QString keyOf(const char* name)
 {
@@ -55,6 +54,8 @@ SysDebug::SysDebug()
 
 SysDebug::~SysDebug()
 {
+    // Workers still running at exit would log into the logger being deleted.
+    CThread::stopAll();
     lock();
     m_stop = true;
     m_waiting = false;
@@ -301,12 +302,12 @@ QString SysDebug::encodeLine(QString line)
 
 QString SysDebug::compHeadMsg(const std::string& title, bool encode)
 {
-    const QString text = QStringLiteral("%1 %2 %3 %4")
-                             .arg(QLatin1String(kHeadRule), QString::fromStdString(title),
-                                  Portal::QDt::ConvtFmtDateTimeToStr(
-                                      ::time(nullptr), Portal::QDt::SysTimeZoneType(),
-                                      Portal::QDt::DATE_FORMAT_SHORT, Portal::QDt::TIME_FORMAT_HMS),
-                                  QLatin1String(kHeadRule));
+    const QString text =
+        QStringLiteral("%1 %2 %3 %4")
+            .arg(QLatin1String(kHeadRule), QString::fromStdString(title),
+                 Portal::QDt::ConvtFmtDateTimeToStr(::time(nullptr), Portal::QDt::SysTimeZoneType(),
+                                                    Portal::QDt::DATE_FORMAT_SHORT, Portal::QDt::TIME_FORMAT_HMS),
+                 QLatin1String(kHeadRule));
     return encode ? encodeLine(text) : text + QLatin1Char('\r');
 }
 

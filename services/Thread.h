@@ -3,6 +3,7 @@
 #include <QMutex>
 #include <QThread>
 #include <QWaitCondition>
+#include <atomic>
 
 // A worker thread running Qt's event loop, with its own lock and wake condition.
 // Destroying it ends the loop and joins the thread.
@@ -14,6 +15,10 @@ public:
     explicit CThread(QObject* parent = nullptr, bool running = true);
     ~CThread() override;
 
+    // Ends and joins every worker thread still running. The logger calls it before it is
+    // deleted at exit, so that no worker logs into a deleted logger.
+    static void stopAll();
+
     QMutex& mutex() { return m_mutex; }
     QWaitCondition& condition() { return m_condition; }
     bool isRunningFlag() const { return m_running; }
@@ -24,8 +29,10 @@ signals:
     void signal();
 
 private:
+    void stop();
+
     QMutex m_mutex;
     QWaitCondition m_condition;
-    bool m_running;
-    bool m_stop = false;
+    std::atomic<bool> m_running;
+    std::atomic<bool> m_stop{false};
 };

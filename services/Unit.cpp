@@ -205,7 +205,8 @@ void formatStrBearingValue(char* dst, std::size_t size, double degrees, BEARING_
 
 void formatStrBearingMeasure(char* text, std::size_t size, BEARING_MEASURE measure)
 {
-    if (text == nullptr || text[0] == '\0' || std::strcmp(text, "--") == 0)
+    // With no room nothing was written, so the text holds nothing to read.
+    if (text == nullptr || size == 0 || text[0] == '\0' || strnlen(text, size) == size || std::strcmp(text, "--") == 0)
         return;
     const char* suffix = measure == BEARING_MEASURE_TRUE ? " T" : measure == BEARING_MEASURE_RELATIVE ? " R" : "";
     const std::size_t length = std::strlen(text);

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <random>
 
 using COMM::CRawDataHandle;
 using Lines = std::vector<std::string>;
@@ -55,8 +56,8 @@ TEST(RawDataHandle, CutsLinesAndCarriesTheRest)
         {{"ABC\r\nDEF", "\r\n"}, {"ABC\r\n", "DEF\r\n"}, {"ABC\r\n", "DEF\r\n"}},
         {{"A\nB\n"}, {"A\n", "B\n"}, {"A\r\n", "B\r\n"}},
         {{"A\rB\r"}, {"A\r", "B\r"}, {"A\r\n", "B\r\n"}},
-        {{"A\nB\r\n"}, {"A\nB\r\n"}, {"A\nB\r\n"}}, // a CR LF ahead wins over the lone LF
-        {{"ABC\r", "\nDEF"}, {"ABC\r", "\n"}, {"ABC\r\n"}},
+        {{"A\nB\r\n"}, {"A\nB\r\n"}, {"A\nB\r\n"}},   // a CR LF ahead wins over the lone LF
+        {{"ABC\r", "\nDEF"}, {"ABC\r"}, {"ABC\r\n"}}, // the LF completes the CR before it
         {{"$A*00\r\n", std::string("\0$B*00\r\n", 9)}, {"$A*00\r\n", "$B*00\r\n"}, {"$A*00\r\n", "$B*00\r\n"}},
         {{std::string("$C*00\r\n\0\0$D", 11), "*00\r\n"}, {"$C*00\r\n", "$D*00\r\n"}, {"$C*00\r\n", "$D*00\r\n"}},
         {{"no end"}, {}, {}},
@@ -177,4 +178,116 @@ TEST(RawDataHandle, AwaitedTextIsAlwaysTerminated)
     EXPECT_EQ(std::strlen(handle.getResponseInform().awaitText), sizeof(response.awaitText) - 1);
     handle.appendToSentQ(bytes(std::string(200, 'x') + "\r\n"));
     EXPECT_EQ(handle.getResponseInform().timeoutMs, 0);
+}
+
+namespace {
+
+// A recording as a transponder sends it: GNSS sentences, own and received AIS messages,
+// replies, all ended in CR LF.
+Lines recording()
+{
+    const char* bodies[] = {
+        "$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,",
+        "$GPRMC,092750.000,A,5321.6802,N,00630.3372,W,0.02,31.66,280511,,,A",
+        "$GPGSV,3,1,11,10,63,137,17,07,61,098,15,05,59,290,20,08,54,157,30",
+        "$GPGSV,3,2,11,02,39,223,19,13,28,070,17,26,23,252,,04,14,186,14",
+        "$GPGSV,3,3,11,29,09,301,24,16,09,020,,36,,,",
+        "$GPGSA,A,3,10,07,05,02,29,04,08,13,,,,,1.72,1.03,1.38",
+        "!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0",
+        "!AIVDM,2,1,3,B,55P5TL01VIaAL@7WKO@mBplU@<PDhh000000001S;AJ::4A80?4i@E53,0",
+        "!AIVDM,2,2,3,B,1CQ1A83PCAH0,0",
+        "!AIVDO,1,1,,A,B5NJ;PP005l4ot5Isbl03wsUkP06,0",
+        "$AIVER,1,1,AI,KVX,,,1.0.3,KVX-T-362,,,",
+        "$PQXV,R,CFG,108,1,2,3",
+        "$HEHDT,274.07,T",
+    };
+    Lines lines;
+    for (int repeat = 0; repeat < 8; ++repeat) {
+        for (const char* body : bodies) {
+            unsigned char sum = 0;
+            for (const char* c = body + 1; *c != '\0'; ++c)
+                sum ^= static_cast<unsigned char>(*c);
+            char tail[8];
+            std::snprintf(tail, sizeof(tail), "*%02X\r\n", sum);
+            lines.push_back(std::string(body) + tail);
+        }
+    }
+    return lines;
+}
+
+Lines cutInChunks(const std::string& stream, const std::function<size_t()>& nextSize)
+{
+    CRawDataHandle handle;
+    Lines lines;
+    for (size_t at = 0; at < stream.size();) {
+        const size_t size = std::min(nextSize(), stream.size() - at);
+        handle.appendToSentQ(bytes(stream.substr(at, size)));
+        at += size;
+        const Lines taken = takeSentences(handle);
+        lines.insert(lines.end(), taken.begin(), taken.end());
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(RawDataHandle, EveryChunkingOfARecordingYieldsTheSameSentences)
+{
+    const Lines expected = recording();
+    std::string stream;
+    for (const std::string& line : expected)
+        stream += line;
+
+    // A CR LF split between two reads leaves the CR on its line; the LF is not glued to the
+    // next sentence, whose "$" or "!" must come first.
+    auto repaired = [](Lines lines) {
+        for (std::string& line : lines)
+            if (line.size() >= 1 && line.back() == '\r')
+                line.push_back('\n');
+        return lines;
+    };
+    for (size_t size = 1; size <= 4096; ++size) {
+        const Lines lines = cutInChunks(stream, [size] { return size; });
+        ASSERT_EQ(repaired(lines), expected) << "chunks of " << size << " bytes";
+    }
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<size_t> sizes(1, 300);
+    for (int run = 0; run < 200; ++run) {
+        const Lines lines = cutInChunks(stream, [&] { return sizes(random); });
+        ASSERT_EQ(repaired(lines), expected) << "random run " << run;
+    }
+}
+
+TEST(RawDataHandle, NextSentenceStart)
+{
+    const struct
+    {
+        const char* text;
+        int expected;
+    } cases[] = {
+        {"!AIVDM,1,1,,A,x,0*00", 20}, // one sentence to the end of the text
+        {"$GPGGA,1*00", 11},
+        {"$GPGGA,1*00$GPRMC", 11}, // the second '$'
+        {"xx!AIVDM$GP", 2},        // both past the start: the nearer
+        {"!AI$GP", 3},             // '!' at 0 without a second: the '$'
+        {"garbage", -1},
+        {"$A$B!C", 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CRawDataHandle::findI62Sentence(c.text, static_cast<int>(std::strlen(c.text))), c.expected) << c.text;
+    EXPECT_EQ(CRawDataHandle::findSentenceChartIndex("$A$B", '$'), 2);
+    EXPECT_EQ(CRawDataHandle::findSentenceChartIndex("$A", '$'), 0);
+    EXPECT_EQ(CRawDataHandle::findSentenceChartIndex(nullptr, '$'), -1);
+}
+
+TEST(RawDataHandle, RetrievedSentencesAreQueuedWithoutTheBound)
+{
+    CRawDataHandle handle;
+    std::string many;
+    for (size_t i = 0; i < CRawDataHandle::kQueueBound + 500; ++i)
+        many += "$S*00\r\n";
+    handle.retrieveSentence(many + "$PART");
+    EXPECT_EQ(takeSentences(handle).size(), CRawDataHandle::kQueueBound + 500);
+    handle.retrieveSentence("*00\r\n");
+    EXPECT_EQ(takeSentences(handle), Lines{"$PART*00\r\n"});
 }

@@ -4,7 +4,10 @@
 #include "WaitFor.h"
 
 #include <QElapsedTimer>
+#include <QThread>
+#include <future>
 #include <gtest/gtest.h>
+#include <memory>
 #include <thread>
 
 using COMM::CServiceComm;
@@ -235,4 +238,89 @@ TEST(ServiceComm, PrintedPayloadStaysWithinItsLength)
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].text, "send 61 62 63 ");
     EXPECT_EQ(records[1].text, "send abc");
+}
+
+TEST(ServiceComm, AReceiverMayCallBackIntoTheLinkOnItsOwnThread)
+{
+    // Run on a thread of its own so that a deadlock fails the test instead of hanging it.
+    std::promise<std::vector<std::string>> done;
+    std::future<std::vector<std::string>> result = done.get_future();
+    std::unique_ptr<QThread> worker(QThread::create([&done] {
+        FakeTransport link;
+        QObject::connect(
+            &link, &CServiceComm::signalRxSentence, &link,
+            [&link](void*, char) {
+                std::string sentence;
+                while (link.getRawDataHandle()->queueNextSentence(&sentence)) {
+                    queue(link, noGap("$REPLY\r\n"));
+                    link.setRawDataType(COMM::RAWDATA_MESSAGE);
+                    link.setRawDataType(COMM::RAWDATA_SENTENCE);
+                }
+                link.reset();
+                queue(link, noGap("$AFTER\r\n"));
+            },
+            Qt::DirectConnection);
+        link.rxPackageProc("$ASK*00\r\n", false);
+        link.onTxDataTimer();
+        done.set_value(link.handed);
+    }));
+    worker->start();
+    if (result.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        ADD_FAILURE() << "the receiver deadlocked on the link's lock";
+        std::_Exit(1);
+    }
+    worker->wait();
+    EXPECT_EQ(result.get(), std::vector<std::string>{"$AFTER\r\n"});
+}
+
+TEST(ServiceComm, SeriesAndCopiedPackagesKeepTheirOrder)
+{
+    FakeTransport link;
+    auto series = [](const char* text) {
+        STxPackage pkg = noGap(text);
+        pkg.seriesFlag = true;
+        return pkg;
+    };
+    STxPackage out;
+    EXPECT_TRUE(link.queueSerialPackageLast(&out)) << "an empty queue";
+    // Leading series packages give way to the last of them; a plain one stops the walk.
+    queue(link, series("$S1\r\n"));
+    queue(link, series("$S2\r\n"));
+    queue(link, noGap("$N\r\n"));
+    EXPECT_TRUE(link.queueSerialPackageLast(&out));
+    EXPECT_EQ(std::string(out.data, static_cast<size_t>(out.length)), "$S2\r\n");
+    link.onTxDataTimer();
+    EXPECT_EQ(link.handed, std::vector<std::string>{"$N\r\n"});
+    // Only series packages: all but the last are dropped, and the last stays.
+    queue(link, series("$T1\r\n"));
+    queue(link, series("$T2\r\n"));
+    EXPECT_FALSE(link.queueSerialPackageLast(&out));
+    EXPECT_EQ(std::string(out.data, static_cast<size_t>(out.length)), "$T1\r\n");
+    EXPECT_TRUE(link.queueNextTxPackage(&out, true));
+    EXPECT_EQ(std::string(out.data, static_cast<size_t>(out.length)), "$T2\r\n");
+
+    // A copied queue goes behind or before what is queued, without its refused packages.
+    std::deque<STxPackage> batch{noGap("$B1\r\n"), noGap("$B2\r\n")};
+    STxPackage tooLong = noGap("$X\r\n");
+    tooLong.length = COMM::kTxPackageDataSize + 1;
+    batch.push_back(tooLong);
+    queue(link, noGap("$Q\r\n"));
+    link.copyToTxPackageQ(batch, false);
+    std::vector<std::string> order;
+    while (link.queueNextTxPackage(&out, true))
+        order.emplace_back(out.data, static_cast<size_t>(out.length));
+    EXPECT_EQ(order, (std::vector<std::string>{"$B1\r\n", "$B2\r\n", "$Q\r\n"}));
+    link.setEnable(false);
+    link.copyToTxPackageQ(batch, true);
+    EXPECT_FALSE(link.isTxRequest()) << "a disabled link takes nothing";
+}
+
+TEST(ServiceComm, SilenceBeyondItsLimitIsATimeOut)
+{
+    FakeTransport link;
+    EXPECT_FALSE(link.checkTimeOut(60));
+    // Whole seconds of the host clock: a limit of 0 is passed within about a second.
+    EXPECT_TRUE(TestSupport::waitFor([&] { return link.checkTimeOut(0); }, 5000));
+    link.updateConnected();
+    EXPECT_FALSE(link.checkTimeOut(60));
 }

@@ -84,14 +84,14 @@ inline std::vector<std::string> armourRaw(const AIS_raw_message& raw, const char
                                           int seqId = -1)
 {
     Encapsulation_Sentence_Structure message{};
-    std::strncpy(message.formatter, formatter, 3);
+    std::snprintf(message.formatter, sizeof(message.formatter), "%s", formatter);
     std::vector<std::string> sentences;
     if (!I62_EncapSentenceEncode(&message, &raw))
         return sentences;
     I61162_Data_Structure record{};
     record.start = '!';
     std::memcpy(record.talker, "AI", 3);
-    std::strncpy(record.formatter, formatter, 3);
+    std::snprintf(record.formatter, sizeof(record.formatter), "%s", formatter);
     record.fields.encap.channel = channel == 0 ? I62_U8_EMPTY : static_cast<uint8_t>(channel - 'A');
     record.fields.encap.seqId = seqId < 0 ? I62_U8_EMPTY : static_cast<uint8_t>(seqId);
     int offset = 0;

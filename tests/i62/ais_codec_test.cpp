@@ -1,9 +1,11 @@
 #include "i62/AisCodec.h"
+#include "i62/AisMessage.h"
 #include "i62/AisMsgFormat.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -147,7 +149,7 @@ TEST(AisCodecKinds, BinaryToTheEndKeepsItsCount)
     ASSERT_TRUE(AisMessageUnpack(&raw, &m));
     EXPECT_EQ(+m.msg8.dataBytes, AIS_BINARY_8_SIZE);
     EXPECT_EQ(m.msg8.data[AIS_BINARY_8_SIZE - 1], 0xFF);
-    EXPECT_EQ(+m.msg8.reserved, 0);
+    EXPECT_EQ(m.msg8.dataBits, 8 * AIS_BINARY_8_SIZE);
 }
 
 TEST(AisCodecHelpers, PositionsAndValues)
@@ -180,4 +182,45 @@ TEST(AisCodecHelpers, PositionsAndValues)
     char inner[] = "A@B@";
     TrimAisString(inner);
     EXPECT_STREQ(inner, "A@B");
+}
+
+TEST(AisCodecKinds, NumbersThatAreNotFinitePackAsNotAvailable)
+{
+    AisMsgFormatInitial();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    for (float bad : {nan, inf, -inf}) {
+        UN_AIS_MESSAGE in{};
+        in.msg1.msgId = 1;
+        in.msg1.mmsi = 211000001;
+        in.msg1.rot = bad;
+        in.msg1.sog = bad;
+        in.msg1.longitude = bad;
+        in.msg1.latitude = bad;
+        in.msg1.cog = bad;
+        in.msg1.trueHeading = 511;
+        AIS_raw_message raw;
+        ASSERT_EQ(AisMessagePack(&raw, &in), 1u);
+        UN_AIS_MESSAGE out;
+        ASSERT_TRUE(AisMessageUnpack(&raw, &out));
+        EXPECT_FLOAT_EQ(out.msg1.sog, 102.3f) << bad;
+        EXPECT_FLOAT_EQ(out.msg1.cog, 360.0f) << bad;
+        EXPECT_FLOAT_EQ(out.msg1.longitude, 181.0f) << bad;
+        EXPECT_FLOAT_EQ(out.msg1.latitude, 91.0f) << bad;
+        EXPECT_EQ(AisMsgCodec_FieldPick(raw.payload, 42, 8), 0x80u) << "rate of turn not available";
+    }
+}
+
+TEST(AisCodecHelpers, PositionWidthsFromOneToThirtyTwo)
+{
+    EXPECT_EQ(AisMsgCodec_PosPack(0, 0, 1, 'S', 32), 0xFFFFFFFFu);
+    uint8_t d = 0;
+    uint8_t m = 0;
+    uint16_t f = 0;
+    EXPECT_EQ(AisMsgCodec_PosUnpack(-1, &d, &m, &f, 32), -1);
+    EXPECT_EQ(f, 1);
+    EXPECT_EQ(AisMsgCodec_PosPack(1, 2, 3, 'N', 0), 0u);
+    EXPECT_EQ(AisMsgCodec_PosPack(1, 2, 3, 'W', 33), 0u);
+    EXPECT_EQ(AisMsgCodec_PosUnpack(-1, &d, &m, &f, -3), 1);
+    EXPECT_EQ(f, 0);
 }

@@ -163,24 +163,40 @@ TEST(AisMessageUnpack, AddressedChannelManagement)
     EXPECT_EQ(+out.msg22.channelB, 2088);
 }
 
-TEST(AisMessageUnpack, BinaryCounts)
+TEST(AisMessageUnpack, BinaryDataKeepsItsExactLength)
 {
     AisMessageInitial();
     UN_AIS_MESSAGE in;
     std::memset(&in, 0, sizeof(in));
     in.msg25B.msgId = 25;
     in.msg25B.binaryFlag = 1;
-    in.msg25B.dataBits = 20; // packed as three whole bytes
+    in.msg25B.dataBits = 58; // a 98-bit message 25
     in.msg25B.data[0] = 0x01;
     in.msg25B.data[1] = 0x0B;
+    in.msg25B.data[7] = 0xC0; // the last two bits
     AIS_raw_message raw;
     ASSERT_EQ(AisMessagePack(&raw, &in), 1u);
-    EXPECT_EQ(+raw.bits, 40 + 24);
+    EXPECT_EQ(+raw.bits, 98);
     UN_AIS_MESSAGE out;
     ASSERT_TRUE(AisMessageUnpack(&raw, &out));
-    EXPECT_EQ(+out.msg25B.dataBits, 24);
+    EXPECT_EQ(+out.msg25B.dataBits, 58);
     EXPECT_EQ(+out.msg25B.data[1], 0x0B);
+    EXPECT_EQ(+out.msg25B.data[7], 0xC0);
 
+    // A message 8 of 526 bits: 486 data bits, 60 whole bytes and 6 bits more.
+    std::memset(&in, 0, sizeof(in));
+    in.msg8.msgId = 8;
+    in.msg8.dataBits = 486;
+    std::memset(in.msg8.data, 0x5A, 60);
+    in.msg8.data[60] = 0xFC;
+    ASSERT_EQ(AisMessagePack(&raw, &in), 1u);
+    EXPECT_EQ(+raw.bits, 526);
+    ASSERT_TRUE(AisMessageUnpack(&raw, &out));
+    EXPECT_EQ(+out.msg8.dataBytes, 60);
+    EXPECT_EQ(+out.msg8.dataBits, 486);
+    EXPECT_EQ(+out.msg8.data[60], 0xFC);
+
+    // Without a bit count, whole bytes as before.
     std::memset(&in, 0, sizeof(in));
     in.msg6.msgId = 6;
     in.msg6.dataBytes = 5;
@@ -188,4 +204,56 @@ TEST(AisMessageUnpack, BinaryCounts)
     EXPECT_EQ(+raw.bits, 72 + 40);
     ASSERT_TRUE(AisMessageUnpack(&raw, &out));
     EXPECT_EQ(+out.msg6.dataBytes, 5);
+    EXPECT_EQ(+out.msg6.dataBits, 40);
+}
+
+TEST(AisMessageUnpack, MessageTwentySixEndsInItsRadioStatus)
+{
+    AisMessageInitial();
+    UN_AIS_MESSAGE in;
+    std::memset(&in, 0, sizeof(in));
+    in.msg26B.msgId = 26;
+    in.msg26B.mmsi = 244123456;
+    in.msg26B.binaryFlag = 1;
+    in.msg26B.dataBits = 100;
+    std::memset(in.msg26B.data, 0xFF, 12);
+    in.msg26B.data[12] = 0xF0;
+    in.msg26B.selector = 1;
+    in.msg26B.commState = 0x5A5A5;
+    AIS_raw_message raw;
+    ASSERT_EQ(AisMessagePack(&raw, &in), 1u);
+    EXPECT_EQ(+raw.bits, 40 + 100 + 20);
+    UN_AIS_MESSAGE out;
+    ASSERT_TRUE(AisMessageUnpack(&raw, &out));
+    EXPECT_EQ(+out.msg26B.dataBits, 100);
+    EXPECT_EQ(+out.msg26B.data[12], 0xF0);
+    EXPECT_EQ(+out.msg26B.data[13], 0);
+    EXPECT_EQ(+out.msg26B.selector, 1);
+    EXPECT_EQ(out.msg26B.commState, 0x5A5A5u);
+}
+
+TEST(AisMessageUnpack, SafetyTextsOfFullLengthSurvive)
+{
+    AisMessageInitial();
+    const struct
+    {
+        int msgId;
+        size_t chars; // the most a five-slot message carries
+    } cases[] = {{12, 156}, {14, 161}};
+    for (const auto& c : cases) {
+        std::string text;
+        for (size_t i = 0; i < c.chars; ++i)
+            text.push_back(static_cast<char>('A' + i % 26));
+        UN_AIS_MESSAGE in;
+        std::memset(&in, 0, sizeof(in));
+        in.head.msgId = static_cast<uint8_t>(c.msgId);
+        in.head.mmsi = 244000001;
+        char* target = c.msgId == 12 ? in.msg12.text : in.msg14.text;
+        std::memcpy(target, text.data(), text.size());
+        AIS_raw_message raw;
+        ASSERT_EQ(AisMessagePack(&raw, &in), 1u) << c.msgId;
+        UN_AIS_MESSAGE out;
+        ASSERT_TRUE(AisMessageUnpack(&raw, &out));
+        EXPECT_EQ(std::string(c.msgId == 12 ? out.msg12.text : out.msg14.text), text) << c.msgId;
+    }
 }

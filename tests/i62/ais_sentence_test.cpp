@@ -66,6 +66,7 @@ TEST(AisSentence, EncapsulationFields)
         {"!AIABM,1,1,4,211000000,1,6,04a9M>1@PU>0U>06<0,4", 8},
         {"!AIABM,1,1,0,1000000000,1,6,04a9M>1@PU>0U>06<0,4", 8},
         {"!AIABM,1,1,0,211000000,,6,04a9M>1@PU>0U>06<0,4", 8},
+        {"!AIABM,1,1,1,,1,6,04a9M>1@PU>0U>06<0,4", 0}, // destination MMSI 0
         {"!AIABM,1,1,0,211000000,4,6,04a9M>1@PU>0U>06<0,4", 8},
     };
     for (const SResultCase& c : cases)

@@ -45,8 +45,8 @@ TEST_F(StationTable, RealTrafficFillsRecords)
     const GENERIC_SHIP_DATA& v = ShipData[index];
     EXPECT_EQ(v.mmsi, 351759000u);
     EXPECT_EQ(v.imo, 9134270u);
-    EXPECT_STREQ(v.callSign, "3FOF8  ");
-    EXPECT_STREQ(v.name, "EVER DIADEM         ");
+    EXPECT_STREQ(v.callSign, "3FOF8");
+    EXPECT_STREQ(v.name, "EVER DIADEM");
     EXPECT_EQ(v.dimA, 225);
     EXPECT_EQ(v.dimB, 70);
     EXPECT_EQ(v.dimC, 1);
@@ -56,7 +56,7 @@ TEST_F(StationTable, RealTrafficFillsRecords)
     EXPECT_EQ(v.etaHour, 14);
     EXPECT_EQ(v.etaMinute, 0);
     EXPECT_NEAR(v.draught, 12.2, 1e-5);
-    EXPECT_STREQ(v.destination, "NEW YORK            ");
+    EXPECT_STREQ(v.destination, "NEW YORK");
     EXPECT_EQ(v.status & STATION_DTE, 0);
     EXPECT_FLOAT_EQ(v.latitude, 91.0f);
 
@@ -231,4 +231,135 @@ TEST_F(StationTable, DistanceBearingCpaAndLost)
     ShipData[index].hostTime -= 3601;
     EXPECT_EQ(DeleteLostShipData(), index);
     EXPECT_EQ(NoStation, 1);
+}
+
+namespace {
+
+// Stores each message's sentences through Parser, as they arrive on the air.
+void receive(const UN_AIS_MESSAGE& message)
+{
+    const std::vector<std::string> sentences = armour(message, "VDM", 'A', 3);
+    ASSERT_FALSE(sentences.empty());
+    for (size_t i = 0; i < sentences.size(); ++i) {
+        const signed char expected = i + 1 < sentences.size() ? I62_RESULT_FRAGMENT : I62_RESULT_TAKEN;
+        ASSERT_EQ(parse(sentences[i]), expected) << sentences[i];
+    }
+}
+
+UN_AIS_MESSAGE staticReport(uint32_t mmsi)
+{
+    UN_AIS_MESSAGE m{};
+    m.msg5.msgId = 5;
+    m.msg5.mmsi = mmsi;
+    m.msg5.aisVersion = 1;
+    m.msg5.imo = 9134270;
+    std::strcpy(m.msg5.callSign, "3FOF8");
+    std::strcpy(m.msg5.name, "EVER DIADEM");
+    m.msg5.shipType = 70;
+    m.msg5.dimensions = 225u << 21 | 70u << 12 | 1u << 6 | 31u;
+    m.msg5.epfsType = 1;
+    m.msg5.eta = 5u << 16 | 15u << 11 | 14u << 6 | 30u;
+    m.msg5.draught = 12.2f;
+    std::strcpy(m.msg5.destination, "NEW YORK");
+    return m;
+}
+
+UN_AIS_MESSAGE classBReport(uint32_t mmsi)
+{
+    UN_AIS_MESSAGE m{};
+    m.msg18.msgId = 18;
+    m.msg18.mmsi = mmsi;
+    m.msg18.sog = 5.5f;
+    m.msg18.longitude = 4.5f;
+    m.msg18.latitude = 52.2f;
+    m.msg18.cog = 90.0f;
+    m.msg18.trueHeading = 91;
+    m.msg18.unitFlag = 1;
+    m.msg18.displayFlag = 1;
+    m.msg18.dscFlag = 1;
+    m.msg18.bandFlag = 1;
+    m.msg18.msg22Flag = 1;
+    m.msg18.raim = 1;
+    return m;
+}
+
+} // namespace
+
+TEST_F(StationTable, AReusedRecordShowsNothingOfItsPreviousStation)
+{
+    for (uint32_t i = 1; i < AIS_STATION_MAX; ++i) {
+        SysUtcTime = UTC_TIME{0, static_cast<uint8_t>(i / 60 % 60), static_cast<uint8_t>(i % 60), 0};
+        UN_AIS_MESSAGE m = positionReport(200000000 + i, 0);
+        ASSERT_EQ(StoreAisMsg(&m, 0, 0, false), static_cast<int>(i));
+    }
+    // Record 1 is heard longest ago; fill it with everything a station can tell.
+    receive(staticReport(200000001));
+    receive(classBReport(200000001));
+    ASSERT_EQ(ShipData[1].dimA, 225);
+    ASSERT_NE(ShipData[1].extra.classB.flags, 0);
+    for (int i = 2; i < AIS_STATION_MAX; ++i)
+        ShipData[i].lastTime = UTC_TIME{2, 0, 0, 0};
+    ShipData[1].lastTime = UTC_TIME{1, 0, 0, 0};
+    SysUtcTime = UTC_TIME{3, 0, 0, 0};
+
+    UN_AIS_MESSAGE newcomer = positionReport(300000000, 0);
+    ASSERT_EQ(StoreAisMsg(&newcomer, 0, 0, false), 1);
+    const GENERIC_SHIP_DATA& r = ShipData[1];
+    EXPECT_EQ(r.mmsi, 300000000u);
+    EXPECT_EQ(r.stationClass, STATION_CLASS_A);
+    EXPECT_STREQ(r.name, "");
+    EXPECT_STREQ(r.callSign, "");
+    EXPECT_STREQ(r.destination, "");
+    EXPECT_EQ(r.shipType, 0);
+    EXPECT_EQ(r.dimA + r.dimB + r.dimC + r.dimD, 0);
+    EXPECT_EQ(r.imo, 0u);
+    EXPECT_EQ(r.etaMonth + r.etaDay + r.etaHour + r.etaMinute, 0);
+    EXPECT_EQ(r.aisVersion, 0);
+    EXPECT_FLOAT_EQ(r.draught, 0.0f);
+    EXPECT_EQ(r.extra.classB.flags, 0);
+    EXPECT_STREQ(r.extra.classB.vendorId, "");
+    EXPECT_EQ(r.status & STATION_EPFS_MASK, 0);
+    EXPECT_FLOAT_EQ(r.trueHeading, 511.0f);
+}
+
+TEST_F(StationTable, TextsEndAtTheirFirstNoCharacterAndLoseTheirPadding)
+{
+    UN_AIS_MESSAGE aton{};
+    aton.msg21.msgId = 21;
+    aton.msg21.mmsi = 992351000;
+    aton.msg21.longitude = 1.0f;
+    aton.msg21.latitude = 51.0f;
+    std::strcpy(aton.msg21.name, "IBC G BUOY@@@@@@@@@@");
+    receive(aton);
+    EXPECT_STREQ(ShipData[RxAisShipId].name, "IBC G BUOY");
+
+    UN_AIS_MESSAGE padded = staticReport(211000002);
+    std::strcpy(padded.msg5.name, "NORDIC STAR         ");
+    std::strcpy(padded.msg5.destination, "HAMBURG@@@@@@@@@@@@@");
+    std::strcpy(padded.msg5.callSign, "DABC ");
+    receive(padded);
+    EXPECT_STREQ(ShipData[RxAisShipId].name, "NORDIC STAR");
+    EXPECT_STREQ(ShipData[RxAisShipId].destination, "HAMBURG");
+    EXPECT_STREQ(ShipData[RxAisShipId].callSign, "DABC");
+}
+
+TEST_F(StationTable, ClassBFlagsAndVendorIdOfOneStationKeepEachOther)
+{
+    receive(classBReport(338000001));
+    const int index = RxAisShipId;
+    const uint8_t flags = ShipData[index].extra.classB.flags;
+    ASSERT_NE(flags, 0);
+    UN_AIS_MESSAGE partB{};
+    partB.msg24B.msgId = 24;
+    partB.msg24B.mmsi = 338000001;
+    partB.msg24B.partNumber = 1;
+    partB.msg24B.shipType = 37;
+    std::strcpy(partB.msg24B.vendorId, "KLV1234");
+    std::strcpy(partB.msg24B.callSign, "WDE5432");
+    receive(partB);
+    EXPECT_EQ(RxAisShipId, index);
+    EXPECT_STREQ(ShipData[index].extra.classB.vendorId, "KLV1234");
+    EXPECT_EQ(ShipData[index].extra.classB.flags, flags);
+    receive(classBReport(338000001));
+    EXPECT_STREQ(ShipData[index].extra.classB.vendorId, "KLV1234");
 }

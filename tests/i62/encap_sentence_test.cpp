@@ -10,7 +10,7 @@
 namespace {
 
 I61162_Data_Structure fragment(const char* formatter, int total, int number, int seqId, const char* payload,
-                               int fillBits = 0)
+                               int fillBits = 0, char channel = 'A')
 {
     I61162_Data_Structure r;
     std::memset(&r, 0, sizeof(r));
@@ -19,7 +19,7 @@ I61162_Data_Structure fragment(const char* formatter, int total, int number, int
     r.fields.encap.total = static_cast<uint8_t>(total);
     r.fields.encap.number = static_cast<uint8_t>(number);
     r.fields.encap.seqId = static_cast<uint8_t>(seqId);
-    r.fields.encap.channel = 'A';
+    r.fields.encap.channel = static_cast<uint8_t>(channel);
     r.fields.encap.msgId = 6;
     std::strncpy(r.fields.encap.payload, payload, sizeof(r.fields.encap.payload) - 1);
     r.fields.encap.fillBits = static_cast<uint8_t>(fillBits);
@@ -72,6 +72,48 @@ TEST_F(EncapReassembly, RefusesWhatDoesNotFollow)
     EXPECT_EQ(append(fragment("VDM", 3, 1, 2, sixty.c_str())), ENCAP_PENDING);
     EXPECT_EQ(append(fragment("VDM", 3, 2, 2, sixty.c_str())), ENCAP_PENDING);
     EXPECT_EQ(append(fragment("VDM", 3, 3, 2, sixty.c_str())), ENCAP_REFUSED);
+}
+
+TEST_F(EncapReassembly, InterleavedMessagesBothComplete)
+{
+    // A message 5 on channel A and a message 21 on channel B, fragment by fragment.
+    EXPECT_EQ(append(fragment("VDM", 2, 1, 1, "55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8")),
+              ENCAP_PENDING);
+    EXPECT_EQ(append(fragment("VDM", 2, 1, 5, "E>jHC=c6:W2h22R`@1:WdP00000Opa@H?KTcP10888e?N0", 0, 'B')),
+              ENCAP_PENDING);
+    ASSERT_EQ(append(fragment("VDM", 2, 2, 1, "88888888880", 2)), ENCAP_COMPLETE);
+    EXPECT_EQ(std::strlen(joined.payload), 71u);
+    EXPECT_EQ(joined.channel, 'A');
+    ASSERT_EQ(append(fragment("VDM", 2, 2, 5, "88", 4, 'B')), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "E>jHC=c6:W2h22R`@1:WdP00000Opa@H?KTcP10888e?N088");
+    EXPECT_EQ(joined.channel, 'B');
+
+    // The same sequential id on the two channels keeps two messages apart as well.
+    EXPECT_EQ(append(fragment("VDM", 2, 1, 3, "AAAA", 0, 'A')), ENCAP_PENDING);
+    EXPECT_EQ(append(fragment("VDM", 2, 1, 3, "BBBB", 0, 'B')), ENCAP_PENDING);
+    ASSERT_EQ(append(fragment("VDM", 2, 2, 3, "bb", 0, 'B')), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "BBBBbb");
+    ASSERT_EQ(append(fragment("VDM", 2, 2, 3, "aa", 0, 'A')), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "AAAAaa");
+
+    // A first sentence again for an open message starts it over.
+    EXPECT_EQ(append(fragment("VDM", 2, 1, 4, "OLD")), ENCAP_PENDING);
+    EXPECT_EQ(append(fragment("VDM", 2, 1, 4, "NEW")), ENCAP_PENDING);
+    ASSERT_EQ(append(fragment("VDM", 2, 2, 4, "END")), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "NEWEND");
+}
+
+TEST_F(EncapReassembly, ANewMessageTakesTheOldestOpenSlotWhenAllAreOpen)
+{
+    // Sequential ids 0-9 on channel A, then one on channel B: the first open message gives way.
+    for (int seqId = 0; seqId < ENCAP_SLOT_COUNT; ++seqId)
+        EXPECT_EQ(append(fragment("VDM", 2, 1, seqId, "AAAA")), ENCAP_PENDING);
+    EXPECT_EQ(append(fragment("VDM", 2, 1, 0, "CCCC", 0, 'B')), ENCAP_PENDING);
+    EXPECT_EQ(append(fragment("VDM", 2, 2, 0, "aa")), ENCAP_REFUSED);
+    ASSERT_EQ(append(fragment("VDM", 2, 2, 1, "aa")), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "AAAAaa");
+    ASSERT_EQ(append(fragment("VDM", 2, 2, 0, "cc", 0, 'B')), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "CCCCcc");
 }
 
 TEST_F(EncapReassembly, TransmitMessagesStayInTheStore)

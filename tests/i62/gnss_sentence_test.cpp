@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -172,6 +173,15 @@ TEST(GnssSentence, RefusedSentences)
         {"$GPGBS,015509.00,-0.031,-0.186,0.219,19,0.000,-0.354", 8},
         {"$GPGRS,220320.0,0,-0.8,-0.2,-0.1,-0.2,0.8,0.6,,,,,", 8},
         {"$GPGST,172814.0,0.006,0.023,0.020,273.6,0.023,0.020", 8},
+        // Values that would wrap into range if narrowed before the check.
+        {"$GPGGA,123519,4807.038,N,01131.000,E,1,265,0.9,545.4,M,46.9,M,,", 8},
+        {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,66559", 8},
+        {"$GPGSV,1,1,01,03,256,065,40", 8},
+        {"$GPGSV,1,1,01,03,45,65536,40", 8},
+        {"$GPGSV,1,1,01,03,45,065,265", 8},
+        {"$GPZDA,201530.00,257,07,2002,00,00", 8},
+        {"$GPZDA,201530.00,04,268,2002,00,00", 8},
+        {"$GPZDA,201530.00,04,07,2002,00,256", 8},
     };
     for (const SResultCase& c : cases)
         EXPECT_EQ(parseBody(c.body), c.result) << c.body;
@@ -186,4 +196,24 @@ TEST(GnssSentence, OverlongNumbersStayInsideTheirFields)
     EXPECT_EQ(r.fields.gbs.time.hour, 24);
     EXPECT_FLOAT_EQ(r.fields.gbs.errLatitude, 1.0f);
     EXPECT_FLOAT_EQ(r.fields.gbs.errLongitude, 3.4028235e38f);
+}
+
+TEST(GnssSentence, NumbersThatAreNotFiniteAreNotAvailable)
+{
+    initLibrary();
+    I61162_Data_Structure r{};
+    ASSERT_EQ(read("$GPRMC,123519,A,nan,N,inf,E,nan,infinity,230394,003.1,W,A", &r), 0);
+    EXPECT_DOUBLE_EQ(r.fields.rmc.position.latitude, 91.0);
+    EXPECT_DOUBLE_EQ(r.fields.rmc.position.longitude, 181.0);
+    EXPECT_FLOAT_EQ(r.fields.rmc.sog, -100000.0f);
+    EXPECT_FLOAT_EQ(r.fields.rmc.cog, -100000.0f);
+    for (const GPS_Data& port : GpsData) {
+        EXPECT_FALSE(std::isnan(port.position.latitude));
+        EXPECT_FALSE(std::isnan(port.speedKnots));
+        EXPECT_FALSE(std::isnan(port.courseTrue));
+    }
+    ASSERT_EQ(read("$GPGGA,nan,4807.038,N,-inf,E,1,08,nan,545.4,M,46.9,M,,", &r), 0);
+    EXPECT_EQ(r.fields.gga.time.hour, I62_HOUR_NA);
+    EXPECT_DOUBLE_EQ(r.fields.gga.position.longitude, 181.0);
+    EXPECT_FALSE(std::isnan(r.fields.gga.hdop));
 }

@@ -81,6 +81,7 @@ TEST(FieldTime, SplitsAndRoundsHundredths)
     } cases[] = {
         {"123456.78", 12, 34, 56, 78}, {"235959.99", 23, 59, 59, 99}, {"000000.01", 0, 0, 0, 1},
         {"101010", 10, 10, 10, 0},     {"120000.50", 12, 0, 0, 50},   {"225444.125", 22, 54, 44, 13},
+        {"235959.995", 23, 59, 59, 99}, {"120000.999", 12, 0, 0, 99}, // rounding never reaches 100
     };
     for (const auto& c : cases) {
         const I62_UTC_TIME t = timeOf(c.field);

@@ -226,3 +226,15 @@ TEST_F(OwnShipSensor, RadarTargetsFillTheirSlots)
     ASSERT_EQ(parseBody("$RATTM,100,3.5,124.3,T,12.1,270.0,T,0.4,7.5,N,FAR,T,,153012.50,A"), 0);
     EXPECT_EQ(AddRadarInfo(), -1);
 }
+
+TEST_F(OwnShipSensor, AGbsWithoutExpectedErrorsSaysNothingOfTheAccuracy)
+{
+    at(1);
+    onPort(0, "$GPRMC,123456.75,A,4807.038,N,01131.000,E,5.5,054.7,191124,,,A");
+    onPort(0, "$GPGBS,123456.75,,,,,,,");
+    ASSERT_EQ(UpdataShipGpsData(), 1u);
+    EXPECT_EQ(ShipData[0].status & STATION_POS_ACCURACY, 0) << "empty errors are not below 5 m";
+    onPort(0, "$GPGBS,123456.75,3.0,4.0,6.0,,,,");
+    UpdataShipGpsData();
+    EXPECT_NE(ShipData[0].status & STATION_POS_ACCURACY, 0);
+}

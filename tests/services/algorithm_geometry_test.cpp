@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace Algorithm;
 
 namespace {
@@ -129,4 +131,20 @@ TEST(AlgorithmGeometryTest, SymbolOriginAtRightAngles)
     Unit::SPointC2dI line = CalLineCenterOrigen(size, 0.0f, 3.0f, 4.0f, 2);
     EXPECT_EQ(line.x, 20 - 12);
     EXPECT_EQ(line.y, 15 - 16);
+}
+
+TEST(AlgorithmGeometryTest, ExtremeCoordinatesDoNotOverflow)
+{
+    // Differences near 2^32 multiply past 64 bits.
+    const POINT_INT wide[] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN + 1}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
+    const POINT_INT middle{0, 0};
+    EXPECT_TRUE(PointInPolygon(&middle, wide, 4, false));
+    const POINT_INT triangle[] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
+    const POINT_INT nearTop{-10, INT_MAX - 1};
+    EXPECT_TRUE(PointInPolygon(&nearTop, triangle, 3, false));
+    // A symbol origin on a canvas at the end of the int range.
+    const Unit::SPointC2dI huge{INT_MIN, INT_MIN};
+    EXPECT_EQ(CalPointCenterOrigen(huge, 0.0f, 1000.0f, 1000.0f, INT_MAX).x, INT_MIN);
+    const Unit::SPointC2dI top{INT_MAX, INT_MAX};
+    EXPECT_EQ(CalLineCenterOrigen(top, 270.0f, 1000.0f, 1000.0f, INT_MAX).y, INT_MAX);
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using Portal::Math::NewMath;
 
 namespace {
@@ -104,4 +106,21 @@ TEST(PortalMathTest, SymbolRotation)
     NewMath::calRotationPos(&x, &y, 3.0, 2.0, 180.0);
     EXPECT_EQ(x, -3.0);
     EXPECT_EQ(y, -2.0);
+}
+
+TEST(PortalMathTest, RotationsNearTheEndsOfTheIntRange)
+{
+    int x = 0;
+    int y = 0;
+    table().convterRotationPoint(&x, &y, 0, INT_MAX, INT_MAX, INT_MAX, 180, Portal::Math::ANGLE_TYPE_CAL);
+    EXPECT_EQ(x, INT_MAX);
+    table().originRotationXY(&x, &y, INT_MAX, INT_MIN, INT_MAX, 0);
+    EXPECT_EQ(x, INT_MAX);
+    NewMath::originRotationXY(&x, &y, INT_MIN, INT_MIN, INT_MAX, 90.0f);
+    EXPECT_EQ(y, INT_MIN);
+    Portal::Math::ROTATION_DATA data;
+    NewMath::calRotationParameter(&data, 180.0f, INT_MIN, INT_MIN);
+    NewMath::calRotationPos(&data, INT_MAX, INT_MAX);
+    EXPECT_EQ(data.x, INT_MIN);
+    EXPECT_EQ(data.y, INT_MIN);
 }

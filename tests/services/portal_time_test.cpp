@@ -11,7 +11,7 @@ TEST(TimeZoneTable, MapsHoursBothWays)
     EXPECT_EQ(QDt::MapTimeZoneType(5.75f), 23);
     EXPECT_EQ(QDt::MapTimeZoneType(-3.5f), 10);
     EXPECT_EQ(QDt::MapTimeZoneType(13.0f), 33);
-    EXPECT_EQ(QDt::MapTimeZoneType(5.6f), QDt::TIME_ZONE_UTC);  // not in the table
+    EXPECT_EQ(QDt::MapTimeZoneType(5.6f), QDt::TIME_ZONE_UTC); // not in the table
     EXPECT_FLOAT_EQ(QDt::MapTimeZoneOffset(static_cast<QDt::TIME_ZONE>(0)), -12.0f);
     EXPECT_FLOAT_EQ(QDt::MapTimeZoneOffset(static_cast<QDt::TIME_ZONE>(22)), 5.5f);
     EXPECT_FLOAT_EQ(QDt::MapTimeZoneOffset(QDt::TIME_ZONE_LOCAL), 0.0f);
@@ -20,7 +20,7 @@ TEST(TimeZoneTable, MapsHoursBothWays)
 
 TEST(TimeZoneTable, StreamRoundTripsThroughEveryZone)
 {
-    const long long stream = 1700000000;  // 2023-11-14 22:13:20 UTC
+    const long long stream = 1700000000; // 2023-11-14 22:13:20 UTC
     for (int zone = 0; zone <= QDt::TIME_ZONE_LAST; ++zone) {
         const auto tz = static_cast<QDt::TIME_ZONE>(zone);
         const QDateTime shown = QDt::TimeStreamToQDataTime(stream, tz);
@@ -36,8 +36,7 @@ TEST(TimeZoneTable, StreamRoundTripsThroughEveryZone)
 TEST(DateTimeText, PatternsFollowTheFormats)
 {
     const long long stream = 1700000000;
-    EXPECT_EQ(QDt::ConvtFmtDateTimeToStr(stream, QDt::TIME_ZONE_UTC, QDt::DATE_FORMAT_NONE, QDt::TIME_FORMAT_NONE),
-              "");
+    EXPECT_EQ(QDt::ConvtFmtDateTimeToStr(stream, QDt::TIME_ZONE_UTC, QDt::DATE_FORMAT_NONE, QDt::TIME_FORMAT_NONE), "");
     EXPECT_EQ(QDt::ConvtFmtDateTimeToStr(stream, QDt::TIME_ZONE_UTC, QDt::DATE_FORMAT_NONE, QDt::TIME_FORMAT_HMS),
               "22:13:20");
     EXPECT_EQ(QDt::ConvtFmtDateTimeToStr(stream, QDt::TIME_ZONE_UTC, QDt::DATE_FORMAT_NONE, QDt::TIME_FORMAT_HM),
@@ -66,7 +65,7 @@ TEST(CalendarTexts, DurationsAndClockTexts)
     EXPECT_EQ(Time::Time2DayTimeString(90061), "1d 01:01:01");
     EXPECT_EQ(Time::Time2DayTimeString(3599), "0d 00:59:59");
     EXPECT_EQ(Time::Time2DayTimeString(86400), "1d 00:00:00");
-    const time_t t = 1706745599;  // 2024-01-31 23:59:59 UTC
+    const time_t t = 1706745599; // 2024-01-31 23:59:59 UTC
     EXPECT_EQ(Time::Time2String(t, 0, 0.0f), "23:59:59");
     EXPECT_EQ(Time::Time2String(t, 1, 0.0f), "2359");
     EXPECT_EQ(Time::Time2String(t, 0, 1.5f), "01:29:59");
@@ -124,4 +123,22 @@ TEST(StartClock, IsWholeSecondsAndElapsedIsMonotonic)
     const long long before = Time::Clock::msecsSinceStart();
     Time::Sleep(20);
     EXPECT_GE(Time::Clock::msecsSinceStart() - before, 20);
+}
+
+namespace {
+long long anHourAgo()
+{
+    return Time::Clock::startClock() - 3600 * 1000;
+}
+} // namespace
+
+TEST(StartClock, ElapsedTimeIgnoresAStepOfTheWallClock)
+{
+    const long long before = Time::Clock::msecsSinceStart();
+    Time::Clock::setWallSource(&anHourAgo); // a time server sets the clock back
+    EXPECT_EQ(Time::Clock::wallMsecs(), anHourAgo());
+    const long long after = Time::Clock::msecsSinceStart();
+    Time::Clock::setWallSource(nullptr);
+    EXPECT_GE(after, before);
+    EXPECT_LT(after - before, 60 * 1000);
 }

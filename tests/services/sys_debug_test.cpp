@@ -15,7 +15,8 @@ using TestSupport::writeFile;
 
 namespace {
 
-void silentHandler(QtMsgType, const QMessageLogContext&, const QString&) {}
+void silentHandler(QtMsgType, const QMessageLogContext&, const QString&)
+{}
 
 // Each test gets its own working folder: the logger writes "logger.log" by bare name.
 class SysDebugTest : public ::testing::Test
@@ -115,9 +116,9 @@ TEST_F(SysDebugTest, FileFormLineLayout)
 {
     SysDebug log;
     log.setEncryption(false);
-    log.setMsgFieldFlag(0x7Eu & ~0x2u);  // all but Tag and Time
+    log.setMsgFieldFlag(0x7Eu & ~0x2u); // all but Tag and Time
     SDebugMsgData record = SDebugMsgData::stamped();
-    record.funcName = "void f(int)";  // 11 characters: ceil(29 / 4) = 8 tabs
+    record.funcName = "void f(int)"; // 11 characters: ceil(29 / 4) = 8 tabs
     record.threadTag = "0x0000000000001a2b";
     record.level = DEBUG_MSG_INFO;
     record.text = "hello";
@@ -129,7 +130,7 @@ TEST_F(SysDebugTest, FileFormLineLayout)
     EXPECT_EQ(log.printMsg(record, false), QString("0x0000000000001a2b\t") + QString(40, 'n') + "\thello\n");
     EXPECT_EQ(log.printMsg(record, true), QString("0x0000000000001a2b\t") + QString(40, 'n') + "\thello\n");
 
-    record.funcName = "";  // the fill never exceeds nine tabs
+    record.funcName = ""; // the fill never exceeds nine tabs
     EXPECT_EQ(log.printMsg(record, false), "0x0000000000001a2b\t" + QString(9, '\t') + "hello\n");
 
     // The time field: "hh:mm:ss" and a blank in front of everything.
@@ -144,7 +145,7 @@ TEST_F(SysDebugTest, LevelMarks)
 {
     SysDebug log;
     log.setEncryption(false);
-    log.setMsgFieldFlag(0x4u | 0x8u | 0x40u);  // Level, Code, Note
+    log.setMsgFieldFlag(0x4u | 0x8u | 0x40u); // Level, Code, Note
     SDebugMsgData record = SDebugMsgData::stamped();
     record.text = "t";
     const struct
@@ -152,10 +153,10 @@ TEST_F(SysDebugTest, LevelMarks)
         DEBUG_MSG_LEVEL level;
         const char* line;
     } cases[] = {
-        {DEBUG_MSG_INFO, "t\n"},        {DEBUG_MSG_WARNING, "[W]t\n"},  {DEBUG_MSG_ERROR, "[E]t\n"},
+        {DEBUG_MSG_INFO, "t\n"},        {DEBUG_MSG_WARNING, "[W]t\n"},   {DEBUG_MSG_ERROR, "[E]t\n"},
         {DEBUG_MSG_CRITICAL, "[X]t\n"}, {DEBUG_MSG_EXCEPTION, "[!]t\n"}, {DEBUG_MSG_LEAVE, "[L]t\n"},
-        {DEBUG_MSG_CONTROL, "C)t\n"},   {DEBUG_MSG_DEEP, "#)t\n"},      {DEBUG_MSG_NONE, "N)t\n"},
-        {DEBUG_MSG_PROFILE, "P)t\n"},   {DEBUG_MSG_ACTION, "A)t\n"},    {DEBUG_MSG_DEBUG, "D)t\n"},
+        {DEBUG_MSG_CONTROL, "C)t\n"},   {DEBUG_MSG_DEEP, "#)t\n"},       {DEBUG_MSG_NONE, "N)t\n"},
+        {DEBUG_MSG_PROFILE, "P)t\n"},   {DEBUG_MSG_ACTION, "A)t\n"},     {DEBUG_MSG_DEBUG, "D)t\n"},
     };
     for (const auto& c : cases) {
         record.level = c.level;
@@ -181,14 +182,14 @@ TEST_F(SysDebugTest, Base64LinesPadToWholeGroups)
         EXPECT_TRUE(decoded.endsWith('\n'));
         EXPECT_TRUE(decoded.startsWith(line.toLatin1()));
     }
-    EXPECT_EQ(SysDebug::encodeLine(QString(7, 'a')).size(), 12);  // 7 + 1 blank + LF
+    EXPECT_EQ(SysDebug::encodeLine(QString(7, 'a')).size(), 12); // 7 + 1 blank + LF
     EXPECT_EQ(QByteArray::fromBase64(SysDebug::encodeLine(QString(8, 'a')).toLatin1()), QByteArray(8, 'a') + '\n');
     EXPECT_EQ(QByteArray::fromBase64(SysDebug::encodeLine(QString(6, 'a')).toLatin1()), QByteArray(6, 'a') + "  \n");
 }
 
 TEST_F(SysDebugTest, ErrorDumpsTheRingAsOneBase64Text)
 {
-    SysDebug log;  // defaults: printing off, auto log on, Base64 on
+    SysDebug log; // defaults: printing off, auto log on, Base64 on
     for (int i = 0; i < 1200; ++i) {
         const QByteArray text = QByteArray("info ") + QByteArray::number(i);
         logOne(log, i % 2 ? DEBUG_MSG_DEEP : DEBUG_MSG_INFO, "void g()", text.constData());
@@ -385,7 +386,7 @@ TEST_F(SysDebugTest, StakeRecordsOpenAndClose)
     other.code = 9;
     other.level = DEBUG_MSG_INFO;
     log.printMsgProc(other);
-    EXPECT_EQ(other.level, DEBUG_MSG_DEBUG);  // matches no stake
+    EXPECT_EQ(other.level, DEBUG_MSG_DEBUG); // matches no stake
 
     SDebugMsgData close = SDebugMsgData::stamped();
     close.code = 3;

@@ -104,4 +104,11 @@ TEST(UnitTest, BearingMeasureAppendsOnlyToAValue)
         formatStrBearingMeasure(text, c.size, static_cast<BEARING_MEASURE>(c.measure));
         EXPECT_STREQ(text, c.after) << c.before << " measure " << c.measure;
     }
+    // No room: nothing was written, and nothing is read.
+    char untouched[4] = {'9', '9', '9', '9'};
+    formatStrBearingMeasure(untouched, 0, BEARING_MEASURE_TRUE);
+    EXPECT_EQ(untouched[3], '9');
+    char unterminated[4] = {'1', '2', '3', '4'};
+    formatStrBearingMeasure(unterminated, sizeof(unterminated), BEARING_MEASURE_TRUE);
+    EXPECT_EQ(unterminated[3], '4');
 }
