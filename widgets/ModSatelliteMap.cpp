@@ -168,7 +168,8 @@ void ModSatelliteMap::convertSatellitePositionToScreenXY(int azimuth, int elevat
         angle += 360;
     if (angle > 360)
         angle -= 360;
-    const float radians = angle * kDegreeToRadian;
+    // The angle is single precision, its cosine and sine double.
+    const double radians = static_cast<float>(angle * kDegreeToRadian);
     *x = static_cast<int>(std::cos(radians) * r + R);
     *y = static_cast<int>(R - std::sin(radians) * r);
 }
