@@ -13,6 +13,8 @@ constexpr int kXAxisOffset = 32; // X axis above the bottom edge
 constexpr int kTopMargin = 16;   // a bar of the maximum value reaches this line
 constexpr int kLabelBox = 16;
 constexpr double kValueLabelMin = 10.0;
+// Labels stay centred on their bar; a wider font spills past the box instead of losing digits.
+constexpr int kLabelFlags = Qt::AlignCenter | Qt::TextDontClip;
 
 } // namespace
 
@@ -108,7 +110,7 @@ void WgHistogram::drawText(QPainter& painter, int height)
         if (item.value < kValueLabelMin)
             continue;
         const int y = qMin(item.rect.top(), height - 48);
-        painter.drawText(QRect(labelLeft(item.rect), y, kLabelBox, kLabelBox), Qt::AlignCenter,
+        painter.drawText(QRect(labelLeft(item.rect), y, kLabelBox, kLabelBox), kLabelFlags,
                          QString("%1").arg(item.value));
     }
 }
@@ -124,7 +126,7 @@ void WgHistogram::drawXScale(QPainter& painter, int width, int height)
 {
     painter.setPen(m_colors.axisColor);
     for (const SHistogramItem& item : m_items)
-        painter.drawText(QRect(labelLeft(item.rect), height - kXAxisOffset, kLabelBox, kLabelBox), Qt::AlignCenter,
+        painter.drawText(QRect(labelLeft(item.rect), height - kXAxisOffset, kLabelBox, kLabelBox), kLabelFlags,
                          item.label);
     painter.drawText(QPointF(width / 2, height - 2), QStringLiteral("Satellite ID"));
 }
