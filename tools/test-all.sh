@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds and runs every test: the whole suite under AddressSanitizer
-# and UndefinedBehaviorSanitizer, then the threaded folders' tests under ThreadSanitizer.
+# and UndefinedBehaviorSanitizer, the threaded folders' tests under ThreadSanitizer, then each
+# fuzz target for a bounded time.
 set -e
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
@@ -11,3 +12,4 @@ ctest --preset tests -j"$jobs"
 cmake --preset tsan
 cmake --build --preset tsan -j"$jobs"
 ctest --preset tsan -j"$jobs"
+sh tools/fuzz.sh

@@ -12,6 +12,27 @@ using TestApplication = QApplication;
 using TestApplication = QCoreApplication;
 #endif
 
+// The sanitizers ask for their options before main; the build names them (tests/CMakeLists.txt).
+// Options in the environment still take precedence.
+extern "C" {
+__attribute__((used)) const char* __asan_default_options()
+{
+    return ASAN_OPTIONS;
+}
+__attribute__((used)) const char* __ubsan_default_options()
+{
+    return UBSAN_OPTIONS;
+}
+__attribute__((used)) const char* __lsan_default_options()
+{
+    return LSAN_OPTIONS;
+}
+__attribute__((used)) const char* __tsan_default_options()
+{
+    return TSAN_OPTIONS;
+}
+}
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
