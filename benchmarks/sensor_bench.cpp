@@ -2,10 +2,14 @@
 // sentences, run through the sentence handler into the station records and the GPS model.
 #include "SensorEngine/GpsInfo.h"
 #include "SensorEngine/SensorSentenceHandle.h"
+#include "SensorEngine/TargetInfo.h"
 
 #include "SentenceFeed.h"
 
+#include <atomic>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -84,3 +88,64 @@ void BM_ReceiveRoadToGpsModel(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_ReceiveRoadToGpsModel)->ArgName("chunk")->Arg(32)->Arg(256)->Arg(4096);
+
+namespace {
+
+// A table of n class A targets around the own vessel, filled the way a VDM fills it.
+void fillTargets(SensorScope::Target::CTargetInfo& table, int n)
+{
+    ShipData[0].mmsi = 244000001;
+    ShipData[0].stationClass = STATION_CLASS_A;
+    ShipData[0].lastMsgId = 1;
+    ShipData[0].latitude = 52.0f;
+    ShipData[0].longitude = 4.0f;
+    ShipData[0].sog = 12.0f;
+    ShipData[0].cog = 45.0f;
+    table.fillAisOwnData(SensorScope::SENSOR_I62_LISTENER_OWN_PRIMARY);
+    for (int i = 0; i < n; ++i) {
+        GENERIC_SHIP_DATA& r = ShipData[1];
+        r.mmsi = 211000000u + static_cast<uint32_t>(i);
+        r.stationClass = STATION_CLASS_A;
+        r.lastMsgId = 1;
+        r.latitude = 52.0f + static_cast<float>(i % 100) * 0.01f;
+        r.longitude = 4.0f + static_cast<float>(i / 100) * 0.01f;
+        r.sog = 8.0f;
+        r.cog = static_cast<float>(i % 360);
+        table.fillAisTargetData(static_cast<unsigned>(r.mmsi));
+    }
+    table.updateOwnVslData();
+}
+
+// The once-a-second refresh; a second thread takes the table's lock meanwhile, as the link's
+// thread does for every VDM, and the longest it had to wait is reported.
+void BM_MeasureAllTargets(benchmark::State& state)
+{
+    CSensorService service;
+    SensorScope::Target::CTargetInfo table(&service);
+    fillTargets(table, static_cast<int>(state.range(0)));
+    std::atomic<bool> stop{false};
+    std::atomic<long long> longestWaitNs{0};
+    std::thread filler([&] {
+        while (!stop) {
+            const auto start = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(table.targetCount());
+            const long long waited =
+                std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start).count();
+            if (waited > longestWaitNs)
+                longestWaitNs = waited;
+        }
+    });
+    for (auto _ : state) {
+        table.calTargetSourcePivotScreenPoint(SensorScope::Target::TARGET_SOURCE_AIS);
+        table.updateAllTargetMeasureValue();
+    }
+    stop = true;
+    filler.join();
+    state.counters["longest_lock_wait_us"] = static_cast<double>(longestWaitNs) / 1000.0;
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetLabel("items = targets");
+}
+
+} // namespace
+
+BENCHMARK(BM_MeasureAllTargets)->ArgName("targets")->Arg(2000)->Arg(5000)->Unit(benchmark::kMillisecond);

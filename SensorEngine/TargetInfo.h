@@ -1,0 +1,104 @@
+#pragma once
+
+#include "SensorEngine/SensorService.h"
+#include "SensorEngine/TargetMetaData.h"
+#include "SensorEngine/TargetSetting.h"
+
+#include <QMutex>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace SensorScope {
+namespace Target {
+
+// Which records an operation covers.
+enum TARGET_SOURCE : int {
+    TARGET_SOURCE_OWN = 1,
+    TARGET_SOURCE_AIS = 16,
+    TARGET_SOURCE_ARPA = 256,
+};
+
+// Update mask bits: which own-ship sources have reported since the last reset.
+constexpr uint32_t kMaskGps = 0x1;
+constexpr uint32_t kMaskHeading = 0x10;
+constexpr uint32_t kMaskOwnVdo = 0x100;
+constexpr uint32_t kMaskListener34 = 0x1000;
+
+// One target as a reader on another thread sees it: a copy taken under the table's lock.
+struct STargetCopy
+{
+    CTargetAisData ais;
+    time_t updateTime = 0;
+};
+
+// The AIS stations heard and the own vessel. Filled on the communication thread, refreshed
+// once a second on the GUI thread; every operation holds the table's lock while it touches it.
+class CTargetInfo
+{
+public:
+    static constexpr int kOwnLostSeconds = 40;
+
+    explicit CTargetInfo(CAbstractSensorService* service);
+    ~CTargetInfo();
+    CTargetInfo(const CTargetInfo&) = delete;
+    CTargetInfo& operator=(const CTargetInfo&) = delete;
+
+    void fillAisOwnData(SENSOR_I62_LISTENER listener);
+    void fillAisTargetData(unsigned int mmsi);
+    void updateOwnVslData();
+    void calTargetSourcePivotScreenPoint(int sources);
+    void updateAllTargetMeasureValue();
+    void updateAisMeasureValue();
+    void reset();
+    void clearAllTargets();
+
+    // Consistent copies for readers on other threads.
+    std::vector<STargetCopy> getTargetCopies();
+    bool getOwnCopy(STargetCopy* out);
+    size_t targetCount();
+    uint32_t updateMask();
+
+    void initial();
+    void setSensorService(CAbstractSensorService* service);
+    void detectNewExtSensor(uint32_t sources);
+    void setOwnVslPos(double latitude, double longitude);
+    void setOwnAisPos(double latitude, double longitude);
+    SSensorTargetDimension getTargetDimension(const CTargetMetaData* record, int source) const;
+    uint64_t getHorderTargeStyle();
+    bool queryTarget(char display, int x, int y, const std::string& mmsi);
+    bool queryTargetAis(char display, int x, int y, unsigned int mmsi);
+    bool queryTargetArpa(char, int, int, unsigned int) { return false; }
+    static bool checkTargetExist(char display, CTargetMetaData* record, int x, int y, unsigned int mmsi);
+    void updateHolderTarget(CTargetMetaData* record, time_t time);
+    void calTargetScreenPoint();
+    void calTargetSourceScreenPoint(int sources);
+    void calTargetPivotScreenPoint();
+    void calAllTargetTrackScreenPoint();
+    void calTargetSourceOutlineFactor(int sources);
+    void updateTargetOutlineParameter(CTargetMetaData* record);
+    void updateAllTargetNaviStatusFlag();
+    void doAisTargetsInspection();
+    void recordTargetTrack();
+
+    COwnVslSetting m_ownSetting;
+    CTargetSetting m_targetSetting;
+
+private:
+    void updateMeasureValue(CTargetMetaData* own, CTargetAisData* target);
+    void updateTargetPivotData(CTargetMetaData* record, int source);
+    void updateAllAisNaviStatusFlag(int snoozeSeconds);
+
+    QMutex m_mutex;
+    CAbstractSensorService* m_service;
+    CTargetMetaData* m_ownTarget = nullptr;
+    CTargetMetaData m_ownNavi;
+    std::map<unsigned int, CTargetMetaData*> m_targets;
+    float m_displayDefaults[3] = {-1.0f, 360.0f, -1.0f};
+    uint8_t m_displayFlags[25];
+    CTargetMetaData* m_holder = nullptr;
+    uint32_t m_updateMask = 0;
+};
+
+} // namespace Target
+} // namespace SensorScope
