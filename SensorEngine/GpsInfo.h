@@ -34,7 +34,6 @@ public:
 private:
     mutable QMutex m_mutex;
     time_t m_lastFixTime = 0;
-    time_t m_reserved = 0;
     int m_deviationCount = 0;
     long long m_deviation = 0;
 };

@@ -169,8 +169,6 @@ bool CAisData::setLatLonChecking(double latitude, double longitude)
 
 bool CAisData::setAisData(uint8_t record, bool updatePosition)
 {
-    if (record >= AIS_STATION_MAX)
-        return false;
     const GENERIC_SHIP_DATA& r = ShipData[record];
     if (!m_typed && r.stationClass <= STATION_CLASS_SART) {
         iniAisTypeData(r.stationClass);

@@ -114,7 +114,6 @@ void store(CTargetBase& record, const SMeasureResult& result)
 CTargetInfo::CTargetInfo(CAbstractSensorService* service) : m_service(service)
 {
     m_ownNavi.assignTargetModel(TARGET_TYPE_AIS, false, SENSOR_I62_LISTENER_NONE);
-    std::memset(m_displayFlags, 0xFF, sizeof(m_displayFlags));
 }
 
 CTargetInfo::~CTargetInfo()

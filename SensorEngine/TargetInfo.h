@@ -94,8 +94,6 @@ private:
     CTargetMetaData* m_ownTarget = nullptr;
     CTargetMetaData m_ownNavi;
     std::map<unsigned int, CTargetMetaData*> m_targets;
-    float m_displayDefaults[3] = {-1.0f, 360.0f, -1.0f};
-    uint8_t m_displayFlags[25];
     CTargetMetaData* m_holder = nullptr;
     uint32_t m_updateMask = 0;
 };
