@@ -18,10 +18,6 @@ public:
     const SAISCommandData& commandData() const { return m_data; }
 
 private:
-    CFmtCFG m_cfg;
-    CFmtDBG m_dbg;
-    CFmtEPV m_epv;
-    CFmtVER m_ver;
-    CFmtCEK m_cek;
+    // The format objects have no state: their parsers are called on the classes.
     SAISCommandData m_data{};
 };
