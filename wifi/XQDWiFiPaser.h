@@ -15,7 +15,7 @@ public:
     // A received line is handled as at most this many characters.
     static constexpr size_t kLineLimit = 200;
     // A reply that never gets its end line grows no further than this; it is then dropped.
-    static constexpr size_t kReplyLimit = 4096;
+    static constexpr size_t kReplyLimit = 16384;
 
     CXQDWiFiPaser();
 

@@ -220,8 +220,9 @@ TEST(WiFiReassembly, ARepliesWithoutItsEndIsDroppedWhenPassThroughEndsOrItGrowsT
 
     LogProbe log;
     wifi.cmdProc(">AT+SCAN\r\n");
-    for (int i = 0; i < 200; ++i)
-        wifi.cmdProc(("Network " + std::to_string(i) + ",00:11:22:33:44:55,6,-70,WPA2\r\n").c_str());
+    // A scan whose end marker never comes back.
+    for (size_t bytes = 0; bytes <= CXQDWiFiPaser::kReplyLimit; bytes += 40)
+        wifi.cmdProc(("Network " + std::to_string(bytes) + ",00:11:22:33:44:55,6,-70,WPA2\r\n").c_str());
     EXPECT_GE(log.count("without its end, dropped"), 1);
     query(wifi, "AT+OPMODE", "0");
     EXPECT_EQ(wifi.getCmdProcData().data.iOperationMode, 0);
