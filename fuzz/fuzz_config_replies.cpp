@@ -3,6 +3,8 @@
 #include "device/AISControl.h"
 #include "device/SensorConfig.h"
 
+#include "FuzzLog.h"
+
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -22,5 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             config.updateConfigData(line.c_str());
         at = end;
     }
+    Fuzz::drainLog();
     return 0;
 }

@@ -15,7 +15,7 @@ for target in build/fuzz/fuzz/fuzz_*; do
     mkdir -p "$work/$name"
     [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$work/$name/"
     echo "== $name: $seconds s"
-    (cd "$work" && "$OLDPWD/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    (cd "$work" && "$OLDPWD/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -detect_leaks=0 \
         -print_final_stats=1 -artifact_prefix="$work/$name-" "$work/$name" 2>&1 | tail -n 12) || {
         echo "fuzz target $name failed; the input that failed:"
         ls "$work/$name-"* 2>/dev/null
