@@ -145,7 +145,7 @@ private:
     static void setSizeZoom(PALETTE_FONT& font, float sizeZoom);
     static void updateSizes(PALETTE_FONT& font);
     static void setCoverSheet(QWidget* widget, const QString& declarations, STYLE_SHEET_COVER cover);
-    static QString compSidesStyle(const SWidgetSides* sides, const char* const properties[4]);
+    static QString compSidesStyle(const SWidgetSides* sides, const char* const (&properties)[4]);
     static QString compEditCommon(const QString& selector, const WIDGET_EDIT& style, bool descendant,
                                   const char* className, bool withFont);
     static QString compDropDownArrowRules(const QString& selector, const char* className, const QString& arrowImage,
