@@ -60,8 +60,7 @@ public:
     static QString compSizeStyle(const WIDGET_SIZE* size);
     static QString compTextAlignStyle(WG_ALIGNMENT_S align);
     static QString compImageUrl(const QString& path);
-    static QString compBackgroundImageStyle(const QString& path, WG_ALIGNMENT_S horizontal,
-                                            WG_ALIGNMENT_S vertical);
+    static QString compBackgroundImageStyle(const QString& path, WG_ALIGNMENT_S horizontal, WG_ALIGNMENT_S vertical);
     // "min-height:%dpx", without a semicolon.
     static QString compMinHeightStyle(int pixels);
 
@@ -132,8 +131,7 @@ public:
     static QString compLineEditStyleSheet(const QString& selector, const WIDGET_EDIT& style, bool descendant);
     static QString compTextEditStyleSheet(const QString& selector, const WIDGET_EDIT& style, bool descendant);
     static QString compTableViewStyleSheet(const QString& selector, const WIDGET_TABLE_VIEW& style, bool descendant);
-    static QString compHeaderViewStyleSheet(const QString& selector, const WIDGET_HEADER_VIEW& style,
-                                            bool descendant);
+    static QString compHeaderViewStyleSheet(const QString& selector, const WIDGET_HEADER_VIEW& style, bool descendant);
 
     static QString compTabWidgetStyleSheet(const QString& selector, const WIDGET_TAB_WIDGET& style, bool descendant);
     static QString compGroupBoxStyleSheet(const QString& selector, const WIDGET_GROUP_BOX& style, bool descendant);

@@ -6,14 +6,13 @@
 
 namespace {
 
-const char* const kBorderEdgeWords[] = {"",       "solid", "dashed", "dot-dash", "dot-dot-dash", "dotted",
-                                        "double", "groove", "inset", "outset",   "ridge"};
+const char* const kBorderEdgeWords[] = {"",       "solid",  "dashed", "dot-dash", "dot-dot-dash", "dotted",
+                                        "double", "groove", "inset",  "outset",   "ridge"};
 const char* const kAlignWords[] = {"left", "top", "right", "bottom", "center"};
 const char* const kPositionWords[] = {"relative", "absolute"};
 const char* const kBoxModelWords[] = {"margin", "border", "padding", "content"};
 
-template <size_t N>
-const char* wordOf(const char* const (&words)[N], long long value)
+template <size_t N> const char* wordOf(const char* const (&words)[N], long long value)
 {
     return value >= 0 && value < static_cast<long long>(N) ? words[value] : "";
 }
@@ -43,8 +42,7 @@ void appendPx(QString& out, const char* property, int32_t value)
 }
 
 // "property:Npx;" for each length that is set.
-template <size_t N>
-void appendLengths(QString& out, const char* const (&properties)[N], const int32_t (&values)[N])
+template <size_t N> void appendLengths(QString& out, const char* const (&properties)[N], const int32_t (&values)[N])
 {
     for (size_t i = 0; i < N; ++i)
         if (values[i] != kWgLengthUnset)
@@ -293,8 +291,7 @@ QString QtObjPalette::compImageUrl(const QString& path)
     return QLatin1String("image: url(") + path + QLatin1String(");");
 }
 
-QString QtObjPalette::compBackgroundImageStyle(const QString& path, WG_ALIGNMENT_S horizontal,
-                                               WG_ALIGNMENT_S vertical)
+QString QtObjPalette::compBackgroundImageStyle(const QString& path, WG_ALIGNMENT_S horizontal, WG_ALIGNMENT_S vertical)
 {
     QString out;
     if (path.isEmpty())
