@@ -1,0 +1,47 @@
+#include "WgGlowLabel.h"
+
+namespace {
+constexpr int kDefaultGlowRadius = 16;
+constexpr unsigned kDefaultGlowColor = 0xFF0000;
+} // namespace
+
+WgGlowLabel::WgGlowLabel(QWidget* parent) : QWidget(parent)
+{
+    m_layout.addWidget(&m_label);
+    m_layout.setContentsMargins(0, 0, 0, 0);
+    setLayout(&m_layout);
+    connect(&m_label, &WgLabel::signalClicked, this, &WgGlowLabel::onClicked);
+    m_effect.setRadius(kDefaultGlowRadius);
+    m_effect.setGlowColor(QColor(QRgb(kDefaultGlowColor)));
+    m_label.setGraphicsEffect(&m_effect);
+    setStyleSheetDefault();
+}
+
+WgGlowLabel::~WgGlowLabel() = default;
+
+void WgGlowLabel::onClicked()
+{
+    emit clicked();
+}
+
+void WgGlowLabel::mousePressEvent(QMouseEvent*)
+{
+    emit clicked();
+}
+
+void WgGlowLabel::setLabelText(const QString& text)
+{
+    m_label.setText(text);
+}
+
+void WgGlowLabel::setGlowEffect(int radius, unsigned int color)
+{
+    m_effect.setRadius(radius);
+    m_effect.setGlowColor(QColor(QRgb(color)));
+    m_label.setGraphicsEffect(&m_effect);
+}
+
+void WgGlowLabel::setStyleSheetDefault()
+{
+    // PALETTE: composed from the default record once the composers are in.
+}
