@@ -1,5 +1,7 @@
 #include "WgBase.h"
 
+#include "palette/QtObjPalette.h"
+
 #include <QBitmap>
 #include <QGridLayout>
 #include <QPainter>
@@ -9,16 +11,6 @@
 
 namespace {
 constexpr int kFadeMs = 500;
-
-// PALETTE: the palettes' one-widget setter takes this over once it is in.
-void setWidgetBackground(QWidget* widget, const QColor& color, bool skipAutoFill)
-{
-    QPalette palette = widget->palette();
-    palette.setBrush(QPalette::Window, QBrush(color));
-    widget->setPalette(palette);
-    if (!skipAutoFill)
-        widget->setAutoFillBackground(true);
-}
 } // namespace
 
 WgBase::WgBase(QWidget* owner, int cornerRadius, bool withLayout) : m_owner(owner)
@@ -38,7 +30,7 @@ WgBase::~WgBase() = default;
 void WgBase::setBackgroundColor(const QColor& color)
 {
     m_backgroundColor = color;
-    setWidgetBackground(m_owner, color, false);
+    QtObjPalette::setWidgetBackground(m_owner, color, false);
 }
 
 void WgBase::setBorderCornerRadius(int radius)

@@ -1,16 +1,14 @@
 #include "WgBox.h"
 
+#include "palette/QtObjPalette.h"
+
 WgBox::WgBox(QWidget* parent, int cornerRadius, double opacity, bool withLayout)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint),
       WgBase(this, cornerRadius, withLayout)
 {
     setWindowOpacity(opacity);
-    if (opacity < 1.0) {
-        // PALETTE: the palettes' one-widget setter takes this over once it is in.
-        QPalette palette = this->palette();
-        palette.setBrush(QPalette::Window, QBrush(QColor(0, 0, 0, static_cast<int>(opacity * 255))));
-        setPalette(palette);
-    }
+    if (opacity < 1.0)
+        QtObjPalette::setWidgetBackground(this, QColor(0, 0, 0, static_cast<int>(opacity * 255)), true);
 }
 
 // Listeners hear nothing from a box that is going, not even from the widget's own teardown.

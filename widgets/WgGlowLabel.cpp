@@ -1,5 +1,7 @@
 #include "WgGlowLabel.h"
 
+#include "palette/QtObjPalette.h"
+
 namespace {
 constexpr int kDefaultGlowRadius = 16;
 constexpr unsigned kDefaultGlowColor = 0xFF0000;
@@ -43,5 +45,14 @@ void WgGlowLabel::setGlowEffect(int radius, unsigned int color)
 
 void WgGlowLabel::setStyleSheetDefault()
 {
-    // PALETTE: composed from the default record once the composers are in.
+    const SWidgetColor color{0xFFFF00};
+    WIDGET_FONT font;
+    font.size = 20;
+    font.weight = WG_FONT_WEIGHT_BLACK;
+    font.family = "arial";
+    SWidgetSides padding;
+    padding.left = 10;
+    padding.right = 10;
+    const WIDGET_GLOW_LABEL style{&color, &font, &padding};
+    setStyleSheet(QtObjPalette::getGlowLabelStyleSheet(style));
 }

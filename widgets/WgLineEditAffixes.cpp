@@ -1,5 +1,7 @@
 #include "WgLineEditAffixes.h"
 
+#include "palette/QtObjPalette.h"
+
 #include <QLabel>
 
 namespace {
@@ -52,5 +54,9 @@ void WgLineEditAffixes::updatePostfixDisp(const char* text)
 
 void WgLineEditAffixes::setStyleSheetDefault()
 {
-    // PALETTE: composed from the default record once the composers are in.
+    const SWidgetColor color{0x333333};
+    WIDGET_FONT font;
+    font.weight = WG_FONT_WEIGHT_BOLD;
+    const WIDGET_AFFIXES_LABEL style{&color, &font};
+    setStyleSheet(QtObjPalette::getAffixesLabelStyleSheet(style));
 }

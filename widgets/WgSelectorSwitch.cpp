@@ -2,12 +2,25 @@
 
 #include "WgLabel.h"
 
+#include "palette/QtObjPalette.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 
 namespace {
 constexpr int kKnobWidth = 18;
 constexpr int kCaptionSideMargin = 6;
+
+// What differs between the default off and on looks; the rest is shared.
+struct SSwitchLook
+{
+    SWidgetColor frame;
+    SWidgetColor knob;
+};
+const SSwitchLook kDefaultLook[2] = {
+    /* off */ {{0x000000, 0xA9A9A9}, {0xFFFFFF, 0x333333}},
+    /* on */ {{0x0000FF, 0xFFFFFF}, {0xFFFFFF, 0x1E90FF}},
+};
 } // namespace
 
 WgSelectorSwitch::WgSelectorSwitch(QWidget* parent)
@@ -100,8 +113,31 @@ void WgSelectorSwitch::refresh()
 
 void WgSelectorSwitch::setSwitchStyleScriptDefault(bool on)
 {
-    // PALETTE: composed from the default record once the composers are in.
-    (void)on;
+    const SSwitchLook& look = kDefaultLook[on ? 1 : 0];
+    const SWidgetColor disabled{0x808080, 0xFFFBF0};
+    SWidgetBorderLine line;
+    line.width = 1;
+    line.edge = WG_BORDER_EDGE_SOLID;
+    line.color = 0x000000;
+    SWidgetBorderRadius corners;
+    corners.radius = 3;
+    const WIDGET_BORDER border{&line, &corners};
+    WIDGET_FONT font;
+    font.weight = WG_FONT_WEIGHT_BOLD;
+    font.family = "arial";
+
+    WIDGET_SELECTOR_SWITCH style;
+    style.frameColor = &look.frame;
+    style.frameDisabledColor = &disabled;
+    style.frameBorder = &border;
+    style.font = &font;
+    style.buttonColor = &look.knob;
+    setSwitchStyleScript(on, style);
+}
+
+void WgSelectorSwitch::setSwitchStyleScript(bool on, const WIDGET_SELECTOR_SWITCH& style)
+{
+    (on ? m_onSheet : m_offSheet) = QtObjPalette::getSelectorSwitchStyleSheet(style);
 }
 
 void WgSelectorSwitch::setOnStyleScript(const QString& sheet)

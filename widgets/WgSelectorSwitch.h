@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QString>
 
+struct SWidgetSelectorSwitch;
 class QHBoxLayout;
 class QPushButton;
 class WgLabel;
@@ -33,7 +34,10 @@ public:
     void setCaption(const QString& offCaption, const QString& onCaption);
     void refresh();
 
+    // The default look in code: composes the on (true) or off sheet from its record.
     void setSwitchStyleScriptDefault(bool on);
+    // Composes the on or off sheet from a record; it applies at the next setSwitch.
+    void setSwitchStyleScript(bool on, const SWidgetSelectorSwitch& style);
     void setOnStyleScript(const QString& sheet);
     void setOffStyleScript(const QString& sheet);
     void clearStyleScript();

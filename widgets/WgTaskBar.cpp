@@ -1,5 +1,7 @@
 #include "WgTaskBar.h"
 
+#include "palette/QtObjPalette.h"
+
 #include <QMouseEvent>
 
 WgTaskBar::WgTaskBar(QWidget* parent) : QProgressBar(parent)
@@ -36,5 +38,21 @@ void WgTaskBar::mousePressEvent(QMouseEvent* event)
 
 void WgTaskBar::setStyleSheetDefault()
 {
-    // PALETTE: composed from the default record once the composers are in.
+    const SWidgetColor color{0xFFFFFF, 0x483D8B};
+    SWidgetBorderLine line;
+    line.width = 1;
+    line.edge = WG_BORDER_EDGE_SOLID;
+    line.color = 0xA9A9A9;
+    SWidgetBorderRadius corners;
+    corners.radius = 5;
+    const WIDGET_BORDER border{&line, &corners};
+    SWidgetGradientColor chunk;
+    chunk.y2 = 1.0f;
+    chunk.stopCount = 2;
+    chunk.stopPos[0] = 0.0f;
+    chunk.stopColor[0] = 0x4169E1;
+    chunk.stopPos[1] = 0.5f;
+    chunk.stopColor[1] = 0x191970;
+    const WIDGET_TASK_BAR style{&color, &border, WG_ALIGN_CENTER, &chunk};
+    setStyleSheet(QtObjPalette::getTaskBarStyleSheet(style));
 }
