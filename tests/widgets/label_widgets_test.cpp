@@ -208,6 +208,32 @@ TEST(LabelWidgetsTest, ComboBoxAnnouncesBeforeItsListOpens)
     }
 }
 
+// The default looks, composed by hand from the default records, and taken by Qt as they are.
+TEST(LabelWidgetsTest, DefaultSheets)
+{
+    QtMessageProbe probe;
+    WgGlowLabel glow;
+    EXPECT_EQ(glow.styleSheet(), "QLabel {color:#ffff00;font-size:20px;font-weight:900;font-family:\"arial\";"
+                                 "padding-left:10px;padding-right:10px;}");
+    WgLineEditAffixes affixes;
+    EXPECT_EQ(affixes.styleSheet(), "QLabel {color:#333333;font-weight:700;}");
+
+    glow.setLabelText("Kelvora");
+    glow.show();
+    affixes.updatePrefixDisp("MMSI");
+    affixes.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&glow));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&affixes));
+    glow.grab();
+    affixes.grab();
+    // The sheets reached the labels inside.
+    EXPECT_EQ(glow.label().palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0x00));
+    EXPECT_EQ(glow.label().font().pixelSize(), 20);
+    EXPECT_EQ(affixes.prefixLabel()->palette().color(QPalette::WindowText), QColor(0x33, 0x33, 0x33));
+    EXPECT_TRUE(affixes.prefixLabel()->font().bold());
+    EXPECT_TRUE(probe.warnings().isEmpty()) << probe.warnings().join('\n').toStdString();
+}
+
 TEST(LabelWidgetsTest, Pictures)
 {
     QWidget dark;
