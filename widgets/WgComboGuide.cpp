@@ -70,7 +70,6 @@ void WgComboGuide::onItemViewClicked(QModelIndex index)
 
 void WgComboGuide::itemViewClicked(const QModelIndex& index)
 {
-    // A press that is both clicked and activated, or a double click, counts once.
     const long long now = Portal::Time::Clock::msecsSinceStart();
     if (m_clicked && now - m_lastClickMs < kClickIntervalMs)
         return;

@@ -4,7 +4,7 @@
 
 // The combo guide's tree: a click opens or closes a drop box (one open at a time), picks a
 // choice and closes its drop box, or flips an LED. Clicks closer than 200 ms after the last
-// handled one are ignored, so a double click is one click.
+// handled one are ignored, so a press announced as both clicked and activated counts once.
 class WgComboGuide : public QTreeView
 {
     Q_OBJECT

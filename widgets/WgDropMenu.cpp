@@ -1,6 +1,6 @@
 #include "WgDropMenu.h"
 
-#include "DropMenuPopup.h"
+#include "WgDropMenuPopup.h"
 #include "palette/QtObjPalette.h"
 
 #include <QButtonGroup>
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 WgDropMenu::WgDropMenu(int count, int width, int height, QWidget* parent)
-    : QPushButton(parent), m_popup(new CDropMenuPopup)
+    : QPushButton(parent), m_popup(new WgDropMenuPopup)
 {
     setCursor(Qt::PointingHandCursor);
     initial(count, width, height);

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QVector>
 
-class CDropMenuPopup;
+class WgDropMenuPopup;
 class QButtonGroup;
 
 // A push button that opens a column of checkable item buttons directly above itself;
@@ -45,7 +45,7 @@ protected:
 private:
     void initial(int count, int width, int height);
 
-    CDropMenuPopup* m_popup = nullptr; // top-level, so deleted here
+    WgDropMenuPopup* m_popup = nullptr; // top-level, so deleted here
     QVector<QPushButton*> m_items;     // children of the popup, each on its own
     int m_count = 0;
 };

@@ -114,8 +114,6 @@ TEST(ComboGuideItemTest, DataLivesInItsRoles)
     EXPECT_EQ(item.data(359).toString(), "Service on");
     EXPECT_EQ(item.data(361).toInt(), CComboGuideItem::TYPE_SWITCH);
     EXPECT_EQ(item.data(362).toInt(), 42);
-    EXPECT_FALSE(item.isCheckable());
-    EXPECT_FALSE(item.isEditable());
     EXPECT_EQ(CComboGuideItem::toggleState(&item), CBGITEM_TOGGLE_NONE);
     item.setToggleState(CBGITEM_TOGGLE_ON);
     EXPECT_EQ(item.data(360).toInt(), 1);
@@ -337,10 +335,6 @@ TEST(ComboGuideViewTest, LooksAndDefaultSheet)
 {
     QtMessageProbe messages;
     WgComboGuide view;
-    EXPECT_TRUE(view.isHeaderHidden());
-    EXPECT_FALSE(view.rootIsDecorated());
-    EXPECT_EQ(view.frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(view.selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(view.styleSheet(), "QAbstractItemView {background-color: transparent;border: none;outline: none;"
                                  "show-decoration-selected: 1;}"
                                  "QAbstractItemView::item:hover {background-color:#808080;}"

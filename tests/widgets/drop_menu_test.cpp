@@ -3,6 +3,7 @@
 #include "palette/QtObjPalette.h"
 
 #include "GrabShot.h"
+#include "QtMessageProbe.h"
 #include "WaitFor.h"
 
 #include <QAbstractButton>
@@ -59,12 +60,9 @@ TEST(DropMenuTest, ItemButtonsArePopupChildrenInOrder)
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->parent(), nullptr);
     EXPECT_EQ(popup->windowType(), Qt::ToolTip);
-    EXPECT_EQ(menu.cursor().shape(), Qt::PointingHandCursor);
     ASSERT_EQ(menu.menuItemCount(), 4);
     auto* layout = qobject_cast<QVBoxLayout*>(popup->layout());
     ASSERT_NE(layout, nullptr);
-    EXPECT_EQ(layout->contentsMargins(), QMargins(1, 1, 1, 1));
-    EXPECT_EQ(layout->spacing(), 0);
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
         QPushButton* item = menu.menuItem(i);
@@ -75,7 +73,6 @@ TEST(DropMenuTest, ItemButtonsArePopupChildrenInOrder)
         EXPECT_TRUE(item->isCheckable());
         EXPECT_EQ(item->minimumSize(), QSize(80, 22));
         EXPECT_EQ(item->maximumSize(), QSize(80, 22));
-        EXPECT_EQ(item->cursor().shape(), Qt::PointingHandCursor);
         ASSERT_NE(item->group(), nullptr);
         EXPECT_TRUE(item->group()->exclusive());
     }
@@ -89,6 +86,7 @@ TEST(DropMenuTest, ItemButtonsArePopupChildrenInOrder)
 
 TEST(DropMenuTest, DefaultSheetsAreTheComposersText)
 {
+    QtMessageProbe messages;
     WgDropMenu menu(2, 60, 20);
     EXPECT_EQ(menu.styleSheet(),
               "color:#ffffff;background-color:#000000;"
@@ -100,6 +98,12 @@ TEST(DropMenuTest, DefaultSheetsAreTheComposersText)
               "QPushButton:checked {color:#ffffff;background-color:#808080;}"
               "QPushButton:hover {color:#ffffff;background-color:#6495ed;}"
               "QPushButton:hover:checked {color:#ffffff;background-color:#6495ed;}");
+    menu.show();
+    menu.menuDrop();
+    menu.grab();
+    menu.menuPopup()->grab();
+    EXPECT_TRUE(messages.warnings().filter("stylesheet", Qt::CaseInsensitive).isEmpty())
+        << messages.warnings().join("\n").toStdString();
 }
 
 TEST(DropMenuTest, ClickOpensThePopupAboveTheButtonAfterAnnouncingTheUpdate)
@@ -223,25 +227,6 @@ TEST(DropMenuTest, PopupHidesWithTheButton)
     ASSERT_TRUE(popup->isVisible());
     w.menu->close();
     EXPECT_FALSE(popup->isVisible());
-}
-
-TEST(DropMenuTest, ItemsHideAndShowAndRefreshFitsThePopup)
-{
-    SMenuWindow w(3);
-    QWidget* popup = w.menu->menuPopup();
-    w.menu->menuDrop();
-    const int full = popup->height();
-    w.menu->menuItem(2)->hide();
-    w.menu->refresh();
-    EXPECT_EQ(popup->height(), full - 24);
-    w.menu->hideAllMenuItem();
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(w.menu->menuItem(i)->isHidden());
-    w.menu->visibleAllMenuItem();
-    w.menu->refresh();
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(w.menu->menuItem(i)->isHidden());
-    EXPECT_EQ(popup->height(), full);
 }
 
 // The popup is a top-level window of its own; the menu deletes it, with its item buttons.

@@ -4,13 +4,13 @@
 
 // The drop menu's popup: a top-level tool-tip window that says when it loses the keyboard
 // focus, so the menu can close when the user turns elsewhere.
-class CDropMenuPopup : public QWidget
+class WgDropMenuPopup : public QWidget
 {
     Q_OBJECT
 
 public:
-    CDropMenuPopup();
-    ~CDropMenuPopup() override;
+    WgDropMenuPopup();
+    ~WgDropMenuPopup() override;
 
 signals:
     void signalFocusOut();
