@@ -130,7 +130,7 @@ private:
     // Fills an empty slot under the lock, waiting for it in 100 ms steps up to the limit.
     bool fillSaveSlot(const COMM::SCommConntProfile& profile);
     bool fillDeleteSlot(COMM::CCommData* link, bool keep);
-    // On the manager thread: parks the link unless the slot is taken; never waits.
+    // On the manager thread: parks the link when the slot is free; never waits.
     bool parkForDelete(COMM::CCommData* link);
     void appendCommItem(COMM::CCommData* link);
     bool isConnectedForReconnt(COMM::CCommData* link);
