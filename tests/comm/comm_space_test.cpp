@@ -64,6 +64,16 @@ void endManager(RecordingCommSpace& manager)
     EXPECT_EQ(manager.count("commReleaseTh"), 1);
 }
 
+// Records still queued when the process exits are filed by the logger's exit handler, after
+// the application object and Qt's locale data are gone; an alarm among them would format its
+// date there. The manager logs some from its own thread: file them while the tests run.
+class LoggerDrain : public ::testing::Environment
+{
+public:
+    void TearDown() override { Pattern::Singleton<SysDebug>::instance()->msgProc(); }
+};
+::testing::Environment* const g_loggerDrain = ::testing::AddGlobalTestEnvironment(new LoggerDrain);
+
 } // namespace
 
 TEST(CommSpaceThread, SerialLinkOpensIsAnnouncedAndCarriesPackagesFromAnotherThread)
