@@ -124,10 +124,8 @@ void CCommSpace::end()
     int waitedMs = 0;
     while (!m_released) {
         if (waitedMs >= limitMs) {
-            SYS_DEBUG(DEBUG_MSG_EXCEPTION, "Stop timer and clear CommList not done in %d ms; thread left to end",
-                      waitedMs);
-            // The manager thread is busy: ask its loop to end and let the destructor join it.
-            m_thread->quit();
+            // The manager thread is still busy; a later end() or the destructor ends it.
+            SYS_DEBUG(DEBUG_MSG_EXCEPTION, "Stop timer and clear CommList not done in %d ms", waitedMs);
             return;
         }
         QCoreApplication::processEvents();
