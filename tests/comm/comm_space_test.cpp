@@ -439,9 +439,14 @@ TEST(CommSpaceTick, TwoLostPortsInOneTickAreDeletedWithoutWaitingOrRetrying)
     }
     peerA.closeMaster();
     peerB.closeMaster();
-    ASSERT_TRUE(waitFor([&]() { return links[0]->getSerialPort()->isPortLost() &&
-                                       links[1]->getSerialPort()->isPortLost(); },
-                        kLimitMs));
+    // Each transport marks its port lost and closes it itself.
+    ASSERT_TRUE(waitFor(
+        [&]() {
+            return std::all_of(links.begin(), links.end(), [](COMM::CCommData* link) {
+                return link->getSerialPort()->isPortLost() && !link->getSerialPort()->isConnected();
+            });
+        },
+        kLimitMs));
     manager.onTimerOne(); // one slot: the first goes now, the second waits without blocking the tick
     EXPECT_FALSE(manager.isCommListed(links[0]));
     ASSERT_TRUE(manager.isCommListed(links[1]));
