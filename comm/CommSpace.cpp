@@ -217,8 +217,9 @@ void CCommSpace::setNewCommProfileCmd(SCommConntProfile& profile)
 
 void CCommSpace::deleteComm(CCommData* link)
 {
-    fillDeleteSlot(link, false);
-    emit signalCommDataDelete(link);
+    // A dropped request announces nothing.
+    if (fillDeleteSlot(link, false))
+        emit signalCommDataDelete(link);
 }
 
 void CCommSpace::setCommReleaseCmd(CCommData* link, bool keep)

@@ -370,11 +370,13 @@ TEST(CommSpaceTick, RequestWaitForATakenSlotIsBoundedAndLogged)
     manager.saveComm(second); // nobody serves the slot
     EXPECT_EQ(alarms.count("[!]Open request slot taken for 300 ms; request dropped"), 1);
 
+    SignalCounter counter(&manager);
     COMM::SCommConntProfile udp = makeNetworkProfile(COMM::SOCKET_UDP_CLIENT, "127.0.0.1", 1);
     COMM::CServiceComm* transport = manager.connectComm(udp);
     manager.deleteComm(manager.getCommData(transport));
     manager.deleteComm(manager.getCommData(transport));
     EXPECT_EQ(alarms.count("[!]Close request slot taken for 300 ms; request dropped"), 1);
+    EXPECT_EQ(counter.deleteRequested().size(), 1u); // the dropped one is not announced
 
     manager.inspectCommData(); // the earlier requests are the ones served
     EXPECT_EQ(manager.count("commCommDataSaved"), 1);
