@@ -189,8 +189,11 @@ void RecordFor_FI22(const APP_DATA_FI22_POLY* area)
     if (area == nullptr)
         return;
     const float factor = static_cast<float>(std::pow(10.0, area->scale));
-    for (const auto& point : area->point) {
-        if (point[1] == 0) {
+    for (int i = 0; i < FI22_POLY_POINTS; ++i) {
+        // Read by value: the packed record gives no alignment to bind a reference to.
+        const uint32_t angle = area->point[i][0];
+        const uint32_t distance = area->point[i][1];
+        if (distance == 0) {
             RecordLinkId.completed = 1;
             return;
         }
@@ -198,8 +201,8 @@ void RecordFor_FI22(const APP_DATA_FI22_POLY* area)
         if (RecordLinkId.pointCount < 1 || RecordLinkId.pointCount >= FI22_LINK_CAPACITY + 1)
             return;
         FI22_LINK_POINT& p = RecordLinkId.point[RecordLinkId.pointCount - 1];
-        p.angle = static_cast<float>(point[0]);
-        p.distance = static_cast<float>(point[1]) * factor;
+        p.angle = static_cast<float>(angle);
+        p.distance = static_cast<float>(distance) * factor;
         ++RecordLinkId.pointCount;
     }
 }
