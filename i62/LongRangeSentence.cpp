@@ -186,14 +186,7 @@ namespace {
 
 using R = const I61162_Data_Structure&;
 
-struct SLRngStore
-{
-    const char* formatter;
-    void (*copy)(R, LRng_Data&);
-    uint8_t LRng_Data::*present;
-};
-
-const SLRngStore kLRngStores[] = {
+const I62_STORE_ENTRY<LRng_Data> kLRngStores[] = {
     {"LRI", [](R r, LRng_Data& s) { s.lri = r.fields.lri; }, &LRng_Data::lriPresent},
     {"LRF", [](R r, LRng_Data& s) { s.lrf = r.fields.lrf; }, &LRng_Data::lrfPresent},
     {"LR1", [](R r, LRng_Data& s) { s.lr1 = r.fields.lr1; }, &LRng_Data::lr1Present},
@@ -201,14 +194,7 @@ const SLRngStore kLRngStores[] = {
     {"LR3", [](R r, LRng_Data& s) { s.lr3 = r.fields.lr3; }, &LRng_Data::lr3Present},
 };
 
-struct SDscStore
-{
-    const char* formatter;
-    void (*copy)(R, DSC_Data&);
-    uint8_t DSC_Data::*present;
-};
-
-const SDscStore kDscStores[] = {
+const I62_STORE_ENTRY<DSC_Data> kDscStores[] = {
     {"DSC", [](R r, DSC_Data& s) { s.dsc = r.fields.dsc; }, &DSC_Data::dscPresent},
     {"DSE", [](R r, DSC_Data& s) { s.dse = r.fields.dse; }, &DSC_Data::dsePresent},
     {"DSI", [](R r, DSC_Data& s) { s.dsi = r.fields.dsi; }, &DSC_Data::dsiPresent},
@@ -222,10 +208,7 @@ void StoreLRngData(const I61162_Data_Structure* record, LRng_Data* store)
     if (record == nullptr || store == nullptr)
         return;
     store->system = I62_GnssSystemOf(record->talker);
-    if (const SLRngStore* entry = I62_FindFormatter(kLRngStores, record->formatter)) {
-        entry->copy(*record, *store);
-        store->*entry->present = 1;
-    }
+    I62_StoreByTable(kLRngStores, *record, record->formatter, *store);
 }
 
 void StoreDSCData(const I61162_Data_Structure* record, DSC_Data* store)
@@ -233,8 +216,5 @@ void StoreDSCData(const I61162_Data_Structure* record, DSC_Data* store)
     if (record == nullptr || store == nullptr)
         return;
     store->system = I62_GnssSystemOf(record->talker);
-    if (const SDscStore* entry = I62_FindFormatter(kDscStores, record->formatter)) {
-        entry->copy(*record, *store);
-        store->*entry->present = 1;
-    }
+    I62_StoreByTable(kDscStores, *record, record->formatter, *store);
 }

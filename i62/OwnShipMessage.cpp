@@ -306,54 +306,51 @@ void idAndSource(int msgId, UN_AIS_MESSAGE* out, COMMUNICATION_STATE)
     head(out, msgId);
 }
 
+using Builder = void (*)(int msgId, UN_AIS_MESSAGE* out, COMMUNICATION_STATE commState);
+using C = COMMUNICATION_STATE;
+
+struct SMessageBuilder
+{
+    int msgId;
+    Builder build;
+};
+
+// How each own message is made; ids without an entry (10, 16, 17) carry only id and source.
+const SMessageBuilder kBuilders[] = {
+    {1, positionReport},
+    {2, positionReport},
+    {3, positionReport},
+    {4, baseStationReport},
+    {5, staticVoyageData},
+    {6, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, TxBinaryAddressMsg.message); }},
+    {7, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, TxAckMsg.message); }},
+    {8, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, TxBinaryBroadcastMsg.message); }},
+    {9, sarReport},
+    {11, baseStationReport},
+    {12, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, TxSafetyAddressedMsg.message); }},
+    {13, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, TxAckMsg.message); }},
+    {14, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, TxSafetyBroadcastMsg.message); }},
+    {15, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, InterrogateMsg.message); }},
+    {18, classBReport},
+    {19, classBExtendedReport},
+    {20, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, DataLinkManageMsg.message); }},
+    {21, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, TxAtoNReportMsg.message); }},
+    {22, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, ChnlManageMsg.message); }},
+    {23, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, GrpAssignCmdMsg.message); }},
+    {24, staticDataReport},
+    {25, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, TxSingleSlotBinaryMsg.message); }},
+    {26, [](int id, UN_AIS_MESSAGE* out, C) { copyOf(id, out, TxMultipleSlotBinaryMsg.message); }},
+};
+
 void create(int msgId, UN_AIS_MESSAGE* out, COMMUNICATION_STATE commState)
 {
-    switch (msgId) {
-    case 1:
-    case 2:
-    case 3:
-        return positionReport(msgId, out, commState);
-    case 4:
-    case 11:
-        return baseStationReport(msgId, out, commState);
-    case 5:
-        return staticVoyageData(msgId, out, commState);
-    case 6:
-        return copyOf(msgId, out, TxBinaryAddressMsg.message);
-    case 7:
-    case 13:
-        return copyOf(msgId, out, TxAckMsg.message);
-    case 8:
-        return copyOf(msgId, out, TxBinaryBroadcastMsg.message);
-    case 9:
-        return sarReport(msgId, out, commState);
-    case 12:
-        return copyOf(msgId, out, TxSafetyAddressedMsg.message);
-    case 14:
-        return copyOf(msgId, out, TxSafetyBroadcastMsg.message);
-    case 15:
-        return copyOf(msgId, out, InterrogateMsg.message);
-    case 18:
-        return classBReport(msgId, out, commState);
-    case 19:
-        return classBExtendedReport(msgId, out, commState);
-    case 20:
-        return copyOf(msgId, out, DataLinkManageMsg.message);
-    case 21:
-        return copyOf(msgId, out, TxAtoNReportMsg.message);
-    case 22:
-        return copyOf(msgId, out, ChnlManageMsg.message);
-    case 23:
-        return copyOf(msgId, out, GrpAssignCmdMsg.message);
-    case 24:
-        return staticDataReport(msgId, out, commState);
-    case 25:
-        return copyOf(msgId, out, TxSingleSlotBinaryMsg.message);
-    case 26:
-        return copyOf(msgId, out, TxMultipleSlotBinaryMsg.message);
-    default:
-        return idAndSource(msgId, out, commState); // 10, 16 and 17 carry nothing of the own ship
+    for (const SMessageBuilder& b : kBuilders) {
+        if (b.msgId == msgId) {
+            b.build(msgId, out, commState);
+            return;
+        }
     }
+    idAndSource(msgId, out, commState);
 }
 
 int next(int index)
