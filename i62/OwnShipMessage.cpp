@@ -225,11 +225,9 @@ uint8_t classBFlag(uint8_t bit)
     return (own().extra.classB.flags & bit) != 0 ? 1 : 0;
 }
 
-void classBReport(int msgId, UN_AIS_MESSAGE* out, COMMUNICATION_STATE commState)
+// Messages 18 and 19 share their fields up to the time stamp.
+template <typename Message> void classBHead(Message& m)
 {
-    AIS_MSG_18& m = out->msg18;
-    m = AIS_MSG_18{};
-    head(out, msgId);
     const SClassBPosition p = classBPosition();
     m.longitude = p.position.longitude;
     m.latitude = p.position.latitude;
@@ -238,6 +236,14 @@ void classBReport(int msgId, UN_AIS_MESSAGE* out, COMMUNICATION_STATE commState)
     m.posAccuracy = p.position.accuracy;
     m.trueHeading = ownHeading();
     m.timeStamp = ownTimeStamp();
+}
+
+void classBReport(int msgId, UN_AIS_MESSAGE* out, COMMUNICATION_STATE commState)
+{
+    AIS_MSG_18& m = out->msg18;
+    m = AIS_MSG_18{};
+    head(out, msgId);
+    classBHead(m);
     m.unitFlag = classBFlag(CLASS_B_UNIT);
     m.displayFlag = classBFlag(CLASS_B_DISPLAY);
     m.dscFlag = classBFlag(CLASS_B_DSC);
@@ -254,14 +260,7 @@ void classBExtendedReport(int msgId, UN_AIS_MESSAGE* out, COMMUNICATION_STATE)
     AIS_MSG_19& m = out->msg19;
     m = AIS_MSG_19{};
     head(out, msgId);
-    const SClassBPosition p = classBPosition();
-    m.longitude = p.position.longitude;
-    m.latitude = p.position.latitude;
-    m.sog = p.sog;
-    m.cog = p.position.cog;
-    m.posAccuracy = p.position.accuracy;
-    m.trueHeading = ownHeading();
-    m.timeStamp = ownTimeStamp();
+    classBHead(m);
     std::snprintf(m.name, sizeof(m.name), "%s", own().name);
     m.shipType = own().shipType;
     m.dimensions = ownDimensions();
