@@ -515,6 +515,13 @@ void CTargetInfo::doAisTargetsInspection()
     }
 }
 
+void CTargetInfo::visitRecords(const RecordVisitor& visit)
+{
+    QMutexLocker locker(&m_mutex);
+    if (visit)
+        visit(&m_ownNavi, m_targets, m_holder);
+}
+
 void CTargetInfo::recordTargetTrack()
 {
     QMutexLocker locker(&m_mutex);

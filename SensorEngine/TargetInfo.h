@@ -5,6 +5,7 @@
 #include "SensorEngine/TargetSetting.h"
 
 #include <QMutex>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -80,6 +81,11 @@ public:
     void updateAllTargetNaviStatusFlag();
     void doAisTargetsInspection();
     void recordTargetTrack();
+    // Runs visit on the own vessel's display record, every target and the held target (or
+    // null), under the table's lock: a drawing pass sees one consistent table.
+    using RecordVisitor = std::function<void(CTargetMetaData* own, const std::map<unsigned int, CTargetMetaData*>& targets,
+                                             CTargetMetaData* holder)>;
+    void visitRecords(const RecordVisitor& visit);
 
     COwnVslSetting m_ownSetting;
     CTargetSetting m_targetSetting;

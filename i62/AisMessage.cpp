@@ -2,6 +2,7 @@
 
 #include "i62/AisCodec.h"
 #include "i62/AisMsgFormat.h"
+#include "i62/OwnShipMessage.h"
 
 #include <cstring>
 
@@ -67,6 +68,7 @@ bool AisMessageInitial()
     GrpAssignCmdMsg.message.latitude2 = 91.0f;
     RxAisShipId = -1;
     RxAisMsgId = -1;
+    OwnShipMsgInitial();
     return true;
 }
 

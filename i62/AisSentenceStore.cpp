@@ -13,17 +13,10 @@ I62_FRAGMENT_INFO fragmentOf(const I62_ENCAP_SENTENCE& e)
     return I62_FRAGMENT_INFO{e.total, e.number, e.seqId, e.channel};
 }
 
-struct SAisStore
-{
-    const char* formatter;
-    void (*copy)(const I61162_Data_Structure&, AIS_Data&);
-    uint8_t AIS_Data::*present;
-};
-
 using R = const I61162_Data_Structure&;
 using S = AIS_Data&;
 
-const SAisStore kAisStores[] = {
+const I62_STORE_ENTRY<AIS_Data> kAisStores[] = {
     {"ABK", [](R r, S s) { s.abk = r.fields.abk; }, &AIS_Data::abkPresent},
     {"ACA", [](R r, S s) { s.aca = r.fields.aca; }, &AIS_Data::acaPresent},
     {"ACK", [](R r, S s) { s.ack = r.fields.ack; }, &AIS_Data::ackPresent},
@@ -46,16 +39,13 @@ void StoreAISData(const I61162_Data_Structure* record, AIS_Data* store)
     if (record == nullptr || store == nullptr)
         return;
     store->system = I62_GnssSystemOf(record->talker);
-    if (const SAisStore* entry = I62_FindFormatter(kAisStores, record->formatter)) {
-        entry->copy(*record, *store);
-        store->*entry->present = 1;
-    }
+    I62_StoreByTable(kAisStores, *record, record->formatter, *store);
 }
 
 void I62_ClearAISDataFlags(AIS_Data* store)
 {
     if (store == nullptr)
         return;
-    for (const SAisStore& entry : kAisStores)
+    for (const I62_STORE_ENTRY<AIS_Data>& entry : kAisStores)
         store->*entry.present = 0;
 }

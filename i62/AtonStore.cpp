@@ -7,17 +7,10 @@ AtoN_sentence_data EXTAtoNData;
 
 namespace {
 
-struct SAtonStore
-{
-    const char* formatter;
-    void (*copy)(const I61162_Data_Structure&, AtoN_sentence_data&);
-    uint8_t AtoN_sentence_data::*present;
-};
-
 using R = const I61162_Data_Structure&;
 using S = AtoN_sentence_data&;
 
-const SAtonStore kAtonStores[] = {
+const I62_STORE_ENTRY<AtoN_sentence_data> kAtonStores[] = {
     {"AAR", [](R r, S s) { s.aar = r.fields.aar; }, &AtoN_sentence_data::aarPresent},
     {"ACE", [](R r, S s) { s.ace = r.fields.ace; }, &AtoN_sentence_data::acePresent},
     {"ACF", [](R r, S s) { s.acf = r.fields.acf; }, &AtoN_sentence_data::acfPresent},
@@ -38,8 +31,5 @@ void StoreAtoNData(const I61162_Data_Structure* record, AtoN_sentence_data* stor
 {
     if (record == nullptr || store == nullptr)
         return;
-    if (const SAtonStore* entry = I62_FindFormatter(kAtonStores, record->formatter)) {
-        entry->copy(*record, *store);
-        store->*entry->present = 1;
-    }
+    I62_StoreByTable(kAtonStores, *record, record->formatter, *store);
 }

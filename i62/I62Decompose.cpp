@@ -19,16 +19,25 @@ struct SSentenceParser
     bool (*parse)(char* sentence, I61162_Data_Structure* record);
 };
 
-// Formatters with a parser. The proprietary, AtoN, long-range and DSC families join here once
-// their parsers exist; until then their sentences are refused like any formatter not listed.
+// Formatters with a parser. CFG replies are the transponder link's own and have no entry.
 const SSentenceParser kSentenceParsers[] = {
-    {"GGA", I62_FMT_GGA},   {"GLL", I62_FMT_GLL}, {"GBS", I62_FMT_GBS}, {"GSA", I62_FMT_GSA}, {"GSV", I62_FMT_GSV},
-    {"RMC", RMC_ParseProc}, {"VTG", I62_FMT_VTG}, {"ZDA", I62_FMT_ZDA}, {"DTM", I62_FMT_DTM}, {"GNS", GNS_ParseProc},
-    {"GRS", I62_FMT_GRS},   {"GST", I62_FMT_GST}, {"HDT", I62_FMT_HDT}, {"HDM", I62_FMT_HDM}, {"ROT", I62_FMT_ROT},
-    {"VBW", I62_FMT_VBW},   {"OSD", I62_FMT_OSD}, {"RSD", I62_FMT_RSD}, {"TTM", I62_FMT_TTM}, {"ABK", AIS_FMT_ABK},
-    {"ABM", AIS_FMT_ABM},   {"ACA", AIS_FMT_ACA}, {"ACK", I62_FMT_ACK}, {"ACS", AIS_FMT_ACS}, {"ALR", I62_FMT_ALR},
-    {"BBM", AIS_FMT_BBM},   {"SSD", AIS_FMT_SSD}, {"TXT", I62_FMT_TXT}, {"VDM", AIS_FMT_VDM}, {"VDO", AIS_FMT_VDO},
-    {"VSD", AIS_FMT_VSD},   {"Q", I62_FMT_Q},     {"RMA", I62_FMT_RMA}, {"WPL", I62_FMT_WPL},
+    {"GGA", I62_FMT_GGA},   {"GLL", I62_FMT_GLL},   {"GBS", I62_FMT_GBS},   {"GSA", I62_FMT_GSA},
+    {"GSV", I62_FMT_GSV},   {"RMC", RMC_ParseProc}, {"VTG", I62_FMT_VTG},   {"ZDA", I62_FMT_ZDA},
+    {"DTM", I62_FMT_DTM},   {"GNS", GNS_ParseProc}, {"GRS", I62_FMT_GRS},   {"GST", I62_FMT_GST},
+    {"HDT", I62_FMT_HDT},   {"HDM", I62_FMT_HDM},   {"ROT", I62_FMT_ROT},   {"VBW", I62_FMT_VBW},
+    {"OSD", I62_FMT_OSD},   {"RSD", I62_FMT_RSD},   {"TTM", I62_FMT_TTM},   {"MID", I62_FMT_PMID},
+    {"BDY", I62_FMT_PBDY},  {"TST", I62_FMT_PTST},  {"FRQ", I62_FMT_PFRQ},  {"BTH", I62_FMT_PBTH},
+    {"DBG", I62_FMT_PDBG},  {"TPS", I62_FMT_PTPS},  {"MOB", I62_FMT_PMOB},  {"MRK", I62_FMT_MRK},
+    {"GBP", I62_FMT_PGBP},  {"AIQ", I62_FMT_AIQ},   {"Smg", I62_FMT_Smg},   {"ABK", AIS_FMT_ABK},
+    {"ABM", AIS_FMT_ABM},   {"ACA", AIS_FMT_ACA},   {"ACK", I62_FMT_ACK},   {"ACS", AIS_FMT_ACS},
+    {"ALR", I62_FMT_ALR},   {"BBM", AIS_FMT_BBM},   {"SSD", AIS_FMT_SSD},   {"TXT", I62_FMT_TXT},
+    {"VDM", AIS_FMT_VDM},   {"VDO", AIS_FMT_VDO},   {"VSD", AIS_FMT_VSD},   {"AAR", ATON_FMT_AAR},
+    {"ACE", ATON_FMT_ACE},  {"ACF", ATON_FMT_ACF},  {"AFB", ATON_FMT_AFB},  {"AFC", ATON_FMT_AFC},
+    {"AID", ATON_FMT_AID},  {"AKE", ATON_FMT_AKE},  {"ARW", ATON_FMT_ARW},  {"MCR", ATON_FMT_MCR},
+    {"MPR", ATON_FMT_MPR},  {"TSP", ATON_FMT_TSP},  {"VER", ATON_FMT_VER},  {"LRI", AIS_FMT_LRI},
+    {"LRF", AIS_FMT_LRF},   {"LR1", AIS_FMT_LR1},   {"LR2", AIS_FMT_LR2},   {"LR3", AIS_FMT_LR3},
+    {"DSC", I62_FMT_DSC},   {"DSE", I62_FMT_DSE},   {"DSI", I62_FMT_DSI},   {"DSR", I62_FMT_DSR},
+    {"Q", I62_FMT_Q},       {"RMA", I62_FMT_RMA},   {"WPL", I62_FMT_WPL},
 };
 
 // Length of the text once every empty field holds its blank.

@@ -5,6 +5,8 @@
 #include "i62/GpsStore.h"
 #include "i62/I62Sentence.h"
 #include "i62/I62Table.h"
+#include "i62/LongRangeSentence.h"
+#include "i62/ProprietaryStore.h"
 #include "i62/SensorStore.h"
 
 #include <cstring>
@@ -54,6 +56,21 @@ void storeSensor(I61162_Data_Structure* record)
     StoreSensorData(record, &EXTGnssData);
 }
 
+void storeLongRange(I61162_Data_Structure* record)
+{
+    StoreLRngData(record, &EXTLRngData);
+}
+
+void storeDsc(I61162_Data_Structure* record)
+{
+    StoreDSCData(record, &EXTDSCData);
+}
+
+void storeProprietary(I61162_Data_Structure* record)
+{
+    StoreProprietaryData(record, &EXTPriData);
+}
+
 void storeAis(I61162_Data_Structure* record)
 {
     StoreAISData(record, &EXTAISData);
@@ -91,8 +108,15 @@ struct SGroupStore
 
 // Groups without an entry store nothing.
 const SGroupStore kGroupStores[] = {
-    {I62_GROUP_GPS, storeGps},   {I62_GROUP_SENSOR, storeSensor}, {I62_GROUP_AIS, storeAis},
-    {I62_GROUP_ATON, storeAton}, {I62_GROUP_RADAR, storeRadar},   {I62_GROUP_QUERY, storeQuery},
+    {I62_GROUP_GPS, storeGps},
+    {I62_GROUP_SENSOR, storeSensor},
+    {I62_GROUP_LONG_RANGE, storeLongRange},
+    {I62_GROUP_AIS, storeAis},
+    {I62_GROUP_DSC, storeDsc},
+    {I62_GROUP_PROPRIETARY, storeProprietary},
+    {I62_GROUP_ATON, storeAton},
+    {I62_GROUP_RADAR, storeRadar},
+    {I62_GROUP_QUERY, storeQuery},
 };
 
 } // namespace

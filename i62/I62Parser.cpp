@@ -3,14 +3,13 @@
 #include "i62/AisBinMsgCodec.h"
 #include "i62/AisStation.h"
 #include "i62/I62Group.h"
+#include "i62/I62Outport.h"
 #include "i62/I62Sentence.h"
 
 #include <cstring>
 
 AIS_raw_message RxAisRawMsgTuple;
 Encapsulation_Sentence_Structure EncapSentenRxCopy;
-Encapsulation_Sentence_Structure EncapSentenTx;
-I62_SENTENCE_QUEUE I62SentenceQueue;
 uint32_t ExtCount_TxChA = 0;
 uint32_t ExtCount_TxChB = 0;
 
@@ -38,6 +37,27 @@ void countReception(const I61162_Data_Structure& record, GENERIC_SHIP_DATA& stat
         ++ExtCount_TxChB;
 }
 
+// The received text as it came, without its line end, to echo an ABM or BBM on the sentence
+// output; at most 97 characters so that CR LF and the NUL still fit.
+struct SReceivedCopy
+{
+    char text[I62_RECEIVED_COPY_SIZE];
+};
+
+SReceivedCopy copyReceived(const char* sentence, std::size_t bufSize)
+{
+    SReceivedCopy copy{};
+    if (sentence == nullptr)
+        return copy;
+    const std::size_t limit = bufSize < sizeof(copy.text) - 3 ? bufSize : sizeof(copy.text) - 3;
+    std::size_t n = 0;
+    while (n < limit && sentence[n] != '\0' && sentence[n] != '\r' && sentence[n] != '\n')
+        ++n;
+    std::memcpy(copy.text, sentence, n);
+    std::memcpy(copy.text + n, "\r\n", 3);
+    return copy;
+}
+
 // A complete VDM or VDO message from the reassembly copy into the station table.
 signed char storeAisMessage(const I61162_Data_Structure& record)
 {
@@ -60,10 +80,13 @@ signed char storeAisMessage(const I61162_Data_Structure& record)
 
 signed char Parser(char* sentence, I61162_Data_Structure* record, std::size_t bufSize)
 {
+    const SReceivedCopy received = copyReceived(sentence, bufSize);
     const uint8_t decomposed = I62_Decompose(sentence, record, bufSize);
     if (decomposed != I62_RESULT_TAKEN)
         return static_cast<signed char>(decomposed);
     I62_ProcessData(record);
+    if (isFormatter(*record, "ABM") || isFormatter(*record, "BBM"))
+        AT91F_I62DataOutport(received.text);
     if (record->start != '!') {
         std::memset(&Un_RxMsg, 0, sizeof(Un_RxMsg));
         std::memset(&EncapSentenRxCopy, 0, sizeof(EncapSentenRxCopy));

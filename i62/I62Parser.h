@@ -2,6 +2,7 @@
 
 #include "i62/AisMessage.h"
 #include "i62/EncapSentence.h"
+#include "i62/I62Compose.h"
 #include "i62/I62Decompose.h"
 #include "i62/I62Frame.h"
 
@@ -11,23 +12,13 @@
 // The sentence library's entry for a received sentence: frame check, decomposition, the store
 // of its group and, for an encapsulation sentence, reassembly, decoding and the station table.
 
-constexpr int I62_SENTENCE_QUEUE_SIZE = 11;
-constexpr int I62_SENTENCE_QUEUE_TEXT = 100;
-
-// Composed sentences waiting to go out.
-struct I62_SENTENCE_QUEUE
-{
-    char sentence[I62_SENTENCE_QUEUE_SIZE][I62_SENTENCE_QUEUE_TEXT];
-    uint8_t count;
-};
+// The received text kept for the sentence output.
+constexpr int I62_RECEIVED_COPY_SIZE = 100;
 
 // The raw form of the last complete AIS message.
 extern AIS_raw_message RxAisRawMsgTuple;
 // The last complete VDM or VDO message, copied out of the reassembly store.
 extern Encapsulation_Sentence_Structure EncapSentenRxCopy;
-// The message being cut into outgoing sentences.
-extern Encapsulation_Sentence_Structure EncapSentenTx;
-extern I62_SENTENCE_QUEUE I62SentenceQueue;
 // Own VDO reports received on channel A and B.
 extern uint32_t ExtCount_TxChA;
 extern uint32_t ExtCount_TxChB;

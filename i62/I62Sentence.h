@@ -4,6 +4,8 @@
 #include "i62/AtonSentence.h"
 #include "i62/GnssSentence.h"
 #include "i62/I62Field.h"
+#include "i62/LongRangeSentence.h"
+#include "i62/ProprietarySentence.h"
 #include "i62/SensorSentence.h"
 
 #include <cstdint>
@@ -80,6 +82,26 @@ struct I61162_Data_Structure
         I62_MPR mpr;
         I62_TSP tsp;
         I62_VER ver;
+        I62_PMID pmid;
+        I62_PBDY pbdy;
+        I62_PTST ptst;
+        I62_PFRQ pfrq;
+        I62_PBTH pbth;
+        I62_PDBG pdbg;
+        I62_PTPS ptps;
+        I62_PMOB pmob;
+        I62_PMRK pmrk;
+        I62_PGBP pgbp;
+        I62_AIQ aiq;
+        I62_SMG smg;
+        I62_LRI lri;
+        I62_LRF lrf;
+        I62_LR1 lr1;
+        I62_LR2 lr2;
+        I62_LR3 lr3;
+        I62_DSC dsc;
+        I62_DSE dse; // DSE and DSR
+        I62_DSI dsi;
         I62_QUERY query;
         I62_RMA rma;
         I62_WPL wpl;

@@ -5,6 +5,7 @@
 #include "i62/I62Clock.h"
 #include "i62/I62Group.h"
 #include "i62/NaviCalc.h"
+#include "i62/ProprietaryStore.h"
 #include "i62/SensorStore.h"
 
 #include <cstring>
@@ -129,7 +130,7 @@ bool SensorInitial()
     EXTGnssData.magneticHeadingValid = 0;
     EXTGnssData.trueHeadingStamp = now;
     EXTGnssData.magneticHeadingStamp = now;
-    // The proprietary store's flags join these once that store exists.
+    I62_ClearPriDataFlags(&EXTPriData);
     I62_ClearAISDataFlags(&EXTAISData);
     std::memset(&I62QueryData, 0, sizeof(I62QueryData));
     return true;

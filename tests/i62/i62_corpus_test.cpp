@@ -1,12 +1,16 @@
 // A corpus of received sentences of the real shapes, generated here: every GNSS formatter from
-// the talkers GP, GN and GL, and VDM and VDO sentences of AIS messages 1 to 27 made with the
-// library's own packer and armouring; each sentence with its checked outcome.
+// the talkers GP, GN and GL, VDM and VDO sentences of AIS messages 1 to 27 made with the
+// library's own packer and armouring, and the sensor, radar, AIS, proprietary, AtoN, long-range
+// and DSC sentences; each sentence with its checked outcome.
 #include "i62/I62Parser.h"
 
 #include "i62/AisCodec.h"
 #include "i62/AisSentenceStore.h"
 #include "i62/GpsStore.h"
 #include "i62/I62Group.h"
+#include "i62/LongRangeSentence.h"
+#include "i62/ProprietaryStore.h"
+#include "i62/AtonStore.h"
 #include "i62/SensorStore.h"
 
 #include "SentenceFeed.h"
@@ -18,6 +22,7 @@
 #include <cstdio>
 #include <functional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -213,6 +218,105 @@ public:
                          }});
     }
 
+    // The other families: each shape with values that vary by k, a junk and a truncated form.
+    void families(int k)
+    {
+        const uint32_t mmsi = 211000000u + static_cast<uint32_t>(k);
+        const std::string m = std::to_string(mmsi);
+        auto inGroup = [](int group) {
+            return [group](const I61162_Data_Structure& r) { EXPECT_EQ(r.group, group); };
+        };
+        add(format("$HEHDT,%d.%d,T", k * 37 % 360, k % 10), 0, inGroup(I62_GROUP_SENSOR));
+        add(format("$HEHDM,%d.5,M", k * 41 % 360), 0, inGroup(I62_GROUP_SENSOR));
+        add(format("$HEROT,%d.0,A", k - 3), 0, inGroup(I62_GROUP_SENSOR));
+        add(format("$VDVBW,%d.1,0.2,A,%d.3,0.4,A", k, k), 0, inGroup(I62_GROUP_SENSOR));
+        add(format("$RAOSD,%d.1,A,36.0,P,10.2,P,15.3,0.1,N", k * 7 % 360), 0, inGroup(I62_GROUP_RADAR));
+        add("$RARSD,0.0,0.0,2.0,270.0,,,,,1.2,45.0,6.0,N,H", 0, inGroup(I62_GROUP_RADAR));
+        add(format("$RATTM,%02d,3.5,124.3,T,12.1,270.0,T,0.4,7.5,N,TARGET %d,T,,153012.50,A", k, k), 0,
+            inGroup(I62_GROUP_RADAR));
+        add("$AIABK," + m + ",B,6,2,0", 0, inGroup(I62_GROUP_AIS));
+        add("$AIACA,1,5000.0,N,00200.0,W,4900.0,N,00300.0,W,4,2087,0,2088,0,0,0,C,1,120000", 0,
+            inGroup(I62_GROUP_AIS));
+        add(format("$AIACK,%03d", k), 0, inGroup(I62_GROUP_AIS));
+        add("$AIACS,3," + m + ",142030.00,04,07,2021", 0, inGroup(I62_GROUP_AIS));
+        add(format("$AIALR,142030.00,%03d,A,V,ALARM %d", k, k), 0, inGroup(I62_GROUP_AIS));
+        add(format("$AISSD,PD%04d,SHIP %d,10,20,5,6,0,AI", k, k), 0, inGroup(I62_GROUP_AIS));
+        add(format("$AIVSD,70,7.5,%d,PORT %d,153000,15,05,0,0", k, k), 0, inGroup(I62_GROUP_AIS));
+        add(format("$AITXT,01,01,%02d,TEXT %d", 1 + k % 99, k), 0, inGroup(I62_GROUP_AIS));
+        add("!AIABM,1,1,0," + m + ",1,12,04a9M>1@PU>0U>06<0,4", 0, inGroup(I62_GROUP_AIS));
+        add("!AIBBM,1,1,,2,8,04a9M>1@PU>0U>06<0,4", 0, inGroup(I62_GROUP_AIS));
+
+        const char* subTypes = "CQR";
+        const char sub = subTypes[k % 3];
+        add(format("$PQXV,%c,MID,%s,", sub, m.c_str()), 0, [=](const I61162_Data_Structure& r) {
+            EXPECT_EQ(r.group, I62_GROUP_PROPRIETARY);
+            EXPECT_EQ(EXTPriData.mid.mmsi1, static_cast<long>(mmsi));
+            EXPECT_EQ(EXTPriData.midSubType, sub);
+        });
+        add("$PBDY," + m + format(",BUOY %d,NAME,1,%d", k, k % 3), 0, inGroup(I62_GROUP_PROPRIETARY));
+        add(format("$PTST,%05d,%02d,A,B,%05d", k * 11, k % 100, k), 0, inGroup(I62_GROUP_PROPRIETARY));
+        add(format("$PFRQ,161975000,%d,162025000,%d", k % 11, (k + 1) % 11), 0, inGroup(I62_GROUP_PROPRIETARY));
+        add(format("$PBTH,%03d,002,003,004,005,006,BT %d", k, k), 0, inGroup(I62_GROUP_PROPRIETARY));
+        add(format("$PDBG,163,%d,,,,,,", k % 2), 0, [=](const I61162_Data_Structure& r) {
+            EXPECT_EQ(r.group, I62_GROUP_PROPRIETARY);
+            EXPECT_EQ(EXTPriData.dbg.value[0], k % 2);
+            EXPECT_EQ(EXTPriData.dbgFlag[0], 1);
+            EXPECT_EQ(EXTPriData.dbgFlag[1], 0);
+        });
+        add(format("$PTPS,%03d,TPS %d", k, k), 0, inGroup(I62_GROUP_PROPRIETARY));
+        add(format("$PMOB,%06X,%d,0F,10,0102", k * 4097, k), 0, inGroup(I62_GROUP_PROPRIETARY));
+        add(format("$PQXV,%c,MRK,%d,250,-3,100,-200,MARK %d,7,", sub, k % 10, k), 0,
+            inGroup(I62_GROUP_PROPRIETARY));
+        add(format("$PGBP,%d,120000.00,5030.0000,N,00200.0000,W,1.5,2.5,010224", k), 0,
+            inGroup(I62_GROUP_PROPRIETARY));
+        add(format("$PQXV,Q,AIQ,Smg,%d", k), 0, noGroup());
+        add(format("$PQXV,R,Smg,STATUS %d,%d", k, k), 0, noGroup());
+
+        add("$AIAAR," + m + ",21,01,02,00,0100,1200,03,01,02,0010,60,R", 0, inGroup(I62_GROUP_ATON));
+        add("$AIACE," + m + format(",0A,2087,01,00,02,LIGHT %d,0100500505,%c", k, "RC"[k % 2]), 0,
+            [=](const I61162_Data_Structure& r) {
+                EXPECT_EQ(r.group, I62_GROUP_ATON);
+                EXPECT_EQ(EXTAtoNData.ace.mmsi, static_cast<long>(mmsi));
+                EXPECT_EQ(EXTAtoNData.ace.dimension.a, 10);
+            });
+        add("$AIACF," + m + ",01,5030.50000,N,00200.25000,W,01,02,00,01,10,00,01,00,C", 0, inGroup(I62_GROUP_ATON));
+        add("$AIAFB," + m + ",21,01,02,03,04,05,C", 0, inGroup(I62_GROUP_ATON));
+        add("$AIAFC," + m + format(",FUNCTION %d", k), 0, inGroup(I62_GROUP_ATON));
+        add("$AIAID," + m + ",01,992351001,A,R", 0, inGroup(I62_GROUP_ATON));
+        add("$AIAKE," + m + format(",KEY%d,0123456789ABCDEF,R", k), 0, inGroup(I62_GROUP_ATON));
+        add("$AIARW," + m + ",21,01,10,05,03,R", 0, inGroup(I62_GROUP_ATON));
+        add("$AIMCR," + m + format(",COMMAND %d,R", k), 0, inGroup(I62_GROUP_ATON));
+        add("$AIMPR," + m + format(",12,%d,25,100,-80,NORMAL,R", k), 0, inGroup(I62_GROUP_ATON));
+        add("$AITSP," + m + ",21,01,120000.00,03,01,02,04,00,01,00,02,R", 0, inGroup(I62_GROUP_ATON));
+        add(format("$AIVER,1,1,01,KELVORA,%04d,SN%d,T362,1.2.3,A1,7", k, k), 0, inGroup(I62_GROUP_ATON));
+
+        add("$AILRI,1,V," + m + ",211000001,5005.000000,N,200.000000,W,4900.000000,N,300.000000,W", 0,
+            inGroup(I62_GROUP_LONG_RANGE));
+        add("$AILRF,1," + m + ",KELVORA,ABC,2", 0, inGroup(I62_GROUP_LONG_RANGE));
+        add("$AILR1,1," + m + ",211000000,KELVORA,PD1234,9123456", 0, inGroup(I62_GROUP_LONG_RANGE));
+        add("$AILR2,1," + m + ",01022024,120000.00,5005.000000,N,200.000000,W,123.4,T,12.3,N", 0,
+            inGroup(I62_GROUP_LONG_RANGE));
+        add("$AILR3,1," + m + ",ROTTERDAM,01022024,120000.00,7.5,1,120,20,70,12", 0,
+            [=](const I61162_Data_Structure& r) {
+                EXPECT_EQ(r.group, I62_GROUP_LONG_RANGE);
+                EXPECT_EQ(EXTLRngData.lr3.responderMmsi, static_cast<long>(mmsi));
+            });
+        add(format("$CDDSC,20,%010u,00,21,26,1423108312,2021,,,S,E", 3380400790u + k), 0, inGroup(I62_GROUP_DSC));
+        add(format("$CDDSE,1,1,A,%010u,00,45894494", 3380400790u + k), 0, inGroup(I62_GROUP_DSC));
+        add(format("$CDDSI,1,1,%010u,01,02,TEXT,03,MORE,A", 3380400790u + k), 0, inGroup(I62_GROUP_DSC));
+        add(format("$CDDSR,1,1,R,%010u,00,45894494", 3380400790u + k), 0, inGroup(I62_GROUP_DSC));
+
+        // Junk and truncated shapes beside the good ones.
+        add("$PQXV,C,MID," + m, 8, nullptr);
+        add("$PMOB,G1B2C3,5,0F,10,01", 8, nullptr);
+        add("$AIAAR," + m + ",21,01,02,00,0100,1200,03,01,02,0010,60,Q", 8, nullptr);
+        add("$AIACE," + m + ",0A,2087,01,00,02,LIGHT,01005005,R", 8, nullptr);
+        add("$AIAKE," + m + ",KEY," + std::string(34, 'K') + ",R", 8, nullptr);
+        add("$AILRI,1,V," + m + ",211000001,5005.000000,N,200.000000,W,4900.000000,N,300.000000", 8, nullptr);
+        add("$CDDSI,1,1,3380400790,01,02,TEXT,03,MORE", 8, nullptr);
+        add("$PQXV,R,CFG,108,1", 8, nullptr);
+    }
+
 private:
     std::mt19937 m_rng{20241119};
 
@@ -304,8 +408,11 @@ TEST(I62Corpus, EverySentenceHasItsOutcome)
         for (int k = 0; k < 6; ++k)
             corpus.ais(msgId, k);
     }
-    ASSERT_GE(corpus.cases.size(), 300u);
+    for (int k = 0; k < 4; ++k)
+        corpus.families(k);
+    ASSERT_GE(corpus.cases.size(), 500u);
     int taken = 0;
+    std::set<std::string> formattersTaken;
     for (const SCorpusCase& c : corpus.cases) {
         // The sentence handler empties the station table before each sentence.
         NoStation = 1;
@@ -320,6 +427,18 @@ TEST(I62Corpus, EverySentenceHasItsOutcome)
             return;
         }
         taken += c.result == I62_RESULT_TAKEN ? 1 : 0;
+        if (c.result == I62_RESULT_TAKEN)
+            formattersTaken.insert(record.formatter);
     }
-    EXPECT_GT(taken, 250);
+    EXPECT_GT(taken, 450);
+
+    // Every formatter that has a group is taken by some sentence of the corpus.
+    const char* const grouped[] = {
+        "GGA", "GLL", "GBS", "GSA", "GSV", "RMC", "VTG", "ZDA", "DTM", "ROT", "HDT", "VBW", "GNS", "HDM", "LRI",
+        "LRF", "LR1", "LR2", "LR3", "ABK", "ACA", "ACK", "ACS", "ALR", "SSD", "VSD", "ABM", "BBM", "VDM", "VDO",
+        "TXT", "DSC", "DSE", "DSI", "DSR", "MID", "BDY", "TST", "FRQ", "BTH", "DBG", "TPS", "MOB", "MRK", "GBP",
+        "AAR", "ACE", "ACF", "AFB", "AFC", "AID", "AKE", "ARW", "MCR", "MPR", "TSP", "VER", "OSD", "RSD", "TTM",
+    };
+    for (const char* formatter : grouped)
+        EXPECT_EQ(formattersTaken.count(formatter), 1u) << formatter;
 }

@@ -93,8 +93,7 @@ TEST(I62Decompose, AddressesTooShortAreRefusedWithoutReadingAroundThem)
 TEST(I62Decompose, MakerSentencesTakeTheirSubTypeAndFormatter)
 {
     I61162_Data_Structure record{};
-    // The proprietary family has no parsers yet: the header is read, the sentence refused.
-    EXPECT_EQ(decomposeExact(withChecksum("$PQXV,C,MID,211000000,"), &record), I62_RESULT_REFUSED);
+    EXPECT_EQ(decomposeExact(withChecksum("$PQXV,C,MID,211000000,"), &record), I62_RESULT_TAKEN);
     EXPECT_STREQ(record.talker, "P");
     EXPECT_STREQ(record.formatter, "MID");
     EXPECT_EQ(record.subType, 'C');
@@ -103,23 +102,21 @@ TEST(I62Decompose, MakerSentencesTakeTheirSubTypeAndFormatter)
     I62_GetGroupType(&group, &id, record.formatter);
     EXPECT_EQ(group, I62_GROUP_PROPRIETARY);
     EXPECT_EQ(id, 36);
+    EXPECT_EQ(record.fields.pmid.mmsi1, 211000000);
+    EXPECT_EQ(record.fields.pmid.mmsi2, 999999999);
 
     record = I61162_Data_Structure{};
-    EXPECT_EQ(decomposeExact(withChecksum("$PMID,211000000,"), &record), I62_RESULT_REFUSED);
+    EXPECT_EQ(decomposeExact(withChecksum("$PMID,211000000,"), &record), I62_RESULT_TAKEN);
     EXPECT_STREQ(record.formatter, "MID");
     EXPECT_EQ(record.subType, 0);
 }
 
-TEST(I62Decompose, FamiliesWithoutParsersAreRefused)
+TEST(I62Decompose, FormattersWithoutParsersAreRefused)
 {
     const char* const bodies[] = {
-        "$PQXV,R,CFG,108,1",                                   // configuration replies belong to the transponder link
-        "$PDBG,001,2,002,3,003,4,004,5",                       // proprietary
-        "$AIAIQ,Smg,1",                                        // AIQ is taken as a query, which has one comma
-        "$AIACE,211000000,0A,1,2,3,4,T,0100500505,R",          // AtoN
-        "$AILRI,1,V,211000000,211000001,,,,,,,,",              // long range
-        "$CDDSC,20,3380400790,00,21,26,1423108312,2021,,,S,E", // DSC
-        "$GPXYZ,1",                                            // unknown
+        "$PQXV,R,CFG,108,1",                       // configuration replies belong to the transponder link
+        "$AIAIQ,Smg,1",                            // AIQ is taken as a query, which has one comma
+        "$GPXYZ,1",                                // unknown
         "$GPgga,1,2,3,4,5,6,7,8,9,10,11,12,13,14",             // formatters are case-sensitive
         "$AIAIR,211000000,5,,,,,,",                            // parsed by the library, not dispatched
     };
