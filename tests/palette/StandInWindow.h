@@ -6,6 +6,7 @@
 #include "palette/ObjPalette.h"
 #include "palette/QtObjPalette.h"
 
+#include "services/Singleton.h"
 #include "widgets/LibraryImage.h"
 #include "widgets/StyledItemDelegate.h"
 #include "widgets/WgSelectorSwitch.h"
@@ -561,6 +562,7 @@ inline SMainWindow buildMainWindow()
         w.mainMenu << button;
         menu->addWidget(button);
     }
+    w.mainMenu.first()->setChecked(true);
     menu->addStretch();
     outer->addLayout(menu);
 
