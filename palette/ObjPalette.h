@@ -154,5 +154,6 @@ private:
     static QString compPanelBody(int borderWidth, WG_BORDER_EDGE_S edge, uint32_t borderColor, int radius,
                                  uint32_t background);
     static void setSheet(QWidget* widget, const QString& sheet);
-    static void setLabelLook(QWidget* widget, uint32_t text, const WIDGET_FONT* font);
+    // A label's text colour and font.
+    static void setLabelLook(QWidget* widget, uint32_t text, const WIDGET_FONT& font);
 };

@@ -28,11 +28,11 @@ QString ObjPalette::compPanelBody(int borderWidth, WG_BORDER_EDGE_S edge, uint32
     return QtObjPalette::compWidgetBorderStyle(&border) + QtObjPalette::compColorStyle(&color, false);
 }
 
-void ObjPalette::setLabelLook(QWidget* widget, uint32_t text, const WIDGET_FONT* font)
+void ObjPalette::setLabelLook(QWidget* widget, uint32_t text, const WIDGET_FONT& font)
 {
     SWidgetColor color;
     color.text = text;
-    QtObjPalette::setLabelStyle(widget, WIDGET_LABEL{&color, font});
+    QtObjPalette::setLabelStyle(widget, WIDGET_LABEL{&color, &font});
 }
 
 // ---- Group frames and panels ----
@@ -143,56 +143,50 @@ void ObjPalette::setHomeTitleStyle(QWidget* widget)
 
 void ObjPalette::setHomeMoreLabelStyle(QWidget* widget)
 {
-    const WIDGET_FONT font = fixedFont(14, WG_FONT_WEIGHT_BOLD);
-    setLabelLook(widget, colorOf(kDodgerBlue), &font);
+    setLabelLook(widget, colorOf(kDodgerBlue), fixedFont(14, WG_FONT_WEIGHT_BOLD));
 }
 
 void ObjPalette::setNormalTitleStyle(QWidget* widget)
 {
-    const WIDGET_FONT font = fixedFont(14, WG_FONT_WEIGHT_BOLD);
-    setLabelLook(widget, colorOf(kBlack), &font);
+    setLabelLook(widget, colorOf(kBlack), fixedFont(14, WG_FONT_WEIGHT_BOLD));
 }
 
 void ObjPalette::setBoldTextStyle(QWidget* widget, bool dark)
 {
-    const WIDGET_FONT font = stepFont(5, WG_FONT_WEIGHT_BOLD);
-    setLabelLook(widget, colorOf(dark ? kBlack : kWhite), &font);
+    setLabelLook(widget, colorOf(dark ? kBlack : kWhite), stepFont(5, WG_FONT_WEIGHT_BOLD));
 }
 
 void ObjPalette::setConntStatusLabelStyle(QWidget* widget, bool alarm)
 {
-    const WIDGET_FONT font = fixedFont(14, WG_FONT_WEIGHT_NORMAL);
-    setLabelLook(widget, colorOf(alarm ? kRed : kBlack), &font);
+    setLabelLook(widget, colorOf(alarm ? kRed : kBlack), fixedFont(14, WG_FONT_WEIGHT_NORMAL));
 }
 
 void ObjPalette::setLabelColor(QWidget* widget, unsigned int rgb)
 {
-    setLabelLook(widget, rgb, nullptr);
+    SWidgetColor color;
+    color.text = rgb;
+    QtObjPalette::setLabelStyle(widget, WIDGET_LABEL{&color, nullptr});
 }
 
 void ObjPalette::setBorderTitleStyle(QWidget* logo, QWidget* title)
 {
     setSheet(logo, QStringLiteral("border: none;"));
-    const WIDGET_FONT font = fixedFont(14, WG_FONT_WEIGHT_BOLD);
-    setLabelLook(title, colorOf(kCharcoal), &font);
+    setLabelLook(title, colorOf(kCharcoal), fixedFont(14, WG_FONT_WEIGHT_BOLD));
 }
 
 void ObjPalette::setAboutSoftwareNameLabelStyle(QWidget* widget)
 {
-    const WIDGET_FONT font = fixedFont(16, WG_FONT_WEIGHT_BOLD);
-    setLabelLook(widget, colorOf(kBlack), &font);
+    setLabelLook(widget, colorOf(kBlack), fixedFont(16, WG_FONT_WEIGHT_BOLD));
 }
 
 void ObjPalette::setAboutSoftwareVersionLabelStyle(QWidget* widget)
 {
-    const WIDGET_FONT font = fixedFont(12, WG_FONT_WEIGHT_NORMAL);
-    setLabelLook(widget, colorOf(kBlack), &font);
+    setLabelLook(widget, colorOf(kBlack), fixedFont(12, WG_FONT_WEIGHT_NORMAL));
 }
 
 void ObjPalette::setAdvencedCfgMoreLabelStyle(QWidget* widget)
 {
-    const WIDGET_FONT font = fixedFont(14, WG_FONT_WEIGHT_BOLD);
-    setLabelLook(widget, colorOf(kCyan), &font);
+    setLabelLook(widget, colorOf(kCyan), fixedFont(14, WG_FONT_WEIGHT_BOLD));
 }
 
 void ObjPalette::setReportStatusStyle(QWidget*)
