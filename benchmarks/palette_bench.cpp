@@ -34,15 +34,28 @@ const WIDGET_SIZE kButton{26, 26};
 const SWidgetSides kPadding{8};
 const QString kArrow = ":/ComboBox/Widget/ComboBox/A16Gray/DownArrow.png";
 
-const WIDGET_PUSH_BTN kPush{&kBlackOnWhite, &kWhiteOnCharcoal, &kWhiteOnCharcoal, &kFont, &kGradient, &kBorder, nullptr};
+const WIDGET_PUSH_BTN kPush{&kBlackOnWhite, &kWhiteOnCharcoal, &kWhiteOnCharcoal, &kFont, &kGradient, &kBorder,
+                            nullptr};
 const WIDGET_LABEL kLabel{&kBlack, &kFont};
-const WIDGET_SPIN_BOX kSpin{&kSpinColor, &kDisabled, &kHover, &kPressed, &kBorder, &kBold, &kButton,
-                            ":/SpinBox/Widget/SpinBox/A12Gray/Add.png", ":/SpinBox/Widget/SpinBox/A12Gray/Sub.png"};
-const WIDGET_COMBO_BOX kCombo{40,         0x000000, &kBlackOnWhite, &kSelected, &kDisabled, &kGradient,
-                              &kBold,     &kBorder, nullptr,        kArrow};
+const WIDGET_SPIN_BOX kSpin{&kSpinColor,
+                            &kDisabled,
+                            &kHover,
+                            &kPressed,
+                            &kBorder,
+                            &kBold,
+                            &kButton,
+                            ":/SpinBox/Widget/SpinBox/A12Gray/Add.png",
+                            ":/SpinBox/Widget/SpinBox/A12Gray/Sub.png"};
+const WIDGET_COMBO_BOX kCombo{40,         0x000000, &kBlackOnWhite, &kSelected, &kDisabled,
+                              &kGradient, &kBold,   &kBorder,       nullptr,    kArrow};
 const WIDGET_EDIT kEdit{&kBlackOnWhite, &kDisabled, &kBold, &kBorder, &kPadding, kArrow};
-const WIDGET_CHECK_BOX kCheck{&kBlack,      &kIndicator, &kIndicator, &kDisabled,
-                              &kFont,       &kNoOutline, ":/CheckBox/Widget/CheckBox/A20Gray/Checked.png",
+const WIDGET_CHECK_BOX kCheck{&kBlack,
+                              &kIndicator,
+                              &kIndicator,
+                              &kDisabled,
+                              &kFont,
+                              &kNoOutline,
+                              ":/CheckBox/Widget/CheckBox/A20Gray/Checked.png",
                               ":/CheckBox/Widget/CheckBox/A20Gray/Unchecked.png"};
 const WIDGET_RADIO_BUTTON kRadio{&kBlack, &kFont};
 const SWidgetBorderSides kPane{1, kWgLengthUnset, 1, 1, WG_BORDER_EDGE_SOLID, 0x808080};

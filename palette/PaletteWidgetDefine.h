@@ -149,8 +149,8 @@ typedef struct SWidgetComboBox
     const SWidgetColor* disabledColor = nullptr;
     const SWidgetGradientColor* popupGradient = nullptr;
     const WIDGET_FONT* font = nullptr;
-    const WIDGET_BORDER* border = nullptr;   // the box and the popup; its corners round the items
-    const SWidgetSides* padding = nullptr;   // the box and each popup item
+    const WIDGET_BORDER* border = nullptr; // the box and the popup; its corners round the items
+    const SWidgetSides* padding = nullptr; // the box and each popup item
     QString arrowImage;
 } WIDGET_COMBO_BOX;
 

@@ -60,8 +60,7 @@ public:
     static QString compSizeStyle(const WIDGET_SIZE* size);
     static QString compTextAlignStyle(WG_ALIGNMENT_S align);
     static QString compImageUrl(const QString& path);
-    static QString compBackgroundImageStyle(const QString& path, WG_ALIGNMENT_S horizontal,
-                                            WG_ALIGNMENT_S vertical);
+    static QString compBackgroundImageStyle(const QString& path, WG_ALIGNMENT_S horizontal, WG_ALIGNMENT_S vertical);
     // "min-height:%dpx", without a semicolon.
     static QString compMinHeightStyle(int pixels);
 
@@ -132,8 +131,7 @@ public:
     static QString compLineEditStyleSheet(const QString& selector, const WIDGET_EDIT& style, bool descendant);
     static QString compTextEditStyleSheet(const QString& selector, const WIDGET_EDIT& style, bool descendant);
     static QString compTableViewStyleSheet(const QString& selector, const WIDGET_TABLE_VIEW& style, bool descendant);
-    static QString compHeaderViewStyleSheet(const QString& selector, const WIDGET_HEADER_VIEW& style,
-                                            bool descendant);
+    static QString compHeaderViewStyleSheet(const QString& selector, const WIDGET_HEADER_VIEW& style, bool descendant);
 
     static QString compTabWidgetStyleSheet(const QString& selector, const WIDGET_TAB_WIDGET& style, bool descendant);
     static QString compGroupBoxStyleSheet(const QString& selector, const WIDGET_GROUP_BOX& style, bool descendant);
@@ -145,7 +143,7 @@ private:
     static void setSizeZoom(PALETTE_FONT& font, float sizeZoom);
     static void updateSizes(PALETTE_FONT& font);
     static void setCoverSheet(QWidget* widget, const QString& declarations, STYLE_SHEET_COVER cover);
-    static QString compSidesStyle(const SWidgetSides* sides, const char* const properties[4]);
+    static QString compSidesStyle(const SWidgetSides* sides, const char* const (&properties)[4]);
     static QString compEditCommon(const QString& selector, const WIDGET_EDIT& style, bool descendant,
                                   const char* className, bool withFont);
     static QString compDropDownArrowRules(const QString& selector, const char* className, const QString& arrowImage,

@@ -1,8 +1,7 @@
 // Sheets of buttons, labels, check and radio boxes, button groups and separator lines.
 #include "QtObjPalette.h"
 
-QString QtObjPalette::compPushButtonStyleSheet(const QString& selector, const WIDGET_PUSH_BTN& style,
-                                               bool descendant)
+QString QtObjPalette::compPushButtonStyleSheet(const QString& selector, const WIDGET_PUSH_BTN& style, bool descendant)
 {
     // The focus outline is always switched off; the record's own outline is not read.
     static const SWidgetBorderLine kNoOutline{0, WG_BORDER_EDGE_NONE, kWgColorUnset};
@@ -22,15 +21,13 @@ QString QtObjPalette::compLabelStyleSheet(const QString& selector, const WIDGET_
                          compColorStyle(style.color, false) + compFontStyle(style.font));
 }
 
-QString QtObjPalette::compRadioBtnStyleSheet(const QString& selector, const WIDGET_RADIO_BUTTON& style,
-                                             bool descendant)
+QString QtObjPalette::compRadioBtnStyleSheet(const QString& selector, const WIDGET_RADIO_BUTTON& style, bool descendant)
 {
     return compRuleBlock(selector, "QRadioButton", "", "", descendant,
                          compColorStyle(style.color, false) + compFontStyle(style.font));
 }
 
-QString QtObjPalette::compToolButtonStyleSheet(const QString& selector, const WIDGET_TOOL_BTN& style,
-                                               bool descendant)
+QString QtObjPalette::compToolButtonStyleSheet(const QString& selector, const WIDGET_TOOL_BTN& style, bool descendant)
 {
     static const SWidgetSides kPressedPadding{kWgLengthUnset, 1};
     // A null state record is read as one with both colours unset.
@@ -49,8 +46,7 @@ QString QtObjPalette::compToolButtonStyleSheet(const QString& selector, const WI
            compRuleBlock(selector, "QToolButton", "", ":disabled", descendant, compColorStyle(&disabledColor, false));
 }
 
-QString QtObjPalette::compCheckBoxStyleSheet(const QString& selector, const WIDGET_CHECK_BOX& style,
-                                             bool descendant)
+QString QtObjPalette::compCheckBoxStyleSheet(const QString& selector, const WIDGET_CHECK_BOX& style, bool descendant)
 {
     const QString body =
         compColorStyle(style.color, false) + compFontStyle(style.font) + compWidgetOutlineStyle(style.outline);
@@ -65,8 +61,8 @@ QString QtObjPalette::compCheckBoxStyleSheet(const QString& selector, const WIDG
 
 QString QtObjPalette::compGroupButtonStyleSheet(const WIDGET_GROUP_BTN& style)
 {
-    return QLatin1String("QAbstractButton {") + compColorStyle(style.color, false) +
-           compGradientStyle(style.gradient) + compWidgetBorderStyle(style.border) + compFontStyle(style.font) +
+    return QLatin1String("QAbstractButton {") + compColorStyle(style.color, false) + compGradientStyle(style.gradient) +
+           compWidgetBorderStyle(style.border) + compFontStyle(style.font) +
            QLatin1String("}QAbstractButton:checked {") + compColorStyle(style.checkedColor, false) +
            compWidgetBorderStyle(style.checkedBorder) + compFontStyle(style.checkedFont) +
            compTextAlignStyle(style.checkedAlign) + QLatin1Char('}');

@@ -1,8 +1,7 @@
 // Sheets of tab widgets, group boxes and horizontal sliders.
 #include "QtObjPalette.h"
 
-QString QtObjPalette::compTabWidgetStyleSheet(const QString& selector, const WIDGET_TAB_WIDGET& style,
-                                              bool descendant)
+QString QtObjPalette::compTabWidgetStyleSheet(const QString& selector, const WIDGET_TAB_WIDGET& style, bool descendant)
 {
     // A null tab record leaves both tab rules empty.
     const WIDGET_TAB tab = style.tab != nullptr ? *style.tab : WIDGET_TAB();
@@ -17,8 +16,8 @@ QString QtObjPalette::compTabWidgetStyleSheet(const QString& selector, const WID
 QString QtObjPalette::compGroupBoxStyleSheet(const QString& selector, const WIDGET_GROUP_BOX& style, bool descendant)
 {
     // The title repeats the box's body.
-    const QString body = compColorStyle(style.color, false) + compWidgetBorderStyle(style.border) +
-                         compMarginStyle(style.margin);
+    const QString body =
+        compColorStyle(style.color, false) + compWidgetBorderStyle(style.border) + compMarginStyle(style.margin);
     return compRuleBlock(selector, "QGroupBox", "", "", descendant, body) +
            compRuleBlock(selector, "QGroupBox", "::title", "", descendant, body);
 }

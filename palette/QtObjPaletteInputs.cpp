@@ -39,8 +39,8 @@ QString QtObjPalette::compSpinBoxStyleSheet(const QString& selector, const WIDGE
 }
 
 // The arrow of a combo box or date edit: 3 px in from the right, 1 px lower while open.
-QString QtObjPalette::compDropDownArrowRules(const QString& selector, const char* className,
-                                             const QString& arrowImage, bool descendant)
+QString QtObjPalette::compDropDownArrowRules(const QString& selector, const char* className, const QString& arrowImage,
+                                             bool descendant)
 {
     static const SWidgetSides kArrowRight{kWgLengthUnset, kWgLengthUnset, 3};
     static const SWidgetSides kArrowOpen{kWgLengthUnset, 1};
@@ -74,8 +74,8 @@ QString QtObjPalette::compComboBoxStyleSheet(const QString& selector, const WIDG
 QString QtObjPalette::compEditCommon(const QString& selector, const WIDGET_EDIT& style, bool descendant,
                                      const char* className, bool withFont)
 {
-    QString body = compColorStyle(style.color, false) + compWidgetBorderStyle(style.border) +
-                   compPaddingStyle(style.padding);
+    QString body =
+        compColorStyle(style.color, false) + compWidgetBorderStyle(style.border) + compPaddingStyle(style.padding);
     if (withFont)
         body += compFontStyle(style.font);
     return compRuleBlock(selector, className, "", "", descendant, body) +
@@ -85,9 +85,9 @@ QString QtObjPalette::compEditCommon(const QString& selector, const WIDGET_EDIT&
 QString QtObjPalette::compEditStyleSheet(const QString& selector, const WIDGET_EDIT& style, bool descendant,
                                          const char* className)
 {
-    QString sheet = compEditCommon(selector, style, descendant, className, true) +
-                    compRuleBlock(selector, className, "", ":disabled", descendant,
-                                  compColorStyle(style.readOnlyColor, false));
+    QString sheet =
+        compEditCommon(selector, style, descendant, className, true) +
+        compRuleBlock(selector, className, "", ":disabled", descendant, compColorStyle(style.readOnlyColor, false));
     if (className != nullptr && std::strcmp(className, "QDateEdit") == 0)
         sheet += compDropDownArrowRules(selector, className, style.arrowImage, descendant);
     return sheet;
@@ -103,8 +103,7 @@ QString QtObjPalette::compTextEditStyleSheet(const QString& selector, const WIDG
     return compEditCommon(selector, style, descendant, "QTextEdit", false);
 }
 
-QString QtObjPalette::compTableViewStyleSheet(const QString& selector, const WIDGET_TABLE_VIEW& style,
-                                              bool descendant)
+QString QtObjPalette::compTableViewStyleSheet(const QString& selector, const WIDGET_TABLE_VIEW& style, bool descendant)
 {
     return compRuleBlock(selector, "QTableView", "", "", descendant,
                          compColorStyle(style.color, false) + compFontStyle(style.font) +

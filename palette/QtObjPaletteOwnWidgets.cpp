@@ -107,7 +107,7 @@ QString QtObjPalette::compAffixesLabelStyleSheet(const WIDGET_AFFIXES_LABEL& sty
 
 QString QtObjPalette::compTaskBarStyleSheet(const WIDGET_TASK_BAR& style)
 {
-    return QLatin1String("QProgressBar {") + compColorStyle(style.color, false) +
-           compWidgetBorderStyle(style.border) + compTextAlignStyle(style.align) +
-           QLatin1String("}QProgressBar::chunk {") + compGradientStyle(style.chunkGradient) + QLatin1Char('}');
+    return QLatin1String("QProgressBar {") + compColorStyle(style.color, false) + compWidgetBorderStyle(style.border) +
+           compTextAlignStyle(style.align) + QLatin1String("}QProgressBar::chunk {") +
+           compGradientStyle(style.chunkGradient) + QLatin1Char('}');
 }

@@ -46,15 +46,14 @@ void QtObjPalette::setCoverSheet(QWidget* widget, const QString& declarations, S
         widget->setStyleSheet(declarations);
         return;
     }
-    widget->setStyleSheet(compRuleBlock(widget->objectName(), "", "", "", cover != STYLE_SHEET_COVER_SELF,
-                                        declarations));
+    widget->setStyleSheet(
+        compRuleBlock(widget->objectName(), "", "", "", cover != STYLE_SHEET_COVER_SELF, declarations));
 }
 
 void QtObjPalette::setWidgetBaseStyle(QWidget* widget, const WIDGET_STYLE& style, STYLE_SHEET_COVER cover)
 {
     setCoverSheet(widget,
-                  compColorStyle(style.color, false) + compFontStyle(style.font) +
-                      compWidgetBorderStyle(style.border),
+                  compColorStyle(style.color, false) + compFontStyle(style.font) + compWidgetBorderStyle(style.border),
                   cover);
 }
 

@@ -6,14 +6,13 @@
 
 namespace {
 
-const char* const kBorderEdgeWords[] = {"",       "solid", "dashed", "dot-dash", "dot-dot-dash", "dotted",
-                                        "double", "groove", "inset", "outset",   "ridge"};
+const char* const kBorderEdgeWords[] = {"",       "solid",  "dashed", "dot-dash", "dot-dot-dash", "dotted",
+                                        "double", "groove", "inset",  "outset",   "ridge"};
 const char* const kAlignWords[] = {"left", "top", "right", "bottom", "center"};
 const char* const kPositionWords[] = {"relative", "absolute"};
 const char* const kBoxModelWords[] = {"margin", "border", "padding", "content"};
 
-template <size_t N>
-const char* wordOf(const char* const (&words)[N], long long value)
+template <size_t N> const char* wordOf(const char* const (&words)[N], long long value)
 {
     return value >= 0 && value < static_cast<long long>(N) ? words[value] : "";
 }
@@ -40,6 +39,14 @@ void appendPx(QString& out, const char* property, int32_t value)
 {
     out.append(QLatin1String(property));
     appendFormatted(out, "%lldpx;", value);
+}
+
+// "property:Npx;" for each length that is set.
+template <size_t N> void appendLengths(QString& out, const char* const (&properties)[N], const int32_t (&values)[N])
+{
+    for (size_t i = 0; i < N; ++i)
+        if (values[i] != kWgLengthUnset)
+            appendPx(out, properties[i], values[i]);
 }
 
 void appendColor(QString& out, uint32_t color, bool withAlpha)
@@ -190,20 +197,11 @@ QString QtObjPalette::compBorderRadiusStyle(const SWidgetBorderRadius* radius)
     QString out;
     if (radius == nullptr)
         return out;
-    const struct
-    {
-        const char* property;
-        int32_t value;
-    } corners[] = {
-        {"border-radius:", radius->radius},
-        {"border-top-left-radius:", radius->topLeft},
-        {"border-top-right-radius:", radius->topRight},
-        {"border-bottom-right-radius:", radius->bottomRight},
-        {"border-bottom-left-radius:", radius->bottomLeft},
-    };
-    for (const auto& corner : corners)
-        if (corner.value != kWgLengthUnset)
-            appendPx(out, corner.property, corner.value);
+    static const char* const properties[] = {"border-radius:", "border-top-left-radius:", "border-top-right-radius:",
+                                             "border-bottom-right-radius:", "border-bottom-left-radius:"};
+    const int32_t values[] = {radius->radius, radius->topLeft, radius->topRight, radius->bottomRight,
+                              radius->bottomLeft};
+    appendLengths(out, properties, values);
     return out;
 }
 
@@ -244,15 +242,13 @@ QString QtObjPalette::compBorderSideStyle(const SWidgetBorderSides* sides)
     return out;
 }
 
-QString QtObjPalette::compSidesStyle(const SWidgetSides* sides, const char* const properties[4])
+QString QtObjPalette::compSidesStyle(const SWidgetSides* sides, const char* const (&properties)[4])
 {
     QString out;
     if (sides == nullptr)
         return out;
     const int32_t values[] = {sides->left, sides->top, sides->right, sides->bottom};
-    for (int i = 0; i < 4; ++i)
-        if (values[i] != kWgLengthUnset)
-            appendPx(out, properties[i], values[i]);
+    appendLengths(out, properties, values);
     return out;
 }
 
@@ -279,10 +275,9 @@ QString QtObjPalette::compSizeStyle(const WIDGET_SIZE* size)
     QString out;
     if (size == nullptr)
         return out;
-    if (size->width != kWgLengthUnset)
-        appendPx(out, "width:", size->width);
-    if (size->height != kWgLengthUnset)
-        appendPx(out, "height:", size->height);
+    static const char* const properties[] = {"width:", "height:"};
+    const int32_t values[] = {size->width, size->height};
+    appendLengths(out, properties, values);
     return out;
 }
 
@@ -296,8 +291,7 @@ QString QtObjPalette::compImageUrl(const QString& path)
     return QLatin1String("image: url(") + path + QLatin1String(");");
 }
 
-QString QtObjPalette::compBackgroundImageStyle(const QString& path, WG_ALIGNMENT_S horizontal,
-                                               WG_ALIGNMENT_S vertical)
+QString QtObjPalette::compBackgroundImageStyle(const QString& path, WG_ALIGNMENT_S horizontal, WG_ALIGNMENT_S vertical)
 {
     QString out;
     if (path.isEmpty())

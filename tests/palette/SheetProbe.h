@@ -63,8 +63,7 @@ private:
     static inline QStringList s_messages;
 };
 
-template <class W>
-SheetProbe::Maker makerOf()
+template <class W> SheetProbe::Maker makerOf()
 {
     return [] { return static_cast<QWidget*>(new W); };
 }

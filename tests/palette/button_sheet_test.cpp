@@ -73,8 +73,8 @@ const QString kUnchecked = ":/CheckBox/Widget/CheckBox/A20Gray/Unchecked.png";
 
 // The example of the push button: no gradient, no checked colours.
 const WIDGET_PUSH_BTN kPushExample{&kBlackOnWhite, &kPressedBackground, nullptr, &kBold14, nullptr, &kBorder4, nullptr};
-const WIDGET_PUSH_BTN kPushFull{&kBlackOnWhite, &kWhiteOnCharcoal, &kWhiteOnCharcoal, &kTahoma14, &kWhiteToGrey,
-                                &kBorder5,      &kRedOutline};
+const WIDGET_PUSH_BTN kPushFull{&kBlackOnWhite, &kWhiteOnCharcoal, &kWhiteOnCharcoal, &kTahoma14,
+                                &kWhiteToGrey,  &kBorder5,         &kRedOutline};
 const WIDGET_TOOL_BTN kToolFull{&kBlackOnWhite, &kWhiteToSilver, &kSlateOnLinen, &kBorder3, ":/x/tool.png"};
 const WIDGET_TOOL_BTN kToolStateUnset{nullptr, nullptr, &kUnset, nullptr, QString()};
 const WIDGET_CHECK_BOX kCheckFull{&kBlack,    &kWhiteBackground, &kWhiteBackground, &kCornsilkBackground,
@@ -88,26 +88,21 @@ const QString kPushExampleBody = "color:#000000;background-color:#ffffff;font-si
 std::vector<SSheetCase> buttonCases()
 {
     return {
-        {"push example",
-         [] { return P::compPushButtonStyleSheet("", kPushExample, false); },
-         "QPushButton {" + kPushExampleBody +
-             "}QPushButton:pressed {background-color:#282828;}QPushButton:checked {}",
+        {"push example", [] { return P::compPushButtonStyleSheet("", kPushExample, false); },
+         "QPushButton {" + kPushExampleBody + "}QPushButton:pressed {background-color:#282828;}QPushButton:checked {}",
          makerOf<QPushButton>()},
-        {"push named",
-         [] { return P::compPushButtonStyleSheet("btnCfgProgramDev", kPushExample, false); },
+        {"push named", [] { return P::compPushButtonStyleSheet("btnCfgProgramDev", kPushExample, false); },
          "QPushButton#btnCfgProgramDev {" + kPushExampleBody +
              "}QPushButton#btnCfgProgramDev:pressed {background-color:#282828;}"
              "QPushButton#btnCfgProgramDev:checked {}",
          makerOf<QPushButton>(), "btnCfgProgramDev"},
-        {"push named descendant",
-         [] { return P::compPushButtonStyleSheet("btnCfgProgramDev", kPushExample, true); },
+        {"push named descendant", [] { return P::compPushButtonStyleSheet("btnCfgProgramDev", kPushExample, true); },
          "#btnCfgProgramDev QPushButton {" + kPushExampleBody +
              "}#btnCfgProgramDev QPushButton:pressed {background-color:#282828;}"
              "#btnCfgProgramDev QPushButton:checked {}",
          makerOf<QPushButton>(), "btnCfgProgramDev", true},
         // The record's own outline is not read: the focus outline is always width 0, last.
-        {"push full",
-         [] { return P::compPushButtonStyleSheet("", kPushFull, false); },
+        {"push full", [] { return P::compPushButtonStyleSheet("", kPushFull, false); },
          "QPushButton {color:#000000;background-color:#ffffff;"
          "background: qlineargradient(x1:0.0, y1:0.0, x2:0.0, y2:1.0, stop:0.0 #ffffff, stop:1.0 #808080);"
          "font-size:14px;font-weight:400;font-family:\"Tahoma\";border:1px solid #a9a9a9;border-radius:5px;"
@@ -118,22 +113,27 @@ std::vector<SSheetCase> buttonCases()
         {"push of null records", [] { return P::compPushButtonStyleSheet("", WIDGET_PUSH_BTN{}, false); },
          "QPushButton {outline-width:0px;}QPushButton:pressed {}QPushButton:checked {}", makerOf<QPushButton>()},
         {"label named",
-         [] { return P::compLabelStyleSheet("lblMmsi", WIDGET_LABEL{&kBlack, &kTahoma14}, false); },
+         [] {
+             return P::compLabelStyleSheet("lblMmsi", WIDGET_LABEL{&kBlack, &kTahoma14}, false);
+         },
          "QLabel#lblMmsi {color:#000000;font-size:14px;font-weight:400;font-family:\"Tahoma\";}", makerOf<QLabel>(),
          "lblMmsi"},
         {"label named descendant",
-         [] { return P::compLabelStyleSheet("lblMmsi", WIDGET_LABEL{&kBlack, nullptr}, true); },
+         [] {
+             return P::compLabelStyleSheet("lblMmsi", WIDGET_LABEL{&kBlack, nullptr}, true);
+         },
          "#lblMmsi QLabel {color:#000000;}", makerOf<QLabel>(), "lblMmsi", true},
         {"label of null records", [] { return P::compLabelStyleSheet("", WIDGET_LABEL{}, false); }, "QLabel {}",
          makerOf<QLabel>()},
         {"radio button",
-         [] { return P::compRadioBtnStyleSheet("", WIDGET_RADIO_BUTTON{&kBlack, &kTahoma16}, false); },
+         [] {
+             return P::compRadioBtnStyleSheet("", WIDGET_RADIO_BUTTON{&kBlack, &kTahoma16}, false);
+         },
          "QRadioButton {color:#000000;font-size:16px;font-weight:400;font-family:\"Tahoma\";}",
          makerOf<QRadioButton>()},
         {"radio button of null records", [] { return P::compRadioBtnStyleSheet("", WIDGET_RADIO_BUTTON{}, false); },
          "QRadioButton {}", makerOf<QRadioButton>()},
-        {"tool button full",
-         [] { return P::compToolButtonStyleSheet("", kToolFull, false); },
+        {"tool button full", [] { return P::compToolButtonStyleSheet("", kToolFull, false); },
          "QToolButton {color:#000000;background-color:#ffffff;"
          "background: qlineargradient(x1:0.0, y1:0.0, x2:0.0, y2:1.0, stop:0.0 #ffffff, stop:1.0 #c0c0c0);"
          "border:1px solid #a9a9a9;border-radius:3px;"
@@ -149,13 +149,11 @@ std::vector<SSheetCase> buttonCases()
          "#tbtnHelp QToolButton:checked {border:1px;border-radius:0px;}#tbtnHelp QToolButton:disabled {}",
          makerOf<QToolButton>(), "tbtnHelp", true},
         // A null state record reads as one with both colours unset.
-        {"tool button without state record",
-         [] { return P::compToolButtonStyleSheet("", WIDGET_TOOL_BTN{}, false); },
+        {"tool button without state record", [] { return P::compToolButtonStyleSheet("", WIDGET_TOOL_BTN{}, false); },
          "QToolButton {}QToolButton:pressed {padding-top:1px;}QToolButton:checked {border:1px;border-radius:0px;}"
          "QToolButton:disabled {}",
          makerOf<QToolButton>()},
-        {"check box full",
-         [] { return P::compCheckBoxStyleSheet("", kCheckFull, false); },
+        {"check box full", [] { return P::compCheckBoxStyleSheet("", kCheckFull, false); },
          "QCheckBox {color:#000000;font-size:14px;font-weight:400;font-family:\"Tahoma\";outline-width:0px;}"
          "QCheckBox::indicator:checked {background-color:#ffffff;"
          "image: url(:/CheckBox/Widget/CheckBox/A20Gray/Checked.png);}"
@@ -163,14 +161,12 @@ std::vector<SSheetCase> buttonCases()
          "image: url(:/CheckBox/Widget/CheckBox/A20Gray/Unchecked.png);}"
          "QCheckBox::indicator:disabled {background-color:#fffbf0;}",
          makerOf<QCheckBox>()},
-        {"check box named, null records",
-         [] { return P::compCheckBoxStyleSheet("chkAlr", WIDGET_CHECK_BOX{}, false); },
+        {"check box named, null records", [] { return P::compCheckBoxStyleSheet("chkAlr", WIDGET_CHECK_BOX{}, false); },
          "QCheckBox#chkAlr {}QCheckBox#chkAlr::indicator:checked {image: url();}"
          "QCheckBox#chkAlr::indicator:unchecked {image: url();}QCheckBox#chkAlr::indicator:disabled {}",
          makerOf<QCheckBox>(), "chkAlr"},
         // The alignment goes in the checked rule only.
-        {"button group full",
-         [] { return P::compGroupButtonStyleSheet(kGroupFull); },
+        {"button group full", [] { return P::compGroupButtonStyleSheet(kGroupFull); },
          "QAbstractButton {color:#000000;background-color:#ffffff;"
          "background: qlineargradient(x1:0.0, y1:0.0, x2:0.0, y2:1.0, stop:0.0 #ffffff, stop:1.0 #c0c0c0);"
          "border:1px solid #a9a9a9;border-radius:3px;font-size:14px;font-weight:400;font-family:\"Tahoma\";}"
@@ -189,8 +185,9 @@ std::vector<SSheetCase> buttonCases()
          "QFrame[frameShape=\"4\"]  {color:#808080;}", makeLine},
         {"line vertical", [] { return P::compLineStyleSheet("", kMidnightBackground, false, WG_LINE_VERTICAL); },
          "QFrame[frameShape=\"5\"]  {background-color:#191970;}", makeLine},
-        {"line of another direction", [] { return P::compLineStyleSheet("", kGreyText, false, WG_LINE_DIRECTION_S(2)); },
-         "QFrame {color:#808080;}", makeLine},
+        {"line of another direction",
+         [] { return P::compLineStyleSheet("", kGreyText, false, WG_LINE_DIRECTION_S(2)); }, "QFrame {color:#808080;}",
+         makeLine},
         {"line named", [] { return P::compLineStyleSheet("lnTop", kGreyText, false, WG_LINE_HORIZONTAL); },
          "QFrame#lnTop[frameShape=\"4\"]  {color:#808080;}", makeLine, "lnTop"},
         {"line named descendant", [] { return P::compLineStyleSheet("lnTop", kGreyText, true, WG_LINE_HORIZONTAL); },
@@ -201,7 +198,8 @@ std::vector<SSheetCase> buttonCases()
 }
 
 class ButtonSheet : public ::testing::TestWithParam<SSheetCase>
-{};
+{
+};
 
 TEST_P(ButtonSheet, GivesExactTextThatQtParses)
 {

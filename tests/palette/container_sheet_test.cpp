@@ -36,8 +36,8 @@ const WIDGET_FONT kTabFont{15, WG_FONT_WEIGHT_BLACK, "Tahoma"};
 const SWidgetColor kTabColor{0x000000, 0xc0c0c0};
 const SWidgetBorderSides kTabSides{1, 5, 1, kWgLengthUnset, WG_BORDER_EDGE_SOLID, 0x808080};
 const SWidgetColor kSelectedColor{0x483d8b, 0xfffbf0};
-const SWidgetBorderSides kSelectedSides{kWgLengthUnset, 5, kWgLengthUnset, kWgLengthUnset, WG_BORDER_EDGE_SOLID,
-                                        0x483d8b};
+const SWidgetBorderSides kSelectedSides{kWgLengthUnset,       5,       kWgLengthUnset, kWgLengthUnset,
+                                        WG_BORDER_EDGE_SOLID, 0x483d8b};
 const WIDGET_TAB kTab{&kTabSize, &kTabFont, &kTabColor, &kSelectedColor, &kTabSides, &kSelectedSides};
 const WIDGET_TAB kEmptyTab;
 
@@ -58,9 +58,9 @@ const WIDGET_SIZE kHandleSize{16, 16};
 const SWidgetBorderLine kHandleLine{1, WG_BORDER_EDGE_SOLID, 0x282828};
 const SWidgetGradientColor kHandleGradient{0, 0, 0, 1, 2, {0, 1}, {0xffffff, 0xc0c0c0}};
 const SWidgetSides kHandleMargin{kWgLengthUnset, -4, kWgLengthUnset, -4};
-const WIDGET_SLIDER kSlider{&kSliderSize, &kRadius4,         &kGrooveSize,      &kGrooveLine, &kGrooveMargin,
-                            &kGrooveSize, &kGreyLine,        &kSubPage,         &kWhiteBackground,
-                            &kHandleSize, &kHandleLine,      &kHandleGradient,  &kHandleMargin};
+const WIDGET_SLIDER kSlider{&kSliderSize, &kRadius4,        &kGrooveSize,  &kGrooveLine,      &kGrooveMargin,
+                            &kGrooveSize, &kGreyLine,       &kSubPage,     &kWhiteBackground, &kHandleSize,
+                            &kHandleLine, &kHandleGradient, &kHandleMargin};
 
 const QString kPaneBody =
     "border-left:1px solid #808080;border-right:1px solid #808080;border-bottom:1px solid #808080;";
@@ -75,34 +75,47 @@ std::vector<SSheetCase> containerCases()
 {
     return {
         {"tab widget",
-         [] { return P::compTabWidgetStyleSheet("", WIDGET_TAB_WIDGET{&kPaneSides, &kTab}, false); },
-         "QTabWidget::pane {" + kPaneBody + "}QTabBar::tab {" + kTabBody + "}QTabBar::tab:selected {" +
-             kSelectedBody + "}",
+         [] {
+             return P::compTabWidgetStyleSheet("", WIDGET_TAB_WIDGET{&kPaneSides, &kTab}, false);
+         },
+         "QTabWidget::pane {" + kPaneBody + "}QTabBar::tab {" + kTabBody + "}QTabBar::tab:selected {" + kSelectedBody +
+             "}",
          makeTabs},
         {"tab widget named",
-         [] { return P::compTabWidgetStyleSheet("tbwgMain", WIDGET_TAB_WIDGET{&kPaneSides, &kTab}, false); },
+         [] {
+             return P::compTabWidgetStyleSheet("tbwgMain", WIDGET_TAB_WIDGET{&kPaneSides, &kTab}, false);
+         },
          "QTabWidget#tbwgMain::pane {" + kPaneBody + "}QTabBar#tbwgMain::tab {" + kTabBody +
              "}QTabBar#tbwgMain::tab:selected {" + kSelectedBody + "}",
          makeTabs, "tbwgMain"},
         {"tab widget named descendant",
-         [] { return P::compTabWidgetStyleSheet("tbwgMain", WIDGET_TAB_WIDGET{&kPaneSides, &kTab}, true); },
+         [] {
+             return P::compTabWidgetStyleSheet("tbwgMain", WIDGET_TAB_WIDGET{&kPaneSides, &kTab}, true);
+         },
          "#tbwgMain QTabWidget::pane {" + kPaneBody + "}#tbwgMain QTabBar::tab {" + kTabBody +
              "}#tbwgMain QTabBar::tab:selected {" + kSelectedBody + "}",
          makeTabs, "tbwgMain", true},
         {"tab widget without pane borders",
-         [] { return P::compTabWidgetStyleSheet("", WIDGET_TAB_WIDGET{nullptr, &kEmptyTab}, false); },
+         [] {
+             return P::compTabWidgetStyleSheet("", WIDGET_TAB_WIDGET{nullptr, &kEmptyTab}, false);
+         },
          "QTabWidget::pane {}QTabBar::tab {}QTabBar::tab:selected {}", makeTabs},
         // A null tab record leaves both tab rules empty.
         {"tab widget without tab record",
-         [] { return P::compTabWidgetStyleSheet("", WIDGET_TAB_WIDGET{&kPaneSides, nullptr}, false); },
+         [] {
+             return P::compTabWidgetStyleSheet("", WIDGET_TAB_WIDGET{&kPaneSides, nullptr}, false);
+         },
          "QTabWidget::pane {" + kPaneBody + "}QTabBar::tab {}QTabBar::tab:selected {}", makeTabs},
         {"group box, title repeats the box",
-         [] { return P::compGroupBoxStyleSheet("", WIDGET_GROUP_BOX{&kBlackOnWhite, &kGroupBorder, &kMarginTop10}, false); },
+         [] {
+             return P::compGroupBoxStyleSheet("", WIDGET_GROUP_BOX{&kBlackOnWhite, &kGroupBorder, &kMarginTop10},
+                                              false);
+         },
          "QGroupBox {" + kGroupBody + "}QGroupBox::title {" + kGroupBody + "}", makeGroupBox},
         {"group box named",
          [] {
-             return P::compGroupBoxStyleSheet("grpbxGps", WIDGET_GROUP_BOX{&kBlackOnWhite, &kGroupBorder, &kMarginTop10},
-                                              false);
+             return P::compGroupBoxStyleSheet("grpbxGps",
+                                              WIDGET_GROUP_BOX{&kBlackOnWhite, &kGroupBorder, &kMarginTop10}, false);
          },
          "QGroupBox#grpbxGps {" + kGroupBody + "}QGroupBox#grpbxGps::title {" + kGroupBody + "}", makeGroupBox,
          "grpbxGps"},
@@ -110,8 +123,7 @@ std::vector<SSheetCase> containerCases()
          "QGroupBox {}QGroupBox::title {}", makeGroupBox},
         // The pages share one size, border and the common corners; only the sub-page has a
         // gradient and only the add-page colours.
-        {"slider",
-         [] { return P::compSliderStyleSheet("", kSlider, false); },
+        {"slider", [] { return P::compSliderStyleSheet("", kSlider, false); },
          "QSlider {height:20px;}"
          "QSlider::groove:horizontal {height:8px;border:1px solid #a9a9a9;border-radius:4px;margin-top:2px;"
          "margin-bottom:2px;}"
@@ -135,7 +147,8 @@ std::vector<SSheetCase> containerCases()
 }
 
 class ContainerSheet : public ::testing::TestWithParam<SSheetCase>
-{};
+{
+};
 
 TEST_P(ContainerSheet, GivesExactTextThatQtParses)
 {

@@ -40,9 +40,11 @@ const SWidgetBorderRadius kRadiusZero{0};
 const SWidgetBorderRadius kRadiusUnset;
 
 const SWidgetBorderSides kSidesSolid{1, kWgLengthUnset, 2, 3, WG_BORDER_EDGE_SOLID, 0x808080};
-const SWidgetBorderSides kSidesNoEdge{kWgLengthUnset, 5, kWgLengthUnset, kWgLengthUnset, WG_BORDER_EDGE_UNSET, 0x808080};
+const SWidgetBorderSides kSidesNoEdge{kWgLengthUnset,       5,       kWgLengthUnset, kWgLengthUnset,
+                                      WG_BORDER_EDGE_UNSET, 0x808080};
 const SWidgetBorderSides kSidesEdgeNoColour{1, kWgLengthUnset, kWgLengthUnset, kWgLengthUnset, WG_BORDER_EDGE_SOLID};
-const SWidgetBorderSides kSidesEdgeZero{1, kWgLengthUnset, kWgLengthUnset, kWgLengthUnset, WG_BORDER_EDGE_NONE, 0x808080};
+const SWidgetBorderSides kSidesEdgeZero{1,       kWgLengthUnset, kWgLengthUnset, kWgLengthUnset, WG_BORDER_EDGE_NONE,
+                                        0x808080};
 const SWidgetBorderSides kSidesUnset;
 
 const SWidgetSides kSidesFive{5, kWgLengthUnset, 5};
@@ -135,8 +137,7 @@ std::vector<SSheetCase> declarationCases()
         // The colour is not checked once the edge is set.
         {"sides edge without colour", [] { return P::compBorderSideStyle(&kSidesEdgeNoColour); },
          "border-left:1px solid #ffffffff;", label},
-        {"sides edge zero", [] { return P::compBorderSideStyle(&kSidesEdgeZero); }, "border-left:1px  #808080;",
-         label},
+        {"sides edge zero", [] { return P::compBorderSideStyle(&kSidesEdgeZero); }, "border-left:1px  #808080;", label},
         {"sides unset", [] { return P::compBorderSideStyle(&kSidesUnset); }, "", label},
         {"sides null", [] { return P::compBorderSideStyle(nullptr); }, "", label},
         {"padding left and right", [] { return P::compPaddingStyle(&kSidesFive); },
@@ -181,7 +182,8 @@ std::vector<SSheetCase> declarationCases()
 }
 
 class DeclarationText : public ::testing::TestWithParam<SSheetCase>
-{};
+{
+};
 
 TEST_P(DeclarationText, GivesExactTextThatQtParses)
 {
@@ -192,8 +194,8 @@ INSTANTIATE_TEST_SUITE_P(Records, DeclarationText, ::testing::ValuesIn(declarati
 
 TEST(DeclarationText, WordsOfTheEnumerations)
 {
-    const char* const edges[] = {"",       "solid", "dashed", "dot-dash", "dot-dot-dash", "dotted",
-                                 "double", "groove", "inset", "outset",   "ridge",        ""};
+    const char* const edges[] = {"",       "solid",  "dashed", "dot-dash", "dot-dot-dash", "dotted",
+                                 "double", "groove", "inset",  "outset",   "ridge",        ""};
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(P::getWgBorderStyleStr(WG_BORDER_EDGE_S(i)), QByteArray(edges[i])) << i;
     EXPECT_EQ(P::getWgBorderStyleStr(WG_BORDER_EDGE_UNSET), QByteArray());

@@ -46,8 +46,9 @@ const WIDGET_FONT kTahoma14Bold{14, WG_FONT_WEIGHT_BOLD, "Tahoma"};
 const WIDGET_SIZE kButton26{26, 26};
 const QString kAdd = ":/SpinBox/Widget/SpinBox/A12Gray/Add.png";
 const QString kSub = ":/SpinBox/Widget/SpinBox/A12Gray/Sub.png";
-const WIDGET_SPIN_BOX kSpin{&kSpinColor, &kSpinDisabled, &kCharcoalBackground, &kBlackBackground, &kGreyBorder,
-                            &kTahoma14Bold, &kButton26, kAdd, kSub};
+const WIDGET_SPIN_BOX kSpin{&kSpinColor,       &kSpinDisabled, &kCharcoalBackground,
+                            &kBlackBackground, &kGreyBorder,   &kTahoma14Bold,
+                            &kButton26,        kAdd,           kSub};
 
 // The white theme's combo box.
 const SWidgetColor kBlackOnWhite{0x000000, 0xffffff};
@@ -58,9 +59,17 @@ const SWidgetBorderLine kCharcoalLine{1, WG_BORDER_EDGE_SOLID, 0x282828};
 const WIDGET_BORDER kCharcoalBorder{&kCharcoalLine, &kRadius5};
 const QString kArrow = ":/ComboBox/Widget/ComboBox/A16Gray/DownArrow.png";
 const SWidgetSides kPaddingLeft8{8};
-const WIDGET_COMBO_BOX kCombo{40,          0x000000,         &kBlackOnWhite,   &kWhiteOnCornflower, &kGreyOnCornsilk,
-                              &kSilverToWhite, &kTahoma14Bold, &kCharcoalBorder, nullptr,            kArrow};
-const WIDGET_COMBO_BOX kComboNoItemColour{40,      kWgColorUnset, nullptr,          nullptr,       nullptr,
+const WIDGET_COMBO_BOX kCombo{40,
+                              0x000000,
+                              &kBlackOnWhite,
+                              &kWhiteOnCornflower,
+                              &kGreyOnCornsilk,
+                              &kSilverToWhite,
+                              &kTahoma14Bold,
+                              &kCharcoalBorder,
+                              nullptr,
+                              kArrow};
+const WIDGET_COMBO_BOX kComboNoItemColour{40,      kWgColorUnset, nullptr,          nullptr,        nullptr,
                                           nullptr, nullptr,       &kCharcoalBorder, &kPaddingLeft8, kArrow};
 
 const WIDGET_EDIT kEdit{&kBlackOnWhite, &kGreyOnCornsilk, &kTahoma14Bold, &kCharcoalBorder, &kPaddingLeft8, kArrow};
@@ -95,8 +104,7 @@ const QString kReadOnly = "color:#505050;background-color:#fffbf0;";
 std::vector<SSheetCase> inputCases()
 {
     return {
-        {"spin box",
-         [] { return P::compSpinBoxStyleSheet("", kSpin, false, false); },
+        {"spin box", [] { return P::compSpinBoxStyleSheet("", kSpin, false, false); },
          kSpinFirst + kSpinStates + "QAbstractSpinBox::up-button {" + kSpinBorder +
              "width:26px;height:26px;image: url(:/SpinBox/Widget/SpinBox/A12Gray/Add.png);"
              "subcontrol-position: right;}"
@@ -106,8 +114,7 @@ std::vector<SSheetCase> inputCases()
              "subcontrol-position: left;}",
          makerOf<QSpinBox>()},
         // Hidden buttons read neither the size nor the images.
-        {"spin box, buttons hidden",
-         [] { return P::compSpinBoxStyleSheet("", kSpin, false, true); },
+        {"spin box, buttons hidden", [] { return P::compSpinBoxStyleSheet("", kSpin, false, true); },
          kSpinFirst + kSpinStates + "QAbstractSpinBox::up-button {width:0}QAbstractSpinBox::down-button {width:0}",
          makerOf<QSpinBox>()},
         {"spin box named, buttons hidden, null records",
@@ -127,8 +134,7 @@ std::vector<SSheetCase> inputCases()
          " QAbstractSpinBox::up-button {image: url();subcontrol-position: right;}"
          " QAbstractSpinBox::down-button {image: url();subcontrol-position: left;}",
          makerOf<QSpinBox>(), "", true},
-        {"combo box",
-         [] { return P::compComboBoxStyleSheet("", kCombo, false); },
+        {"combo box", [] { return P::compComboBoxStyleSheet("", kCombo, false); },
          "QComboBox {color:#000000;background-color:#ffffff;border:1px solid #282828;border-radius:5px;"
          "font-size:14px;font-weight:700;font-family:\"Tahoma\";}"
          "QComboBox:enabled {color:#000000;background-color:#ffffff;}"
@@ -143,8 +149,7 @@ std::vector<SSheetCase> inputCases()
          "QComboBox QAbstractItemView::item:selected {color:#ffffff;background-color:#6495ed;}",
          makeCombo},
         // Without the item colour the item rule begins with the corners of the border.
-        {"combo box without item colour",
-         [] { return P::compComboBoxStyleSheet("", kComboNoItemColour, false); },
+        {"combo box without item colour", [] { return P::compComboBoxStyleSheet("", kComboNoItemColour, false); },
          "QComboBox {border:1px solid #282828;border-radius:5px;padding-left:8px;}QComboBox:enabled {}"
          "QComboBox:disabled {}"
          "QComboBox::down-arrow:enabled {right:3px;image: url(:/ComboBox/Widget/ComboBox/A16Gray/DownArrow.png);}"
@@ -180,8 +185,7 @@ std::vector<SSheetCase> inputCases()
          "#cbbxConntSerialPort QComboBox QAbstractItemView::item {min-height:-4px}"
          "#cbbxConntSerialPort QComboBox QAbstractItemView::item:selected {}",
          makeCombo, "cbbxConntSerialPort", true},
-        {"edit, line edit class",
-         [] { return P::compEditStyleSheet("", kEdit, false, "QLineEdit"); },
+        {"edit, line edit class", [] { return P::compEditStyleSheet("", kEdit, false, "QLineEdit"); },
          "QLineEdit {" + kEditBody + kEditFont + "}QLineEdit:read-only {" + kReadOnly + "}QLineEdit:disabled {" +
              kReadOnly + "}",
          makerOf<QLineEdit>()},
@@ -197,26 +201,25 @@ std::vector<SSheetCase> inputCases()
          "QTimeEdit {" + kEditBody + kEditFont + "}QTimeEdit:read-only {" + kReadOnly + "}QTimeEdit:disabled {" +
              kReadOnly + "}",
          makerOf<QTimeEdit>()},
-        {"edit of null records",
-         [] { return P::compEditStyleSheet("", WIDGET_EDIT{}, false, "QTextEdit"); },
+        {"edit of null records", [] { return P::compEditStyleSheet("", WIDGET_EDIT{}, false, "QTextEdit"); },
          "QTextEdit {}QTextEdit:read-only {}QTextEdit:disabled {}", makerOf<QTextEdit>()},
-        {"line edit, no font",
-         [] { return P::compLineEditStyleSheet("", kEdit, false); },
+        {"line edit, no font", [] { return P::compLineEditStyleSheet("", kEdit, false); },
          "QLineEdit {" + kEditBody + "}QLineEdit:read-only {" + kReadOnly + "}", makerOf<QLineEdit>()},
-        {"text edit named descendant, no font",
-         [] { return P::compTextEditStyleSheet("txtMonitor", kEdit, true); },
+        {"text edit named descendant, no font", [] { return P::compTextEditStyleSheet("txtMonitor", kEdit, true); },
          "#txtMonitor QTextEdit {" + kEditBody + "}#txtMonitor QTextEdit:read-only {" + kReadOnly + "}",
          makerOf<QTextEdit>(), "txtMonitor", true},
         {"table view named",
          [] {
-             return P::compTableViewStyleSheet("tbvwOtherVessel", WIDGET_TABLE_VIEW{&kTableColor, nullptr, &kTableBorder},
-                                               false);
+             return P::compTableViewStyleSheet("tbvwOtherVessel",
+                                               WIDGET_TABLE_VIEW{&kTableColor, nullptr, &kTableBorder}, false);
          },
          "QTableView#tbvwOtherVessel {color:#000000;background-color:#ffffff;selection-color:#ffffff;"
          "selection-background-color:#4169e1;alternate-background-color:#f5f5f5;border:1px solid #808080;}",
          makeTable, "tbvwOtherVessel"},
         {"table view colours, font, border",
-         [] { return P::compTableViewStyleSheet("", WIDGET_TABLE_VIEW{&kBlack, &kTahoma14, &kTableBorder}, false); },
+         [] {
+             return P::compTableViewStyleSheet("", WIDGET_TABLE_VIEW{&kBlack, &kTahoma14, &kTableBorder}, false);
+         },
          "QTableView {color:#000000;font-size:14px;font-weight:400;font-family:\"Tahoma\";border:1px solid #808080;}",
          makeTable},
         {"table view of null records", [] { return P::compTableViewStyleSheet("", WIDGET_TABLE_VIEW{}, false); },
@@ -237,7 +240,8 @@ std::vector<SSheetCase> inputCases()
 }
 
 class InputSheet : public ::testing::TestWithParam<SSheetCase>
-{};
+{
+};
 
 TEST_P(InputSheet, GivesExactTextThatQtParses)
 {

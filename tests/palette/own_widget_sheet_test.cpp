@@ -97,8 +97,7 @@ std::vector<SSheetCase> ownWidgetCases()
 {
     const QString switchMargins = "margin-left:2px;margin-top:1px;margin-right:2px;margin-bottom:1px;";
     return {
-        {"switch example",
-         [] { return P::getSelectorSwitchStyleSheet(kSwitchExample); },
+        {"switch example", [] { return P::getSelectorSwitchStyleSheet(kSwitchExample); },
          "QFrame {background-color:#ffffff;border:1px solid #a9a9a9;border-radius:4px;}"
          "QFrame:disabled {background-color:#ececec;}"
          "QLabel {font-size:14px;font-weight:400;font-family:\"Tahoma\";border: none;}"
@@ -106,12 +105,10 @@ std::vector<SSheetCase> ownWidgetCases()
          "border-radius:4px;" +
              switchMargins + "}",
          makeSwitchFrame},
-        {"switch all unset",
-         [] { return P::getSelectorSwitchStyleSheet(kSwitchUnset); },
+        {"switch all unset", [] { return P::getSelectorSwitchStyleSheet(kSwitchUnset); },
          "QFrame {}QFrame:disabled {}QLabel {border: none;}QPushButton {" + switchMargins + "}", makeSwitchFrame},
         // A switch record without a frame border gets the switch's own default border.
-        {"switch without frame border",
-         [] { return P::getSelectorSwitchStyleSheet(kSwitchNoBorder); },
+        {"switch without frame border", [] { return P::getSelectorSwitchStyleSheet(kSwitchNoBorder); },
          "QFrame {color:#000000;background-color:#a9a9a9;border:1px solid #000000;border-radius:3px;}"
          "QFrame:disabled {color:#808080;background-color:#fffbf0;}"
          "QLabel {font-weight:700;font-family:\"arial\";border: none;}"
@@ -119,21 +116,21 @@ std::vector<SSheetCase> ownWidgetCases()
          "border-radius:3px;" +
              switchMargins + "}",
          makeSwitchFrame},
-        {"switch of null records",
-         [] { return P::getSelectorSwitchStyleSheet(WIDGET_SELECTOR_SWITCH{}); },
+        {"switch of null records", [] { return P::getSelectorSwitchStyleSheet(WIDGET_SELECTOR_SWITCH{}); },
          "QFrame {border:1px solid #000000;border-radius:3px;}QFrame:disabled {}QLabel {border: none;}"
          "QPushButton {border-radius:3px;" +
              switchMargins + "}",
          makeSwitchFrame},
         {"combo guide",
-         [] { return P::getComboGuideStyleSheet(WIDGET_COMBO_SUIT{&kHoverGrey, &kSelectedBlue}); },
+         [] {
+             return P::getComboGuideStyleSheet(WIDGET_COMBO_SUIT{&kHoverGrey, &kSelectedBlue});
+         },
          "QAbstractItemView {background-color: transparent;border: none;outline: none;show-decoration-selected: 1;}"
          "QAbstractItemView::item:hover {background-color:#808080;}"
          "QAbstractItemView::item:selected {background-color:#1e90ff;}"
          "QAbstractItemView::branch {border-image: none;image: none;}",
          makerOf<QTreeView>()},
-        {"combo guide of null records",
-         [] { return P::getComboGuideStyleSheet(WIDGET_COMBO_SUIT{}); },
+        {"combo guide of null records", [] { return P::getComboGuideStyleSheet(WIDGET_COMBO_SUIT{}); },
          "QAbstractItemView {background-color: transparent;border: none;outline: none;show-decoration-selected: 1;}"
          "QAbstractItemView::item:hover {}QAbstractItemView::item:selected {}"
          "QAbstractItemView::branch {border-image: none;image: none;}",
@@ -161,9 +158,8 @@ std::vector<SSheetCase> ownWidgetCases()
          "padding-left:3px;", makerOf<QPushButton>()},
         {"drop menu items",
          [] {
-             return P::getDropMenuItemStyleSheet(WIDGET_DROP_MENU_ITEM{&kBlackOnWhite, &kWhiteOnBlue,
-                                                                       &kGainsboroBackground, &kMidnightBackground,
-                                                                       &kTahoma14, &kZeroLine});
+             return P::getDropMenuItemStyleSheet(WIDGET_DROP_MENU_ITEM{
+                 &kBlackOnWhite, &kWhiteOnBlue, &kGainsboroBackground, &kMidnightBackground, &kTahoma14, &kZeroLine});
          },
          "QPushButton {color:#000000;background-color:#ffffff;font-size:14px;font-weight:400;font-family:\"Tahoma\";"
          "border:0px;}"
@@ -174,26 +170,34 @@ std::vector<SSheetCase> ownWidgetCases()
         {"drop menu items of null records", [] { return P::getDropMenuItemStyleSheet(WIDGET_DROP_MENU_ITEM{}); },
          "QPushButton {}QPushButton:checked {}QPushButton:hover {}QPushButton:hover:checked {}", makeMenuItems},
         {"glow label",
-         [] { return P::getGlowLabelStyleSheet(WIDGET_GLOW_LABEL{&kYellowText, &kArialBlack20, &kPadding10}); },
+         [] {
+             return P::getGlowLabelStyleSheet(WIDGET_GLOW_LABEL{&kYellowText, &kArialBlack20, &kPadding10});
+         },
          "QLabel {color:#ffff00;font-size:20px;font-weight:900;font-family:\"arial\";"
          "padding-left:10px;padding-right:10px;}",
          makerOf<QLabel>()},
         {"glow label of null records", [] { return P::getGlowLabelStyleSheet(WIDGET_GLOW_LABEL{}); }, "QLabel {}",
          makerOf<QLabel>()},
         {"affix label",
-         [] { return P::getAffixesLabelStyleSheet(WIDGET_AFFIXES_LABEL{&kDarkText, &kBoldOnly}); },
+         [] {
+             return P::getAffixesLabelStyleSheet(WIDGET_AFFIXES_LABEL{&kDarkText, &kBoldOnly});
+         },
          "QLabel {color:#333333;font-weight:700;}", makeAffixEdit},
         {"affix label of null records", [] { return P::getAffixesLabelStyleSheet(WIDGET_AFFIXES_LABEL{}); },
          "QLabel {}", makeAffixEdit},
         {"task bar",
-         [] { return P::getTaskBarStyleSheet(WIDGET_TASK_BAR{&kWhiteOnSlate, &kBarBorder, WG_ALIGN_CENTER, &kChunk}); },
+         [] {
+             return P::getTaskBarStyleSheet(WIDGET_TASK_BAR{&kWhiteOnSlate, &kBarBorder, WG_ALIGN_CENTER, &kChunk});
+         },
          "QProgressBar {color:#ffffff;background-color:#483d8b;border:1px solid #a9a9a9;border-radius:5px;"
          "text-align:center;}"
          "QProgressBar::chunk {background: qlineargradient(x1:0.0, y1:0.0, x2:0.0, y2:1.0, stop:0.0 #4169e1, "
          "stop:0.5 #191970);}",
          makerOf<QProgressBar>()},
         {"task bar alignment outside table",
-         [] { return P::getTaskBarStyleSheet(WIDGET_TASK_BAR{nullptr, nullptr, WG_ALIGNMENT_S(9), nullptr}); },
+         [] {
+             return P::getTaskBarStyleSheet(WIDGET_TASK_BAR{nullptr, nullptr, WG_ALIGNMENT_S(9), nullptr});
+         },
          "QProgressBar {text-align:;}QProgressBar::chunk {}", makerOf<QProgressBar>()},
         {"task bar of null records", [] { return P::getTaskBarStyleSheet(WIDGET_TASK_BAR{}); },
          "QProgressBar {text-align:center;}QProgressBar::chunk {}", makerOf<QProgressBar>()},
@@ -201,7 +205,8 @@ std::vector<SSheetCase> ownWidgetCases()
 }
 
 class OwnWidgetSheet : public ::testing::TestWithParam<SSheetCase>
-{};
+{
+};
 
 TEST_P(OwnWidgetSheet, GivesExactTextThatQtParses)
 {
@@ -213,8 +218,8 @@ INSTANTIATE_TEST_SUITE_P(OwnWidgets, OwnWidgetSheet, ::testing::ValuesIn(ownWidg
 TEST(OwnWidgetSheet, GetterGivesWhatTheComposerBuilds)
 {
     const WIDGET_DROP_MENU_BTN button{&kBlackOnWhite, &kWhiteToGainsboro, &kButtonBorder, &kNoOutline, kArrow};
-    const WIDGET_DROP_MENU_ITEM item{&kBlackOnWhite, &kWhiteOnBlue, &kGainsboroBackground, &kMidnightBackground,
-                                     &kTahoma14, &kZeroLine};
+    const WIDGET_DROP_MENU_ITEM item{&kBlackOnWhite,       &kWhiteOnBlue, &kGainsboroBackground,
+                                     &kMidnightBackground, &kTahoma14,    &kZeroLine};
     const WIDGET_TASK_BAR bar{&kWhiteOnSlate, &kBarBorder, WG_ALIGN_CENTER, &kChunk};
     EXPECT_EQ(P::getSelectorSwitchStyleSheet(kSwitchExample), P::compSelectorSwitchStyleSheet(kSwitchExample));
     EXPECT_EQ(P::getComboGuideStyleSheet({&kHoverGrey, &kSelectedBlue}),

@@ -51,7 +51,8 @@ const Sizes kSizes14{7, 10, 11, 14, 16, 20, 24};
 const Sizes kSizesZero{0, 0, 0, 0, 0, 0, 0};
 
 class PaletteFont : public ::testing::TestWithParam<SFontCase>
-{};
+{
+};
 
 // Start-up with "Tahoma", 14 and 1.0, then what the settings folder holds.
 TEST_P(PaletteFont, StartUpThenProfile)
@@ -77,14 +78,26 @@ INSTANTIATE_TEST_SUITE_P(
         SFontCase{"not enabled", "[Palette_Font]\nEnable=false\nSizeNormal=12\nSizeZoom=1.5\n", 14, 1.0f, kSizes14},
         SFontCase{"enable missing", "[Palette_Font]\nSizeNormal=12\nSizeZoom=1.5\n", 14, 1.0f, kSizes14},
         SFontCase{"other group only", "[Env_Setting]\nDebugMode=true\n", 14, 1.0f, kSizes14},
-        SFontCase{"enabled", "[Palette_Font]\nEnable=true\nSizeNormal=12\nSizeZoom=1.5\n", 12, 1.5f,
+        SFontCase{"enabled",
+                  "[Palette_Font]\nEnable=true\nSizeNormal=12\nSizeZoom=1.5\n",
+                  12,
+                  1.5f,
                   {9, 13, 14, 18, 21, 25, 31}},
         SFontCase{"enabled, keys missing", "[Palette_Font]\nEnable=true\n", 14, 1.0f, kSizes14},
-        SFontCase{"negative zoom refused", "[Palette_Font]\nEnable=true\nSizeNormal=12\nSizeZoom=-1\n", 12, 1.0f,
+        SFontCase{"negative zoom refused",
+                  "[Palette_Font]\nEnable=true\nSizeNormal=12\nSizeZoom=-1\n",
+                  12,
+                  1.0f,
                   {6, 8, 10, 12, 14, 17, 20}},
-        SFontCase{"size takes its low 8 bits", "[Palette_Font]\nEnable=true\nSizeNormal=300\n", 44, 1.0f,
+        SFontCase{"size takes its low 8 bits",
+                  "[Palette_Font]\nEnable=true\nSizeNormal=300\n",
+                  44,
+                  1.0f,
                   {22, 31, 35, 44, 51, 62, 75}},
-        SFontCase{"size -1 is 255", "[Palette_Font]\nEnable=true\nSizeNormal=-1\n", 255, 1.0f,
+        SFontCase{"size -1 is 255",
+                  "[Palette_Font]\nEnable=true\nSizeNormal=-1\n",
+                  255,
+                  1.0f,
                   {128, 179, 204, 255, 37, 101, 178}},
         SFontCase{"size text reads as 0", "[Palette_Font]\nEnable=true\nSizeNormal=big\n", 0, 1.0f, kSizesZero},
         SFontCase{"zoom text reads as 0", "[Palette_Font]\nEnable=true\nSizeZoom=big\n", 14, 0.0f, kSizesZero},
@@ -183,7 +196,8 @@ struct SFloatCase
 };
 
 class FloatText : public ::testing::TestWithParam<SFloatCase>
-{};
+{
+};
 
 TEST_P(FloatText, DropsTrailingZeroDecimals)
 {

@@ -31,7 +31,8 @@ void PrintTo(const SRuleCase& c, std::ostream* os)
 }
 
 class RuleBlock : public ::testing::TestWithParam<SRuleCase>
-{};
+{
+};
 
 TEST_P(RuleBlock, JoinsSelectorAndBody)
 {
@@ -44,7 +45,8 @@ TEST_P(RuleBlock, JoinsSelectorAndBody)
 INSTANTIATE_TEST_SUITE_P(
     Rules, RuleBlock,
     ::testing::Values(
-        SRuleCase{"named state", "btnOk", "QPushButton", "", ":hover", false, "QPushButton#btnOk:hover {color:#ffffff;}"},
+        SRuleCase{"named state", "btnOk", "QPushButton", "", ":hover", false,
+                  "QPushButton#btnOk:hover {color:#ffffff;}"},
         SRuleCase{"named descendant", "btnOk", "QPushButton", "", ":hover", true,
                   "#btnOk QPushButton:hover {color:#ffffff;}"},
         SRuleCase{"unnamed", "", "QPushButton", "", ":hover", false, "QPushButton:hover {color:#ffffff;}"},
@@ -86,7 +88,8 @@ void PrintTo(const SSetterCase& c, std::ostream* os)
 }
 
 class CoverSetter : public ::testing::TestWithParam<SSetterCase>
-{};
+{
+};
 
 // Each setter replaces whatever sheet the widget had, and Qt takes the new one.
 TEST_P(CoverSetter, ReplacesTheWholeSheet)
@@ -119,19 +122,18 @@ INSTANTIATE_TEST_SUITE_P(
         SSetterCase{"transparent, bare", [](QWidget* w) { P::setWidgetTransparentStyle(w, STYLE_SHEET_COVER_BARE); },
                     "lblMore", "border: none;background-color: transparent;"},
         SSetterCase{"colour, bare unset clears the sheet",
-                    [](QWidget* w) { P::setWidgetColorStyle(w, kUnsetColor, STYLE_SHEET_COVER_BARE); }, "lblMore",
-                    ""},
+                    [](QWidget* w) { P::setWidgetColorStyle(w, kUnsetColor, STYLE_SHEET_COVER_BARE); }, "lblMore", ""},
         SSetterCase{"colour, own rule empty body",
                     [](QWidget* w) { P::setWidgetColorStyle(w, kUnsetColor, STYLE_SHEET_COVER_SELF); }, "lblMore",
                     "#lblMore {}"},
-        SSetterCase{"base style: colours, font, border",
-                    [](QWidget* w) {
-                        P::setWidgetBaseStyle(w, WIDGET_STYLE{&kRedText, &kBoldTahoma, &kBorder},
-                                              STYLE_SHEET_COVER_SELF);
-                    },
-                    "lblValue",
-                    "#lblValue {color:#ff0000;font-size:16px;font-weight:700;font-family:\"Tahoma\";"
-                    "border:1px solid #808080;border-radius:5px;}"},
+        SSetterCase{
+            "base style: colours, font, border",
+            [](QWidget* w) {
+                P::setWidgetBaseStyle(w, WIDGET_STYLE{&kRedText, &kBoldTahoma, &kBorder}, STYLE_SHEET_COVER_SELF);
+            },
+            "lblValue",
+            "#lblValue {color:#ff0000;font-size:16px;font-weight:700;font-family:\"Tahoma\";"
+            "border:1px solid #808080;border-radius:5px;}"},
         SSetterCase{"base style of null records",
                     [](QWidget* w) { P::setWidgetBaseStyle(w, WIDGET_STYLE{}, STYLE_SHEET_COVER_SELF); }, "lblValue",
                     "#lblValue {}"},
@@ -145,8 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "#frmGroup {background: qlineargradient(x1:0.0, y1:0.0, x2:0.0, y2:1.0, stop:0.0 #ffffff, "
                     "stop:1.0 #808080);}"},
         SSetterCase{"label: bare colours then font",
-                    [](QWidget* w) { P::setLabelStyle(w, WIDGET_LABEL{&kRedText, &kBoldTahoma}); }, "lblTitle",
-                    "color:#ff0000;font-size:16px;font-weight:700;font-family:\"Tahoma\";"},
+                    [](QWidget* w) {
+                        P::setLabelStyle(w, WIDGET_LABEL{&kRedText, &kBoldTahoma});
+                    },
+                    "lblTitle", "color:#ff0000;font-size:16px;font-weight:700;font-family:\"Tahoma\";"},
         SSetterCase{"label of null records", [](QWidget* w) { P::setLabelStyle(w, WIDGET_LABEL{}); }, "lblTitle", ""},
         // Without an object name a rule would have no selector and Qt would drop the sheet
         // whole; the declarations go on bare instead.
@@ -182,18 +186,18 @@ TEST(CoverSetter, CheckBoxSheetHasThreeRules)
 {
     const SWidgetColor box{0x000000};
     const SWidgetColor checked{kWgColorUnset, 0xffffff};
-    const WIDGET_CHECK_BOX record{&box,    &checked, nullptr, &kRedText, &kBoldTahoma, nullptr,
-                                  ":/CheckBox/Widget/CheckBox/A20Gray/Checked.png", ""};
+    const WIDGET_CHECK_BOX record{
+        &box, &checked, nullptr, &kRedText, &kBoldTahoma, nullptr, ":/CheckBox/Widget/CheckBox/A20Gray/Checked.png",
+        ""};
     QCheckBox checkBox("Enable");
     const QStringList messages = SheetProbe::capture([&] {
         P::setCheckBoxStyle(&checkBox, record);
         checkBox.ensurePolished();
     });
-    EXPECT_EQ(checkBox.styleSheet().toStdString(),
-              "QCheckBox {color:#000000;}"
-              "QCheckBox::indicator:checked {background-color:#ffffff;"
-              "image: url(:/CheckBox/Widget/CheckBox/A20Gray/Checked.png);}"
-              "QCheckBox::indicator:unchecked {image: url();}");
+    EXPECT_EQ(checkBox.styleSheet().toStdString(), "QCheckBox {color:#000000;}"
+                                                   "QCheckBox::indicator:checked {background-color:#ffffff;"
+                                                   "image: url(:/CheckBox/Widget/CheckBox/A20Gray/Checked.png);}"
+                                                   "QCheckBox::indicator:unchecked {image: url();}");
     EXPECT_FALSE(SheetProbe::refused(messages));
 }
 

@@ -64,7 +64,7 @@ QString pageSheet()
     static const SWidgetColor tabColor{0x000000, 0xc0c0c0};
     static const SWidgetBorderSides tabSides{1, 5, 1, kWgLengthUnset, WG_BORDER_EDGE_SOLID, 0x808080};
     static const SWidgetColor tabSelected{0x483d8b, 0xfffbf0};
-    static const SWidgetBorderSides tabSelectedSides{kWgLengthUnset, 5, kWgLengthUnset, kWgLengthUnset,
+    static const SWidgetBorderSides tabSelectedSides{kWgLengthUnset,       5,       kWgLengthUnset, kWgLengthUnset,
                                                      WG_BORDER_EDGE_SOLID, 0x483d8b};
     static const WIDGET_TAB tab{&tabSize, &tabFont, &tabColor, &tabSelected, &tabSides, &tabSelectedSides};
     static const SWidgetSides groupMargin{kWgLengthUnset, 6};
@@ -77,10 +77,10 @@ QString pageSheet()
     static const SWidgetSides handleMargin{kWgLengthUnset, -5, kWgLengthUnset, -5};
     static const SWidgetColor lineColor{kWgColorUnset, 0x191970};
 
-    return P::compPushButtonStyleSheet(
-               "", WIDGET_PUSH_BTN{&kBlackOnWhite, &kWhiteOnCharcoal, &kWhiteOnCharcoal, &kTahoma14, &kWhiteToGrey,
-                                   &kGreyBorder, nullptr},
-               false) +
+    return P::compPushButtonStyleSheet("",
+                                       WIDGET_PUSH_BTN{&kBlackOnWhite, &kWhiteOnCharcoal, &kWhiteOnCharcoal, &kTahoma14,
+                                                       &kWhiteToGrey, &kGreyBorder, nullptr},
+                                       false) +
            P::compSpinBoxStyleSheet("",
                                     WIDGET_SPIN_BOX{&spinColor, &disabled, &hover, &pressed, &kGreyBorder,
                                                     &kTahoma14Bold, &button, ":/SpinBox/Widget/SpinBox/A12Gray/Add.png",
@@ -107,9 +107,9 @@ QString pageSheet()
            P::compTabWidgetStyleSheet("", WIDGET_TAB_WIDGET{&pane, &tab}, false) +
            P::compGroupBoxStyleSheet("", WIDGET_GROUP_BOX{&kBlackOnWhite, &kGreyBorder, &groupMargin}, false) +
            P::compSliderStyleSheet("",
-                                   WIDGET_SLIDER{nullptr, &kRadius3, &grooveSize, &kGreyLine, &grooveMargin, &grooveSize,
-                                                 &kGreyLine, &subPage, &addPage, &handleSize, &kCharcoalLine,
-                                                 &handleGradient, &handleMargin},
+                                   WIDGET_SLIDER{nullptr, &kRadius3, &grooveSize, &kGreyLine, &grooveMargin,
+                                                 &grooveSize, &kGreyLine, &subPage, &addPage, &handleSize,
+                                                 &kCharcoalLine, &handleGradient, &handleMargin},
                                    false) +
            P::compLineStyleSheet("", lineColor, false, WG_LINE_HORIZONTAL);
 }

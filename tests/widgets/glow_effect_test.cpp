@@ -102,3 +102,16 @@ TEST(GlowEffectTest, SettersAskForANewArea)
     effect->setGlowColor(Qt::blue);
     EXPECT_EQ(effect->glowColor(), QColor(Qt::blue));
 }
+
+// A negative radius is no glow at all, not an image of negative size.
+TEST(GlowEffectTest, NegativeRadiusDrawsNoGlow)
+{
+    SScene scene;
+    auto* effect = new ObjGlowGraphEffect;
+    effect->setGlowColor(Qt::red);
+    effect->setRadius(-6);
+    scene.block->setGraphicsEffect(effect);
+    const QImage picture = scene.picture();
+    EXPECT_EQ(picture.pixel(70, 50), qRgb(0x20, 0x20, 0x20));
+    EXPECT_EQ(picture.pixel(46, 50), qRgb(255, 255, 255));
+}
