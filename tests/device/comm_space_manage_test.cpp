@@ -405,3 +405,68 @@ TEST_F(CommSpaceManageTest, GuiThreadReadsCopiesAndSendsWhileTheLinkWrites)
         },
         kLimitMs));
 }
+
+// What Program Device sends changes the transponder, and the read-back shows it.
+TEST_F(CommSpaceManageTest, SettingSentencesReachTheTransponderAndTheReadBackShowsThem)
+{
+    for (int model : {1, 2}) {
+        SCOPED_TRACE(model);
+        if (m_sim)
+            m_sim->stop();
+        m_controller->disconnected();
+        startSim(model);
+        connectSim();
+        detect();
+        m_sim->clearReceived();
+        std::vector<std::string> settings = {"$ECSSD,NEW^2CCALL,NEW^2ANAME,11,12,13,14,,", "$ECVSD,52,,,,,,,,",
+                                             "$PDBG,101,0,50,0,51,1,703,0,", "$PQXV,C,MID,366000111",
+                                             "$AICEK,1,1,3,366000222,00000000000000000000000000000000414243,C"};
+        if (model == 1) {
+            settings.push_back("$PQXV,C,CFG,108,6,0,");
+            settings.push_back("$PQXV,C,CFG,108,3,1,");
+            settings.push_back("$PDBG,40,6,42,5,38,4,39,3,");
+            settings.push_back("$PQXV,C,CFG,30,5,2,NEW BOX");
+        } else {
+            settings.push_back("$PQXV,C,CFG,31,7,1,");
+            settings.push_back("$AIEPV,C,AI,366000111,109,0");
+            settings.push_back("$PQXV,C,DBG,40,6,41,3,,,,,");
+        }
+        std::vector<std::string> sent;
+        for (const std::string& body : settings) {
+            ASSERT_TRUE(m_controller->send(body));
+            sent.push_back(sentence(body));
+        }
+        ASSERT_TRUE(m_controller->readConfiguration(false));
+        const int handOvers = m_controller->handOvers;
+        ASSERT_TRUE(m_controller->runUntil([&]() { return m_controller->handOvers > handOvers; }));
+        const std::vector<std::string> lines = programLines();
+        ASSERT_GE(lines.size(), sent.size());
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(sent.size())), sent);
+
+        const CSensorConfig* shown = handle()->getDisplayedConfig();
+        EXPECT_STREQ(shown->szCallSign, "NEW,CALL");
+        EXPECT_STREQ(shown->szShipName, "NEW*NAME");
+        EXPECT_EQ(shown->iDimA + shown->iDimB + shown->iDimC + shown->iDimD, 11 + 12 + 13 + 14);
+        EXPECT_EQ(shown->iShipType, 52);
+        EXPECT_STREQ(shown->szDscMonitor, "0");
+        EXPECT_EQ(shown->iGpsUpdateRate, 1);
+        EXPECT_EQ(shown->iGpsDynModel, 0);
+        EXPECT_EQ(shown->iMmsi, 366000111u);
+        EXPECT_EQ(shown->iKeyExchangeMmsi, 366000222);
+        EXPECT_STREQ(shown->szEncryptionCode, "ABC");
+        if (model == 1) {
+            EXPECT_TRUE(shown->bAlrSentence);
+            EXPECT_EQ(shown->iEncryptionEnable, 1);
+            EXPECT_EQ(shown->iNmea1InBaud, 4800);
+            EXPECT_EQ(shown->iNmea1OutBaud, 9600);
+            EXPECT_EQ(shown->iNmea2InBaud, 14400);
+            EXPECT_EQ(shown->iNmea2OutBaud, 19200);
+            EXPECT_STREQ(shown->aszSrmBox[2], "NEW BOX");
+        } else {
+            EXPECT_FALSE(shown->bAlrSentence);
+            EXPECT_EQ(shown->iEpv109, 0u);
+            EXPECT_EQ(shown->iNmea1InBaud, 4800);
+            EXPECT_EQ(shown->iNmea2OutBaud, 19200);
+        }
+    }
+}

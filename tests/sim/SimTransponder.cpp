@@ -48,6 +48,14 @@ std::string angle(double degrees, int degreeDigits, char positive, char negative
     return text;
 }
 
+// One line of the system-data text, CR LF ended.
+template <typename... Args> std::string keyLine(const char* format, Args... args)
+{
+    char line[CSimTransponder::kMaxLine];
+    std::snprintf(line, sizeof(line) - 2, format, args...);
+    return std::string(line) + "\r\n";
+}
+
 // "hhmmss.00" and "ddmmyy" of now. Worked out by hand: gmtime would touch the C library's
 // time-zone state, which the program's own time conversions use on another thread.
 void utcNow(char* clock, size_t clockSize, char* date, size_t dateSize)
@@ -205,41 +213,23 @@ std::vector<std::string> CSimTransponder::configReply(int group) const
 std::vector<std::string> CSimTransponder::systemDataText() const
 {
     const SSimTransponderState& s = m_state;
-    char line[kMaxLine];
-    std::vector<std::string> lines;
-    auto add = [&]() { lines.push_back(std::string(line) + "\r\n"); };
-    std::snprintf(line, sizeof(line), "MMSI:(%u)", s.mmsi);
-    add();
-    std::snprintf(line, sizeof(line), "Name:(%s)", s.shipName.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "Call Sign:(%s)", s.callSign.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "Ship Cargo Type:(%d) A:(%d) B:(%d) C:(%d) D:(%d)", s.shipType, s.dimA, s.dimB,
-                  s.dimC, s.dimD);
-    add();
-    std::snprintf(line, sizeof(line), "S/N:(%s)", s.snText.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "Firmware:%s", s.firmware.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "DSC Monitor:(%d)", s.dscMonitor);
-    add();
-    std::snprintf(line, sizeof(line), "4 SRM box:(%d)", s.srmBoxCount);
-    add();
-    std::snprintf(line, sizeof(line), "[FwVersion]=%s", s.fwVersion.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "[WiFiModule]=%d", s.wifiModule);
-    add();
-    std::snprintf(line, sizeof(line), "[GPS_OnOff]=%d", s.gpsOn);
-    add();
-    std::snprintf(line, sizeof(line), "[MultipleBaudRate]=%d", s.multipleBaudRate);
-    add();
-    std::snprintf(line, sizeof(line), "[GPS_RI]=%d", s.gpsRi);
-    add();
-    std::snprintf(line, sizeof(line), "[GPS_NAV5_dynModel]=%d", s.gpsDynModel);
-    add();
-    std::snprintf(line, sizeof(line), "[SYSTEM DATA END]");
-    add();
-    return lines;
+    return {
+        keyLine("MMSI:(%u)", s.mmsi),
+        keyLine("Name:(%s)", s.shipName.c_str()),
+        keyLine("Call Sign:(%s)", s.callSign.c_str()),
+        keyLine("Ship Cargo Type:(%d) A:(%d) B:(%d) C:(%d) D:(%d)", s.shipType, s.dimA, s.dimB, s.dimC, s.dimD),
+        keyLine("S/N:(%s)", s.snText.c_str()),
+        keyLine("Firmware:%s", s.firmware.c_str()),
+        keyLine("DSC Monitor:(%d)", s.dscMonitor),
+        keyLine("4 SRM box:(%d)", s.srmBoxCount),
+        keyLine("[FwVersion]=%s", s.fwVersion.c_str()),
+        keyLine("[WiFiModule]=%d", s.wifiModule),
+        keyLine("[GPS_OnOff]=%d", s.gpsOn),
+        keyLine("[MultipleBaudRate]=%d", s.multipleBaudRate),
+        keyLine("[GPS_RI]=%d", s.gpsRi),
+        keyLine("[GPS_NAV5_dynModel]=%d", s.gpsDynModel),
+        keyLine("%s", "[SYSTEM DATA END]"),
+    };
 }
 
 void CSimTransponder::applySetting(const std::vector<std::string>& f)
