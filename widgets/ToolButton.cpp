@@ -1,0 +1,11 @@
+#include "ToolButton.h"
+
+CToolButton::CToolButton() : QToolButton(nullptr)
+{}
+
+CToolButton::~CToolButton() = default;
+
+void CToolButton::enterEvent(QEvent*)
+{
+    emit signalMouseEnter();
+}
