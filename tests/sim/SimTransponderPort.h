@@ -1,0 +1,122 @@
+#pragma once
+
+#include "SimSerialLine.h"
+#include "SimTransponder.h"
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// What the simulated transponder does to the replies to one received line.
+enum class SIM_FAULT {
+    Drop,          // no reply at all
+    Delay,         // every reply line param ms late
+    Garble,        // one character of every reply line changed, checksum kept (so it is wrong)
+    WrongChecksum, // the checksum digits wrong, the text intact
+    HangUp,        // param reply lines sent, then the line hung up a moment later
+};
+
+// One line as the simulated transponder received it: the exact bytes, line end included, and
+// when it arrived (milliseconds of a steady clock).
+struct SSimRxLine
+{
+    std::string bytes;
+    long long ms = 0;
+};
+
+// The simulated transponder on a pseudo-terminal, run by its own thread: it reads the program's
+// lines, answers them, sends its own sentences once a second, records every line received and
+// plays the faults a test asks for. Every public operation may be called from any thread.
+class CSimTransponderPort
+{
+public:
+    static constexpr int kDefaultPeriodMs = 1000;
+
+    explicit CSimTransponderPort(int model = 1);
+    ~CSimTransponderPort();
+
+    CSimTransponderPort(const CSimTransponderPort&) = delete;
+    CSimTransponderPort& operator=(const CSimTransponderPort&) = delete;
+
+    // Opens the line and starts the thread; false when no pseudo-terminal could be had.
+    bool start();
+    void stop();
+    // The name to give the program as its serial port.
+    std::string portName() const;
+
+    // Hangs up now, or opens a new line (with a new name) after a hang-up.
+    void hangUp();
+    bool reopen();
+    bool isHungUp() const { return m_hungUp; }
+
+    // The state, read whole or changed in one step.
+    SSimTransponderState state() const;
+    void modifyState(const std::function<void(SSimTransponderState&)>& change);
+    // How often the sentences of normal mode go out; 0 stops them.
+    void setPeriodMs(int ms);
+    void setPassThrough(CSimPassThrough* module);
+    bool inPassThrough() const;
+
+    // Sends bytes as they are, now, after whatever is already due.
+    void send(const std::string& bytes);
+
+    // The next received line that starts with prefix gets the fault; each fault is used once.
+    void addFault(const std::string& prefix, SIM_FAULT fault, int param = 0);
+    int pendingFaults() const;
+
+    std::vector<SSimRxLine> received() const;
+    std::vector<SSimRxLine> receivedStartingWith(const std::string& prefix) const;
+    void clearReceived();
+    // Lines written to the program, whole.
+    std::vector<std::string> sent() const;
+    int sentCount(const std::string& prefix) const;
+    // Own ("VDO") and other ("VDM") AIS sentences written, by channel.
+    int sentVdo(char channel) const;
+    int sentVdm(char channel) const;
+
+    static long long nowMs();
+
+private:
+    struct SFault
+    {
+        std::string prefix;
+        SIM_FAULT fault;
+        int param;
+    };
+    struct SOutgoing
+    {
+        long long dueMs;
+        std::string bytes;
+        bool hangUp;
+    };
+
+    void run();
+    void takeReceived(const std::string& chunk, long long now);
+    void schedule(std::vector<std::string> lines, long long now, const SFault* fault);
+    void writeDue(long long now);
+    void noteSent(const std::string& line);
+    static std::string garbled(std::string line);
+    static std::string wrongChecksum(std::string line);
+
+    mutable std::mutex m_mutex; // everything below but the line
+    CSimTransponder m_sim;
+    std::string m_rxBuffer;
+    std::vector<SSimRxLine> m_received;
+    std::vector<std::string> m_sent;
+    std::deque<SOutgoing> m_outgoing;
+    std::vector<SFault> m_faults;
+    int m_periodMs = kDefaultPeriodMs;
+    long long m_nextPeriodicMs = 0;
+    int m_vdo[2] = {0, 0};
+    int m_vdm[2] = {0, 0};
+
+    mutable std::mutex m_lineMutex; // the line: taken by the thread around each read and write
+    CSimSerialLine m_line;
+    std::atomic<bool> m_hungUp{false};
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
