@@ -56,7 +56,7 @@ std::vector<std::string> CSimWiFiModule::onLine(const std::string& received)
     std::lock_guard<std::mutex> lock(m_mutex);
     const long long now = steadyMs();
     const std::string line = withoutLineEnd(received);
-    if (m_lastLineMs >= 0 && now - m_lastLineMs < kMinGapMs)
+    if (m_lastLineMs >= 0 && now - m_lastLineMs < kMinGapMs - kGapToleranceMs)
         m_breaches.push_back(line + ": " + std::to_string(now - m_lastLineMs) + " ms after the previous line");
     if (m_answering)
         m_breaches.push_back(line + ": sent before the previous command was answered");

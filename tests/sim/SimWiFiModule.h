@@ -50,6 +50,7 @@ class CSimWiFiModule : public CSimPassThrough
 {
 public:
     static constexpr long long kMinGapMs = 200;
+    static constexpr long long kGapToleranceMs = 10; // this thread sees a line a few ms late
     static constexpr const char* kLearningLine = "br0: port 2(ath0) entering learning state\r\n";
 
     CSimWiFiModule();
