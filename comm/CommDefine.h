@@ -48,9 +48,23 @@ enum SOCKET_TYPE : int32_t {
     SOCKET_UDP_CLIENT = 3,
 };
 
+// Which end of a network link a transport plays.
+enum SOCKET_ROLE : int32_t {
+    SOCKET_ROLE_SERVER = 0,
+    SOCKET_ROLE_CLIENT = 1,
+};
+
 enum LOG_MODE : int32_t {
     LOG_MODE_RECORD = 0,
     LOG_MODE_REPLAY = 1,
+};
+
+// States of a log replay link.
+enum LOG_REPLAY_PLAY_OP : int32_t {
+    LOG_REPLAY_OFF = -1,
+    LOG_REPLAY_PLAY = 0,
+    LOG_REPLAY_PAUSE = 1,
+    LOG_REPLAY_STOP = 2,
 };
 
 constexpr int kDevNameSize = 32;
