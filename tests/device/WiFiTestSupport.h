@@ -22,6 +22,15 @@ constexpr int kShortReplyTimeoutMs = 1500;
 // Arrival times are taken by a thread that polls the line; they jitter by a few milliseconds.
 constexpr long long kJitterMs = 10;
 
+// The transponder's profile as the view builds it: message data cut into lines, so that the
+// module's "+ok" can end a reply wait.
+inline COMM::SCommConntProfile transponderProfile(const std::string& port)
+{
+    COMM::SCommConntProfile profile = DeviceTest::serialProfile(port);
+    profile.ConntSetting.SplitLines = true;
+    return profile;
+}
+
 inline WiFiScope::WIFI_SYS_MODE modeOf(CDeviceComm* device)
 {
     return device->getWiFiConfig()->systemMode();

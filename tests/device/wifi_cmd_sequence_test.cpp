@@ -58,27 +58,6 @@ TEST(WiFiCmdSequence, QueryIsTheTwelveBareCommandsInOrder)
     EXPECT_EQ(needed, 12);
 }
 
-TEST(WiFiCmdSequence, AccessPointSetUp)
-{
-    struct Case
-    {
-        const char* security;
-        std::vector<std::string> tail;
-    };
-    const std::vector<Case> cases = {
-        {"NONE", {"AT+SECMODE=NONE", "AT+APPLY"}},
-        {"WPA2-PSK", {"AT+SECMODE=WPA2-PSK", "AT+PSK=0,sea, salt", "AT+APPLY"}},
-        {"none", {"AT+SECMODE=WPA2-PSK", "AT+PSK=0,sea, salt", "AT+APPLY"}},
-        {"WEP", {"AT+SECMODE=WPA2-PSK", "AT+PSK=0,sea, salt", "AT+APPLY"}},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> expected = {"AT+APSSID=Harbour AP", "AT+APCHAN=11", "AT+SYSIPSET=10.0.0.1,255.255.0.0",
-                                             "AT+TCPPORT=2000"};
-        expected.insert(expected.end(), c.tail.begin(), c.tail.end());
-        EXPECT_EQ(textsOf(WiFiCmdSequence::apSetup(kTable, apData(c.security))), expected) << c.security;
-    }
-}
-
 TEST(WiFiCmdSequence, AccessPointFieldsAreReadWithinTheirArrays)
 {
     SAPData ap = apData("NONE");
@@ -89,27 +68,6 @@ TEST(WiFiCmdSequence, AccessPointFieldsAreReadWithinTheirArrays)
     EXPECT_EQ(texts[0], "AT+APSSID=" + std::string(sizeof(ap.szSSID), 'S'));
     EXPECT_EQ(texts[1], "AT+APCHAN=-1");
     EXPECT_EQ(texts[2], "AT+SYSIPSET=10.0.0.1,");
-}
-
-TEST(WiFiCmdSequence, ModeControl)
-{
-    struct Case
-    {
-        bool enable;
-        int mode;
-        std::vector<std::string> lines;
-    };
-    const std::vector<Case> cases = {
-        {true, 1, {"AT+WLANEN=1", "AT+DHCPCEN=1", "AT+DHCPDEN=0", "AT+OPMODE=1", "AT+SYSAPPLY", "AT+WAPPLY"}},
-        {true, 0, {"AT+WLANEN=1", "AT+DHCPCEN=0", "AT+DHCPDEN=1", "AT+OPMODE=0", "AT+SYSAPPLY", "AT+WAPPLY"}},
-        {true, -1, {"AT+WLANEN=1", "AT+DHCPCEN=0", "AT+DHCPDEN=0", "AT+OPMODE=0", "AT+SYSAPPLY", "AT+WAPPLY"}},
-        {false, 1, {"AT+WLANEN=0", "AT+SYSAPPLY", "AT+WAPPLY"}},
-        {false, 0, {"AT+WLANEN=0", "AT+SYSAPPLY", "AT+WAPPLY"}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(textsOf(WiFiCmdSequence::modeCtrl(kTable, c.enable, static_cast<WIFI_OPERATION_MODE>(c.mode))),
-                  c.lines)
-            << c.enable << " " << c.mode;
 }
 
 TEST(WiFiCmdSequence, FactoryResetScanAndLinkStatus)

@@ -51,7 +51,7 @@ protected:
 
     void connectSim()
     {
-        COMM::SCommConntProfile profile = DeviceTest::serialProfile(m_sim->portName());
+        COMM::SCommConntProfile profile = transponderProfile(m_sim->portName());
         m_manager->connectDeviceComm(profile);
         ASSERT_TRUE(waitFor([this]() { return device()->isCommConnected(); }, kLimitMs));
         ASSERT_TRUE(waitFor([this]() { return modeOf(device()) == WIFI_SYS_MODE_SENTENCE; }, kLimitMs));

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
+
 using DeviceTest::kLimitMs;
 using TestSupport::waitFor;
 using namespace WiFiScope;
@@ -26,7 +29,7 @@ protected:
         m_sim.setPeriodMs(0);
         m_sim.setPassThrough(&m_module);
         ASSERT_TRUE(m_sim.start());
-        COMM::CSerialPort* port = m_link.createSerialPort(DeviceTest::serialProfile(m_sim.portName()),
+        COMM::CSerialPort* port = m_link.createSerialPort(transponderProfile(m_sim.portName()),
                                                           COMM::RAWDATA_SENTENCE);
         ASSERT_NE(port, nullptr);
         port->setEnable(true);
@@ -264,4 +267,82 @@ TEST_F(WiFiSendPathTest, JobsWaitTheModulesTwentySecondsUnlessATestShortensIt)
     m_device.setWiFiReplyTimeoutMs(kShortReplyTimeoutMs);
     m_device.sendWiFiClientAPCntStatusCmd();
     EXPECT_EQ(head().response.timeoutMs, kShortReplyTimeoutMs);
+}
+
+// Every job's lines as the module receives them, one after the other, each released by the answer
+// to the one before.
+TEST_F(WiFiSendPathTest, EachJobsLinesOnTheWire)
+{
+    enterPassThrough();
+    m_module.setReplyDelayMs(0);
+    auto ap = [](const char* security) {
+        SAPData data = {};
+        std::strcpy(data.szSSID, "Deck");
+        std::strcpy(data.szIpAddress, "10.0.0.1");
+        std::strcpy(data.szSubnetMask, "255.0.0.0");
+        data.iTcpPort = 2000;
+        data.iChannel = 3;
+        std::strcpy(data.szSecurity, security);
+        std::strcpy(data.szPassPhrase, "pw");
+        return data;
+    };
+    const std::vector<std::string> apHead = {"AT+APSSID=Deck", "AT+APCHAN=3", "AT+SYSIPSET=10.0.0.1,255.0.0.0",
+                                             "AT+TCPPORT=2000"};
+    auto withApHead = [&apHead](std::vector<std::string> tail) {
+        std::vector<std::string> lines = apHead;
+        lines.insert(lines.end(), tail.begin(), tail.end());
+        return lines;
+    };
+    auto join = [this](const char* ssid, const char* security, const char* pass) {
+        SClintAPCntData request{ssid, security, pass};
+        m_device.sendWiFiClientAPCntCmd(&request);
+    };
+    struct Case
+    {
+        const char* what;
+        std::function<void()> send;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"query", [this]() { m_device.sendWiFiBasicInfoQueryCmd(); },
+         {"AT+WLANEN", "AT+OPMODE", "AT+APSSID", "AT+SECMODE", "AT+PSK", "AT+SYSIPSET", "AT+TCPPORT", "AT+APCHAN",
+          "AT+VER", "AT+SYSIP", "AT+DHCPDEN", "AT+DHCPCEN"}},
+        {"set-up NONE", [&]() { SAPData d = ap("NONE"); m_device.sendWiFiCfgCmd(&d); },
+         withApHead({"AT+SECMODE=NONE", "AT+APPLY"})},
+        {"set-up WPA2-PSK", [&]() { SAPData d = ap("WPA2-PSK"); m_device.sendWiFiCfgCmd(&d); },
+         withApHead({"AT+SECMODE=WPA2-PSK", "AT+PSK=0,pw", "AT+APPLY"})},
+        {"set-up none", [&]() { SAPData d = ap("none"); m_device.sendWiFiCfgCmd(&d); },
+         withApHead({"AT+SECMODE=WPA2-PSK", "AT+PSK=0,pw", "AT+APPLY"})},
+        {"mode on client", [this]() { m_device.sendWiFiModeCtrlCmd(true, WIFI_OPERATION_MODE_CLIENT); },
+         {"AT+WLANEN=1", "AT+DHCPCEN=1", "AT+DHCPDEN=0", "AT+OPMODE=1", "AT+SYSAPPLY", "AT+WAPPLY"}},
+        {"mode on access point", [this]() { m_device.sendWiFiModeCtrlCmd(true, WIFI_OPERATION_MODE_AP); },
+         {"AT+WLANEN=1", "AT+DHCPCEN=0", "AT+DHCPDEN=1", "AT+OPMODE=0", "AT+SYSAPPLY", "AT+WAPPLY"}},
+        {"mode on -1",
+         [this]() { m_device.sendWiFiModeCtrlCmd(true, static_cast<WIFI_OPERATION_MODE>(-1)); },
+         {"AT+WLANEN=1", "AT+DHCPCEN=0", "AT+DHCPDEN=0", "AT+OPMODE=0", "AT+SYSAPPLY", "AT+WAPPLY"}},
+        {"mode off", [this]() { m_device.sendWiFiModeCtrlCmd(false, WIFI_OPERATION_MODE_CLIENT); },
+         {"AT+WLANEN=0", "AT+SYSAPPLY", "AT+WAPPLY"}},
+        {"factory reset", [this]() { m_device.sendWiFiFactoryRstCmd(); }, {"AT+FACTDEF", "AT+APPLY"}},
+        {"scan", [this]() { m_device.sendWiFiClientScanCmd(); }, {"AT+SCAN", "WiFiScanEnd"}},
+        {"join WPA", [&]() { join("Pier", "WPA", "pw"); },
+         {"AT+STA=Pier", "AT+SECMODE=WPA-PSK", "AT+PSK=0,pw", "AT+WAPPLY"}},
+        {"join WPA2", [&]() { join("Pier", "WPA2", "pw"); },
+         {"AT+STA=Pier", "AT+SECMODE=WPA2-PSK", "AT+PSK=0,pw", "AT+WAPPLY"}},
+        {"join NONE", [&]() { join("Pier", "NONE", "pw"); }, {"AT+STA=Pier", "AT+SECMODE=NONE", "AT+WAPPLY"}},
+        {"join wpa2", [&]() { join("Pier", "wpa2", "pw"); },
+         {"AT+STA=Pier", "AT+SECMODE=wpa2", "AT+PSK=0,pw", "AT+WAPPLY"}},
+        {"join empty", [&]() { join("", "", ""); }, {"AT+STA", "AT+SECMODE", "AT+PSK=0,", "AT+WAPPLY"}},
+        {"link status twice",
+         [this]() {
+             m_device.sendWiFiClientAPCntStatusCmd();
+             m_device.sendWiFiClientAPCntStatusCmd();
+         },
+         {"AT+STALINK", "AT+STALINK"}},
+    };
+    for (const Case& c : cases) {
+        m_sim.clearReceived();
+        c.send();
+        EXPECT_EQ(WiFiTest::bytesOf(waitForLines(m_sim, c.lines.size())), withLf(c.lines)) << c.what;
+    }
+    EXPECT_TRUE(m_module.breaches().empty()) << m_module.breaches().front();
 }
