@@ -1,32 +1,28 @@
 #pragma once
 
+#include "PtyPeer.h"
+
+#include <memory>
 #include <string>
 
 // The transponder's end of a serial line: the master side of a pseudo-terminal whose slave the
-// program opens by name as its serial port. Raw both ways; reads and writes never block.
+// program opens by name as its serial port. Reads and writes never block, and need no event loop,
+// so the simulator's own thread drives them.
 class CSimSerialLine
 {
 public:
-    CSimSerialLine();
-    ~CSimSerialLine();
-
-    CSimSerialLine(const CSimSerialLine&) = delete;
-    CSimSerialLine& operator=(const CSimSerialLine&) = delete;
-
     // A new pseudo-terminal; the previous one, if any, is hung up first.
     bool open();
-    bool isOpen() const { return m_master >= 0; }
-    std::string slavePath() const { return m_slavePath; }
+    bool isOpen() const { return m_peer && m_peer->isOpen(); }
+    std::string slavePath() const;
 
-    // Waits up to timeoutMs for received bytes and returns them (empty when none came).
-    std::string read(int timeoutMs);
-    // Writes as much of data as the line takes now; returns the count written, -1 on a hang-up.
+    // Whatever the program has written so far (empty when nothing came).
+    std::string read();
+    // Writes as much of data as the line takes now; returns the count written, -1 when hung up.
     long write(const std::string& data);
-    // Hangs the line up as an unplugged device would.
+    // Hangs the line up as an unplugged device would; the name stays held until the next open.
     void hangUp();
 
 private:
-    int m_master = -1;
-    int m_slave = -1; // held, so that the line and its name stay ours until the next open
-    std::string m_slavePath;
+    std::unique_ptr<TestSupport::PtyPeer> m_peer;
 };

@@ -48,6 +48,35 @@ std::string angle(double degrees, int degreeDigits, char positive, char negative
     return text;
 }
 
+// One line of the system-data text, CR LF ended.
+template <typename... Args> std::string keyLine(const char* format, Args... args)
+{
+    char line[CSimTransponder::kMaxLine];
+    std::snprintf(line, sizeof(line) - 2, format, args...);
+    return std::string(line) + "\r\n";
+}
+
+// "hhmmss.00" and "ddmmyy" of now. Worked out by hand: gmtime would touch the C library's
+// time-zone state, which the program's own time conversions use on another thread.
+void utcNow(char* clock, size_t clockSize, char* date, size_t dateSize)
+{
+    const long long now = static_cast<long long>(std::time(nullptr));
+    const long long seconds = now % 86400;
+    // Days since 1970-01-01 to a civil date (proleptic Gregorian).
+    const long long z = now / 86400 + 719468;
+    const long long era = z / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    const int year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+    std::snprintf(clock, clockSize, "%02d%02d%02d.00", static_cast<int>(seconds / 3600),
+                  static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+    std::snprintf(date, dateSize, "%02d%02d%02d", day, month, year % 100);
+}
+
 } // namespace
 
 CSimTransponder::CSimTransponder(int model)
@@ -184,41 +213,23 @@ std::vector<std::string> CSimTransponder::configReply(int group) const
 std::vector<std::string> CSimTransponder::systemDataText() const
 {
     const SSimTransponderState& s = m_state;
-    char line[kMaxLine];
-    std::vector<std::string> lines;
-    auto add = [&]() { lines.push_back(std::string(line) + "\r\n"); };
-    std::snprintf(line, sizeof(line), "MMSI:(%u)", s.mmsi);
-    add();
-    std::snprintf(line, sizeof(line), "Name:(%s)", s.shipName.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "Call Sign:(%s)", s.callSign.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "Ship Cargo Type:(%d) A:(%d) B:(%d) C:(%d) D:(%d)", s.shipType, s.dimA, s.dimB,
-                  s.dimC, s.dimD);
-    add();
-    std::snprintf(line, sizeof(line), "S/N:(%s)", s.snText.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "Firmware:%s", s.firmware.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "DSC Monitor:(%d)", s.dscMonitor);
-    add();
-    std::snprintf(line, sizeof(line), "4 SRM box:(%d)", s.srmBoxCount);
-    add();
-    std::snprintf(line, sizeof(line), "[FwVersion]=%s", s.fwVersion.c_str());
-    add();
-    std::snprintf(line, sizeof(line), "[WiFiModule]=%d", s.wifiModule);
-    add();
-    std::snprintf(line, sizeof(line), "[GPS_OnOff]=%d", s.gpsOn);
-    add();
-    std::snprintf(line, sizeof(line), "[MultipleBaudRate]=%d", s.multipleBaudRate);
-    add();
-    std::snprintf(line, sizeof(line), "[GPS_RI]=%d", s.gpsRi);
-    add();
-    std::snprintf(line, sizeof(line), "[GPS_NAV5_dynModel]=%d", s.gpsDynModel);
-    add();
-    std::snprintf(line, sizeof(line), "[SYSTEM DATA END]");
-    add();
-    return lines;
+    return {
+        keyLine("MMSI:(%u)", s.mmsi),
+        keyLine("Name:(%s)", s.shipName.c_str()),
+        keyLine("Call Sign:(%s)", s.callSign.c_str()),
+        keyLine("Ship Cargo Type:(%d) A:(%d) B:(%d) C:(%d) D:(%d)", s.shipType, s.dimA, s.dimB, s.dimC, s.dimD),
+        keyLine("S/N:(%s)", s.snText.c_str()),
+        keyLine("Firmware:%s", s.firmware.c_str()),
+        keyLine("DSC Monitor:(%d)", s.dscMonitor),
+        keyLine("4 SRM box:(%d)", s.srmBoxCount),
+        keyLine("[FwVersion]=%s", s.fwVersion.c_str()),
+        keyLine("[WiFiModule]=%d", s.wifiModule),
+        keyLine("[GPS_OnOff]=%d", s.gpsOn),
+        keyLine("[MultipleBaudRate]=%d", s.multipleBaudRate),
+        keyLine("[GPS_RI]=%d", s.gpsRi),
+        keyLine("[GPS_NAV5_dynModel]=%d", s.gpsDynModel),
+        keyLine("%s", "[SYSTEM DATA END]"),
+    };
 }
 
 void CSimTransponder::applySetting(const std::vector<std::string>& f)
@@ -324,13 +335,9 @@ std::vector<std::string> CSimTransponder::periodic()
     if (m_passThroughOn)
         return {};
     const SSimTransponderState& s = m_state;
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    char clock[16];
-    char date[16];
-    std::snprintf(clock, sizeof(clock), "%02d%02d%02d.00", utc.tm_hour, utc.tm_min, utc.tm_sec);
-    std::snprintf(date, sizeof(date), "%02d%02d%02d", utc.tm_mday, utc.tm_mon + 1, utc.tm_year % 100);
+    char clock[48];
+    char date[48];
+    utcNow(clock, sizeof(clock), date, sizeof(date));
     const std::string lat = angle(s.latitude, 2, 'N', 'S');
     const std::string lon = angle(s.longitude, 3, 'E', 'W');
 

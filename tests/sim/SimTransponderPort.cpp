@@ -10,6 +10,7 @@
 
 namespace {
 
+constexpr long long kHangUpAfterMs = 300;
 constexpr size_t kRxBufferLimit = 4096; // a longer line is noise and is dropped
 constexpr size_t kRecordLimit = 20000;  // kept lines, the oldest give way
 constexpr size_t kOutgoingLimit = 2000; // waiting lines while nobody reads the line
@@ -118,6 +119,12 @@ bool CSimTransponderPort::inPassThrough() const
     return m_sim.inPassThrough();
 }
 
+void CSimTransponderPort::send(const std::string& bytes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    schedule({bytes}, nowMs(), nullptr);
+}
+
 void CSimTransponderPort::addFault(const std::string& prefix, SIM_FAULT fault, int param)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -186,7 +193,7 @@ void CSimTransponderPort::run()
         std::string chunk;
         {
             std::lock_guard<std::mutex> line(m_lineMutex);
-            chunk = m_line.read(0);
+            chunk = m_line.read();
         }
         if (chunk.empty()) {
             // Waiting outside the lock, so that a hang-up or a reopen is never held up.
@@ -267,8 +274,9 @@ void CSimTransponderPort::schedule(std::vector<std::string> lines, long long now
     std::vector<SOutgoing> items;
     for (size_t i = 0; i < keep; ++i)
         items.push_back({due, lines[i], false});
+    // The line goes dead a moment after the last line, once the program has read it.
     if (hangUp)
-        items.push_back({due, std::string(), true});
+        items.push_back({due + kHangUpAfterMs, std::string(), true});
     m_outgoing.insert(at, items.begin(), items.end());
     while (m_outgoing.size() > kOutgoingLimit)
         m_outgoing.pop_front();

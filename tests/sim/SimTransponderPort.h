@@ -17,7 +17,7 @@ enum class SIM_FAULT {
     Delay,         // every reply line param ms late
     Garble,        // one character of every reply line changed, checksum kept (so it is wrong)
     WrongChecksum, // the checksum digits wrong, the text intact
-    HangUp,        // param reply lines sent, then the line hung up
+    HangUp,        // param reply lines sent, then the line hung up a moment later
 };
 
 // One line as the simulated transponder received it: the exact bytes, line end included, and
@@ -60,6 +60,9 @@ public:
     void setPeriodMs(int ms);
     void setPassThrough(CSimPassThrough* module);
     bool inPassThrough() const;
+
+    // Sends bytes as they are, now, after whatever is already due.
+    void send(const std::string& bytes);
 
     // The next received line that starts with prefix gets the fault; each fault is used once.
     void addFault(const std::string& prefix, SIM_FAULT fault, int param = 0);

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "SensorEngine/GpsInfo.h"
+#include "SensorEngine/SensorService.h"
+#include "SensorEngine/TargetInfo.h"
+#include "comm/CommDefine.h"
+#include "device/AisSentenceHandle.h"
+#include "wifi/WiFiConfig.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <string>
+
+namespace COMM {
+class CCommData;
+class CServiceComm;
+} // namespace COMM
+
+// The transponder on the current serial link: routes what the link receives to the sentence
+// path or to the Wi-Fi reply parser, hands decoded GPS and AIS data to their models and queues
+// lines with the line end the Wi-Fi mode asks for. Lives on the GUI thread; its receive slots run
+// on the communication thread through direct connections.
+class CDeviceComm : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A package holds 512 bytes: the line, CR, LF and the NUL behind them.
+    static constexpr int kMaxLineLength = COMM::kTxPackageDataSize - 3;
+    static constexpr int kLineGapMs = 200;
+    static constexpr unsigned char kSerialReConntTimes = 3;
+
+    CDeviceComm();
+    ~CDeviceComm() override;
+
+    // Communication thread: the link's life.
+    void setComm(COMM::CCommData* link);
+    void connectSetup();
+    void pareComm(COMM::CCommData* link);
+    void end();
+    // Takes the current link's connected state over for the GUI thread's senders.
+    void refreshCommState();
+
+    // The line send path: CR (only while the Wi-Fi mode is 0) and LF are added. True when queued;
+    // false without a current link or for a line longer than kMaxLineLength (logged, not cut).
+    bool sendCommand(std::string line, COMM::SResponseInform* response);
+    // Appends a complete package to the current link's queue; false without one.
+    bool appendToCommQ(COMM::STxPackage& package);
+    bool isCommConnected();
+    // The current link's transport, to be compared only: it may be deleted once this returns.
+    COMM::CServiceComm* currentComm();
+
+    bool checkWiFiMode(char* line);
+    void switchRawDataType(COMM::RAWDATA_TYPE type);
+
+    // GUI thread.
+    void initDevConfigInfo();
+    void initDevDiagnoseInfo();
+    void updateSensorInfoPerSec();
+
+    CAisSentenceHandle* getSentenceHandle() { return &m_sentenceHandle; }
+    CWiFiConfig* getWiFiConfig() { return &m_wifiConfig; }
+    SensorScope::Gps::CGpsInfo* getGpsInfo() { return &m_gpsInfo; }
+    SensorScope::Target::CTargetInfo* getTargetInfo() { return m_targetInfo; }
+    COMM::SResponseInform* getResponseInform() { return &m_response; }
+
+signals:
+    void signalRxLogMsg(void* poComm, QString strLogMsg);
+
+public slots:
+    void onRxSentence(void* sender, char cCommType);
+    void onRxMsg(void* sender, char cCommType);
+    void onFillGpsData(int iI62Listener, int iSentenceFmt, bool bCheckGpsSignal, bool bPlayLog);
+    void onFillAisOwnData(int iI62Listener);
+    void onFillAisTargetData(uint iTargetMmsi);
+    void onWiFiCfgModeEnable(int eWiFiMode);
+
+private:
+    void setSystemMode(int eWiFiMode, const char* line);
+
+    CAisSentenceHandle m_sentenceHandle;
+    // The current link's transport, not owned. Lock order: this guard first, then the link's own
+    // mutex (taken inside appendToTxPackageQ); never the other way round. The link announces what
+    // it received with its mutex released, so the receive slots may take this guard.
+    QMutex m_commMutex;
+    COMM::CServiceComm* m_comm = nullptr;
+    std::atomic<bool> m_commConnected{false};
+    COMM::SResponseInform m_response;
+    CWiFiConfig m_wifiConfig;
+    SensorScope::Gps::CGpsInfo m_gpsInfo;
+    SensorScope::Target::CTargetInfo* m_targetInfo = nullptr;
+    CSensorService m_sensorService;
+};
