@@ -19,8 +19,9 @@ constexpr const char* kEnter = "$PDBG,163,1,,,,,,*14";
 constexpr const char* kLeave = "$PDBG,163,0,,,,,,*15";
 // Stands in for the module's 20 s: long enough that an early release shows, short enough to wait.
 constexpr int kShortReplyTimeoutMs = 1500;
-// Arrival times are taken by a thread that polls the line; they jitter by a few milliseconds.
-constexpr long long kJitterMs = 10;
+// Arrival times are taken by a thread that polls the line, and the program's writes leave from its
+// event loop: on a busy machine either may be late by tens of milliseconds.
+constexpr long long kJitterMs = CSimWiFiModule::kGapToleranceMs;
 
 // The transponder's profile as the view builds it: message data cut into lines, so that the
 // module's "+ok" can end a reply wait.
