@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,21 @@ inline std::vector<std::string> withLf(const std::vector<std::string>& texts)
     for (const std::string& text : texts)
         lines.push_back(text + "\n");
     return lines;
+}
+
+// Access-point settings as the view fills them.
+inline WiFiScope::SAPData apSettings(const char* ssid, const char* ip, const char* mask, int port, int channel,
+                                     const char* security, const char* passPhrase)
+{
+    WiFiScope::SAPData ap = {};
+    std::snprintf(ap.szSSID, sizeof(ap.szSSID), "%s", ssid);
+    std::snprintf(ap.szIpAddress, sizeof(ap.szIpAddress), "%s", ip);
+    std::snprintf(ap.szSubnetMask, sizeof(ap.szSubnetMask), "%s", mask);
+    ap.iTcpPort = port;
+    ap.iChannel = channel;
+    std::snprintf(ap.szSecurity, sizeof(ap.szSecurity), "%s", security);
+    std::snprintf(ap.szPassPhrase, sizeof(ap.szPassPhrase), "%s", passPhrase);
+    return ap;
 }
 
 // The access points a test's module finds, in the order it reports them.

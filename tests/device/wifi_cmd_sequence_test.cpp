@@ -1,4 +1,6 @@
 // The AT command sequences of the Wi-Fi jobs as composed, before anything is sent.
+#include "WiFiTestSupport.h"
+
 #include "device/WiFiCmdSequence.h"
 
 #include <gtest/gtest.h>
@@ -21,19 +23,6 @@ std::vector<std::string> textsOf(const std::vector<SWiFiCmdLine>& lines)
         texts.push_back(text);
     }
     return texts;
-}
-
-SAPData apData(const char* security)
-{
-    SAPData ap = {};
-    std::strcpy(ap.szSSID, "Harbour AP");
-    std::strcpy(ap.szIpAddress, "10.0.0.1");
-    std::strcpy(ap.szSubnetMask, "255.255.0.0");
-    ap.iTcpPort = 2000;
-    ap.iChannel = 11;
-    std::strcpy(ap.szSecurity, security);
-    std::strcpy(ap.szPassPhrase, "sea, salt");
-    return ap;
 }
 
 const SWiFiCmdTable kTable;
@@ -60,7 +49,7 @@ TEST(WiFiCmdSequence, QueryIsTheTwelveBareCommandsInOrder)
 
 TEST(WiFiCmdSequence, AccessPointFieldsAreReadWithinTheirArrays)
 {
-    SAPData ap = apData("NONE");
+    SAPData ap = WiFiTest::apSettings("Harbour AP", "10.0.0.1", "255.255.0.0", 2000, 11, "NONE", "p");
     std::memset(ap.szSSID, 'S', sizeof(ap.szSSID)); // no terminator
     ap.iChannel = -1;
     ap.szSubnetMask[0] = '\0';

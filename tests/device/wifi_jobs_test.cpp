@@ -162,14 +162,7 @@ TEST_F(WiFiJobTest, QueryReadsBackTheModulesSettings)
 TEST_F(WiFiJobTest, AccessPointSetUpIsAppliedAndReadBack)
 {
     enter();
-    SAPData ap = {};
-    std::strcpy(ap.szSSID, "KELVORA DECK");
-    std::strcpy(ap.szIpAddress, "10.1.2.3");
-    std::strcpy(ap.szSubnetMask, "255.255.0.0");
-    ap.iTcpPort = 2000;
-    ap.iChannel = 11;
-    std::strcpy(ap.szSecurity, "WPA2-PSK");
-    std::strcpy(ap.szPassPhrase, "tide,table 9");
+    SAPData ap = apSettings("KELVORA DECK", "10.1.2.3", "255.255.0.0", 2000, 11, "WPA2-PSK", "tide,table 9");
     device()->sendWiFiCfgCmd(&ap);
     ASSERT_TRUE(waitParsed([](const SCmdProcData& p) { return p.acknowledged[WIFI_AT_APPLY] != 0; }));
     EXPECT_EQ(atLines(), withLf({"AT+APSSID=KELVORA DECK", "AT+APCHAN=11", "AT+SYSIPSET=10.1.2.3,255.255.0.0",

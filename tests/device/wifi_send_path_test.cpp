@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 
 using DeviceTest::kLimitMs;
@@ -275,17 +274,7 @@ TEST_F(WiFiSendPathTest, EachJobsLinesOnTheWire)
 {
     enterPassThrough();
     m_module.setReplyDelayMs(0);
-    auto ap = [](const char* security) {
-        SAPData data = {};
-        std::strcpy(data.szSSID, "Deck");
-        std::strcpy(data.szIpAddress, "10.0.0.1");
-        std::strcpy(data.szSubnetMask, "255.0.0.0");
-        data.iTcpPort = 2000;
-        data.iChannel = 3;
-        std::strcpy(data.szSecurity, security);
-        std::strcpy(data.szPassPhrase, "pw");
-        return data;
-    };
+    auto ap = [](const char* security) { return apSettings("Deck", "10.0.0.1", "255.0.0.0", 2000, 3, security, "pw"); };
     const std::vector<std::string> apHead = {"AT+APSSID=Deck", "AT+APCHAN=3", "AT+SYSIPSET=10.0.0.1,255.0.0.0",
                                              "AT+TCPPORT=2000"};
     auto withApHead = [&apHead](std::vector<std::string> tail) {

@@ -154,92 +154,93 @@ std::vector<std::string> CSimWiFiModule::answer(const std::string& word, const s
     return {"+ok=" + read + "\r\n"};
 }
 
+namespace {
+
+bool anyText(const std::string&)
+{
+    return true;
+}
+
+bool isChannel(const std::string& value)
+{
+    return isNumber(value) && std::atoi(value.c_str()) <= 11;
+}
+
+bool isPort(const std::string& value)
+{
+    return isNumber(value) && std::atoi(value.c_str()) <= 65535;
+}
+
+bool isAddressPair(const std::string& value)
+{
+    return value.find(',') != std::string::npos;
+}
+
+bool isPskSetting(const std::string& value)
+{
+    return value.compare(0, 2, "0,") == 0;
+}
+
+bool isSecurity(const std::string& value)
+{
+    return value == "NONE" || value == "WPA-PSK" || value == "WPA2-PSK";
+}
+
+// The settings the module keeps: the command word, the state field it sets and a query reads,
+// and what it accepts as a value (null: it cannot be set).
+struct SField
+{
+    const char* word;
+    std::string SSimWiFiState::*field;
+    bool (*accepts)(const std::string&);
+};
+
+const SField kFields[] = {
+    {"AT+WLANEN", &SSimWiFiState::wlanEnable, isFlag},
+    {"AT+OPMODE", &SSimWiFiState::opMode, isFlag},
+    {"AT+DHCPDEN", &SSimWiFiState::dhcpServer, isFlag},
+    {"AT+DHCPCEN", &SSimWiFiState::dhcpClient, isFlag},
+    {"AT+APCHAN", &SSimWiFiState::apChan, isChannel},
+    {"AT+TCPPORT", &SSimWiFiState::tcpPort, isPort},
+    {"AT+SYSIPSET", &SSimWiFiState::ipMask, isAddressPair},
+    {"AT+PSK", &SSimWiFiState::psk, isPskSetting},
+    {"AT+SECMODE", &SSimWiFiState::secMode, isSecurity},
+    {"AT+APSSID", &SSimWiFiState::apSsid, anyText},
+    {"AT+STA", &SSimWiFiState::staSsid, anyText},
+    {"AT+VER", &SSimWiFiState::version, nullptr},
+};
+
+const SField* fieldOf(const std::string& word)
+{
+    for (const SField& f : kFields) {
+        if (word == f.word)
+            return &f;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 // Called with the lock held.
 bool CSimWiFiModule::applySetting(const std::string& word, const std::string& value)
 {
-    SSimWiFiState& s = m_state;
-    if (word == "AT+WLANEN" || word == "AT+OPMODE" || word == "AT+DHCPDEN" || word == "AT+DHCPCEN") {
-        if (!isFlag(value))
-            return false;
-        (word == "AT+WLANEN" ? s.wlanEnable : word == "AT+OPMODE" ? s.opMode
-                                          : word == "AT+DHCPDEN" ? s.dhcpServer
-                                                                 : s.dhcpClient) = value;
-        return true;
-    }
-    if (word == "AT+APCHAN") {
-        if (!isNumber(value) || std::atoi(value.c_str()) > 11)
-            return false;
-        s.apChan = value;
-        return true;
-    }
-    if (word == "AT+TCPPORT") {
-        if (!isNumber(value) || std::atoi(value.c_str()) > 65535)
-            return false;
-        s.tcpPort = value;
-        return true;
-    }
-    if (word == "AT+SYSIPSET") {
-        if (value.find(',') == std::string::npos)
-            return false;
-        s.ipMask = value;
-        return true;
-    }
-    if (word == "AT+PSK") {
-        if (value.compare(0, 2, "0,") != 0)
-            return false;
-        s.psk = value;
-        return true;
-    }
-    if (word == "AT+SECMODE") {
-        if (value != "NONE" && value != "WPA-PSK" && value != "WPA2-PSK")
-            return false;
-        s.secMode = value;
-        return true;
-    }
-    if (word == "AT+APSSID") {
-        s.apSsid = value;
-        return true;
-    }
-    if (word == "AT+STA") {
-        s.staSsid = value;
-        return true;
-    }
-    return false;
+    const SField* f = fieldOf(word);
+    if (f == nullptr || f->accepts == nullptr || !f->accepts(value))
+        return false;
+    m_state.*(f->field) = value;
+    return true;
 }
 
 // Called with the lock held: the value a query reads, empty for a word that has none.
 std::string CSimWiFiModule::query(const std::string& word) const
 {
     const SSimWiFiState& s = m_state;
-    if (word == "AT+WLANEN")
-        return s.wlanEnable;
-    if (word == "AT+OPMODE")
-        return s.opMode;
-    if (word == "AT+APSSID")
-        return s.apSsid;
-    if (word == "AT+SECMODE")
-        return s.secMode;
-    if (word == "AT+PSK")
-        return s.psk;
-    if (word == "AT+SYSIPSET")
-        return s.ipMask;
-    if (word == "AT+TCPPORT")
-        return s.tcpPort;
-    if (word == "AT+APCHAN")
-        return s.apChan;
-    if (word == "AT+VER")
-        return s.version;
     if (word == "AT+SYSIP")
         return s.ipMask + "," + s.gateway;
-    if (word == "AT+DHCPDEN")
-        return s.dhcpServer;
-    if (word == "AT+DHCPCEN")
-        return s.dhcpClient;
     if (word == "AT+STALINK")
         return s.linkedApId.empty() ? "Not-Associated" : s.linkedApId + "," + s.linkedSsid;
-    if (word == "AT+STA")
-        return s.staSsid;
-    return std::string();
+    const SField* f = fieldOf(word);
+    return f != nullptr ? s.*(f->field) : std::string();
 }
 
 // Called with the lock held: the apply drops the old link; the join request links after the delay.
