@@ -420,7 +420,7 @@ TEST_F(CommSpaceManageTest, SettingSentencesReachTheTransponderAndTheReadBackSho
         m_sim->clearReceived();
         std::vector<std::string> settings = {"$ECSSD,NEW^2CCALL,NEW^2ANAME,11,12,13,14,,", "$ECVSD,52,,,,,,,,",
                                              "$PDBG,101,0,50,0,51,1,703,0,", "$PQXV,C,MID,366000111",
-                                             "$AICEK,1,1,3,366000222,00000000000000000000000000000000414243,C"};
+                                             "$AICEK,1,1,3,366000222,414243,C"};
         if (model == 1) {
             settings.push_back("$PQXV,C,CFG,108,6,0,");
             settings.push_back("$PQXV,C,CFG,108,3,1,");
