@@ -124,10 +124,8 @@ void CCommSpace::end()
     int waitedMs = 0;
     while (!m_released) {
         if (waitedMs >= limitMs) {
-            SYS_DEBUG(DEBUG_MSG_EXCEPTION, "Stop timer and clear CommList not done in %d ms; thread left to end",
-                      waitedMs);
-            // The manager thread is busy: ask its loop to end and let the destructor join it.
-            m_thread->quit();
+            // The manager thread is still busy; a later end() or the destructor ends it.
+            SYS_DEBUG(DEBUG_MSG_EXCEPTION, "Stop timer and clear CommList not done in %d ms", waitedMs);
             return;
         }
         QCoreApplication::processEvents();
@@ -219,8 +217,9 @@ void CCommSpace::setNewCommProfileCmd(SCommConntProfile& profile)
 
 void CCommSpace::deleteComm(CCommData* link)
 {
-    fillDeleteSlot(link, false);
-    emit signalCommDataDelete(link);
+    // A dropped request announces nothing.
+    if (fillDeleteSlot(link, false))
+        emit signalCommDataDelete(link);
 }
 
 void CCommSpace::setCommReleaseCmd(CCommData* link, bool keep)

@@ -45,6 +45,7 @@ public:
     // Creating thread.
     bool initCommSpaceTh();
     // Asks the manager thread to release every link and waits for it, then ends the thread.
+    // Gives up after a bound, logged; it may be called again.
     void end();
 
     // Requests, from any thread: each fills its slot, which the next tick serves.

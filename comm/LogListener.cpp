@@ -87,16 +87,20 @@ void CLogListener::setNewSetting(std::string path, char speed, int interval, flo
     QMutexLocker locker(&m_mutex);
     if (!path.empty())
         m_requestPath = path;
-    if (static_cast<signed char>(speed) > 0) {
-        m_requestSpeed = static_cast<unsigned char>(speed);
-        m_requestInterval = static_cast<uint32_t>(interval);
-        m_requestRatio = ratio;
-        // Text replay pauses until the request is applied.
-        m_speed = -1;
-        m_interval = 0;
-        m_ratio = 0.0f;
-    }
+    if (static_cast<signed char>(speed) > 0)
+        requestSpeed(speed, interval, ratio);
     m_requestPending = true;
+}
+
+void CLogListener::requestSpeed(char speed, int interval, float ratio)
+{
+    m_requestSpeed = static_cast<unsigned char>(speed);
+    m_requestInterval = static_cast<uint32_t>(interval);
+    m_requestRatio = ratio;
+    // Text replay pauses until the request is applied.
+    m_speed = -1;
+    m_interval = 0;
+    m_ratio = 0.0f;
 }
 
 void CLogListener::setNewFilePath(std::string path)
@@ -108,12 +112,7 @@ void CLogListener::setNewFilePath(std::string path)
 void CLogListener::setNewReplaySpeed(char speed, int interval, float ratio)
 {
     QMutexLocker locker(&m_mutex);
-    m_requestSpeed = static_cast<unsigned char>(speed);
-    m_requestInterval = static_cast<uint32_t>(interval);
-    m_requestRatio = ratio;
-    m_speed = -1;
-    m_interval = 0;
-    m_ratio = 0.0f;
+    requestSpeed(speed, interval, ratio);
 }
 
 void CLogListener::setReplayLoop(bool loop)

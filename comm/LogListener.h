@@ -72,6 +72,7 @@ public slots:
 
 private:
     void resetReplaySetting();
+    void requestSpeed(char speed, int interval, float ratio); // under the mutex
     void clearRequest();
     void refreshReplaySetting();
     bool sentenceReplay();

@@ -24,9 +24,12 @@ const char* const kStateTexts[] = {
 constexpr int kStateTextCount = static_cast<int>(sizeof(kStateTexts) / sizeof(kStateTexts[0]));
 
 // Errors logged as warnings, with their own texts; any other is logged deep with Qt's words.
+const char kRefusedText[] = "(Error)QAbstractSocket::ConnectionRefusedErrorThe connection was refused by the "
+                           "peer.Make sure the fortune server is running,and check that the host name and port "
+                           "settings are correct.";
+
 const char* const kWarnedErrorTexts[] = {
-    "(Error)QAbstractSocket::ConnectionRefusedErrorThe connection was refused by the peer.Make sure the fortune "
-    "server is running,and check that the host name and port settings are correct.",
+    kRefusedText,
     "(Error)QAbstractSocket::RemoteHostClosedError",
     "(Error)QAbstractSocket::HostNotFoundErrorThe host was not foundPlease check the host name and port settings.",
 };

@@ -1,12 +1,12 @@
 #include "NetworkTcp.h"
 
+#include "NetworkTransport.h"
 #include "services/SysDebug.h"
 
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <algorithm>
-#include <cstdio>
 
 namespace COMM {
 
@@ -29,19 +29,11 @@ void quietSocket(QTcpSocket* socket)
 CNetworkTcp::CNetworkTcp(COMM_CONNT_SETTING setting, SNetworkConntConfig config, RAWDATA_TYPE type, SOCKET_ROLE role)
     : CServiceComm(setting, type), m_role(role), m_networkConfig(config)
 {
-    m_networkConfig.IpAddress[kIpAddressSize - 1] = '\0';
-    setObjectName(QString::fromWCharArray(getConntSetting().DevName));
+    SetupNetworkTransport(this, m_networkConfig, "TCP", m_networkConfig.SocketType == SOCKET_TCP_SERVER);
     if (m_role == SOCKET_ROLE_CLIENT)
         m_clientSocket = new QTcpSocket(this);
     else if (m_role == SOCKET_ROLE_SERVER)
         m_server = new QTcpServer(this);
-    setCommType(COMM_TYPE_NETWORK);
-    setEnable(false);
-    char content[kIpAddressSize + 32];
-    std::snprintf(content, sizeof(content), "TCP %s %s:%d",
-                  m_networkConfig.SocketType == SOCKET_TCP_SERVER ? "Server" : "Client", m_networkConfig.IpAddress,
-                  static_cast<int>(m_networkConfig.Port));
-    setContent(content);
     connectSetup();
 }
 
@@ -83,12 +75,7 @@ bool CNetworkTcp::isListening() const
 
 SCommConntProfile CNetworkTcp::getProfile()
 {
-    SCommConntProfile profile;
-    profile.ConntSetting = getConntSetting();
-    profile.CommType = getCommType();
-    profile.Config.Network = m_networkConfig;
-    profile.DebugConfig = getDebugConfig();
-    return profile;
+    return BuildNetworkProfile(*this, m_networkConfig);
 }
 
 bool CNetworkTcp::serverListen(int port)
@@ -141,9 +128,7 @@ bool CNetworkTcp::commTxPackageSender(STxPackage pkg)
         } else if (m_server != nullptr) {
             port = m_server->serverPort();
         }
-        char tag[96];
-        std::snprintf(tag, sizeof(tag), "IP:%s Port:%d sender", address.toUtf8().constData(), port);
-        printMsg(pkg.data, pkg.length, tag);
+        printMsg(pkg.data, pkg.length, NetworkSenderTag(address, port));
     }
     if (m_role == SOCKET_ROLE_SERVER)
         return txServerDataSender(pkg.data, pkg.length);

@@ -1,30 +1,22 @@
 #include "NetworkUdp.h"
 
+#include "NetworkTransport.h"
 #include "services/SysDebug.h"
 
 #include <QHostAddress>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
-#include <cstdio>
 
 namespace COMM {
 
 CNetworkUdp::CNetworkUdp(COMM_CONNT_SETTING setting, SNetworkConntConfig config, RAWDATA_TYPE type, SOCKET_ROLE role)
     : CServiceComm(setting, type), m_role(role), m_networkConfig(config)
 {
-    m_networkConfig.IpAddress[kIpAddressSize - 1] = '\0';
-    setObjectName(QString::fromWCharArray(getConntSetting().DevName));
+    SetupNetworkTransport(this, m_networkConfig, "UDP", m_networkConfig.SocketType == SOCKET_UDP_SERVER);
     if (m_role == SOCKET_ROLE_CLIENT)
         m_clientSocket = new QUdpSocket(this);
     else if (m_role == SOCKET_ROLE_SERVER)
         m_bindSocket = new QUdpSocket(this);
-    setCommType(COMM_TYPE_NETWORK);
-    setEnable(false);
-    char content[kIpAddressSize + 32];
-    std::snprintf(content, sizeof(content), "UDP %s %s:%d",
-                  m_networkConfig.SocketType == SOCKET_UDP_SERVER ? "Server" : "Client", m_networkConfig.IpAddress,
-                  static_cast<int>(m_networkConfig.Port));
-    setContent(content);
     connectSetup();
 }
 
@@ -71,12 +63,7 @@ bool CNetworkUdp::isConnected()
 
 SCommConntProfile CNetworkUdp::getProfile()
 {
-    SCommConntProfile profile;
-    profile.ConntSetting = getConntSetting();
-    profile.CommType = getCommType();
-    profile.Config.Network = m_networkConfig;
-    profile.DebugConfig = getDebugConfig();
-    return profile;
+    return BuildNetworkProfile(*this, m_networkConfig);
 }
 
 bool CNetworkUdp::serverBind(int port)
@@ -126,9 +113,7 @@ bool CNetworkUdp::commTxPackageSender(STxPackage pkg)
         QUdpSocket* socket = roleSocket();
         const QString address = socket != nullptr ? socket->peerAddress().toString() : QString();
         const int port = socket != nullptr ? socket->peerPort() : 0;
-        char tag[96];
-        std::snprintf(tag, sizeof(tag), "IP:%s Port:%d sender", address.toUtf8().constData(), port);
-        printMsg(pkg.data, pkg.length, tag);
+        printMsg(pkg.data, pkg.length, NetworkSenderTag(address, port));
     }
     if (m_role == SOCKET_ROLE_SERVER)
         return txServerDataSender(pkg.data, pkg.length);

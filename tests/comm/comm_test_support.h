@@ -2,10 +2,18 @@
 
 #include "LogProbe.h"
 #include "comm/CommDefine.h"
+#include "comm/CommProfile.h"
 
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTcpServer>
+#include <QUdpSocket>
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // A package carrying text, with its gap and, when timeoutMs is positive, a reply wait.
@@ -21,13 +29,6 @@ inline COMM::STxPackage makePackage(const std::string& text, int gapMs = COMM::k
     std::strncpy(pkg.response.awaitText, awaitText, sizeof(pkg.response.awaitText) - 1);
     return pkg;
 }
-
-#include "comm/CommProfile.h"
-
-#include <QByteArray>
-#include <QString>
-#include <QTcpServer>
-#include <QUdpSocket>
 
 // A loopback port free at the time of asking.
 inline int freeTcpPort()
@@ -86,8 +87,6 @@ std::vector<std::string> takeSentences(Link* link)
     return sentences;
 }
 
-#include <QFile>
-
 // Reads back the alarm records (error, critical, exception) logged since it was made. The
 // logger empties its ring into "logger.log" on each of them, so they are found in the file:
 // each line Base64-coded in whole groups, the level as a mark such as "[!]" or "[E]".
@@ -114,3 +113,21 @@ public:
 private:
     qint64 m_offset;
 };
+
+// A network transport (or holder) made from a profile of the socket type, enabled.
+template <typename Transport>
+std::unique_ptr<Transport> makeNetworkTransport(int socketType, const std::string& ip, int port)
+{
+    const COMM::SCommConntProfile profile = makeNetworkProfile(socketType, ip, port);
+    std::unique_ptr<Transport> transport;
+    if constexpr (std::is_constructible_v<Transport, COMM::COMM_CONNT_SETTING, COMM::SNetworkConntConfig,
+                                          COMM::RAWDATA_TYPE, COMM::SOCKET_ROLE>) {
+        const bool server = socketType == COMM::SOCKET_TCP_SERVER || socketType == COMM::SOCKET_UDP_SERVER;
+        transport = std::make_unique<Transport>(profile.ConntSetting, profile.Config.Network, COMM::RAWDATA_SENTENCE,
+                                                server ? COMM::SOCKET_ROLE_SERVER : COMM::SOCKET_ROLE_CLIENT);
+        transport->setEnable(true);
+    } else {
+        transport = std::make_unique<Transport>(profile.ConntSetting, profile.Config.Network, COMM::RAWDATA_SENTENCE);
+    }
+    return transport;
+}

@@ -17,10 +17,9 @@ namespace {
 
 constexpr int kLimitMs = 5000;
 
-std::unique_ptr<CNetworkSocket> makeHolder(int socketType, const std::string& ip, int port)
+auto makeHolder(int socketType, const std::string& ip, int port)
 {
-    const COMM::SCommConntProfile profile = makeNetworkProfile(socketType, ip, port);
-    return std::make_unique<CNetworkSocket>(profile.ConntSetting, profile.Config.Network, COMM::RAWDATA_SENTENCE);
+    return makeNetworkTransport<CNetworkSocket>(socketType, ip, port);
 }
 
 int countAt(const LogProbe& log, const std::string& part, DEBUG_MSG_LEVEL level)

@@ -15,14 +15,9 @@ namespace {
 
 constexpr int kLimitMs = 5000;
 
-std::unique_ptr<CNetworkTcp> makeTcp(int socketType, const std::string& ip, int port)
+auto makeTcp(int socketType, const std::string& ip, int port)
 {
-    const COMM::SCommConntProfile profile = makeNetworkProfile(socketType, ip, port);
-    const COMM::SOCKET_ROLE role = socketType == COMM::SOCKET_TCP_SERVER ? COMM::SOCKET_ROLE_SERVER
-                                                                         : COMM::SOCKET_ROLE_CLIENT;
-    auto tcp = std::make_unique<CNetworkTcp>(profile.ConntSetting, profile.Config.Network, COMM::RAWDATA_SENTENCE, role);
-    tcp->setEnable(true);
-    return tcp;
+    return makeNetworkTransport<CNetworkTcp>(socketType, ip, port);
 }
 
 QByteArray readUntil(QTcpSocket& socket, const QByteArray& needle)

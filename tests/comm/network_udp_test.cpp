@@ -16,14 +16,9 @@ namespace {
 
 constexpr int kLimitMs = 5000;
 
-std::unique_ptr<CNetworkUdp> makeUdp(int socketType, const std::string& ip, int port)
+auto makeUdp(int socketType, const std::string& ip, int port)
 {
-    const COMM::SCommConntProfile profile = makeNetworkProfile(socketType, ip, port);
-    const COMM::SOCKET_ROLE role = socketType == COMM::SOCKET_UDP_SERVER ? COMM::SOCKET_ROLE_SERVER
-                                                                         : COMM::SOCKET_ROLE_CLIENT;
-    auto udp = std::make_unique<CNetworkUdp>(profile.ConntSetting, profile.Config.Network, COMM::RAWDATA_SENTENCE, role);
-    udp->setEnable(true);
-    return udp;
+    return makeNetworkTransport<CNetworkUdp>(socketType, ip, port);
 }
 
 } // namespace
