@@ -27,11 +27,10 @@ void CDeviceComm::sendCmdToSwitchWiFiMode(WIFI_SYS_MODE mode)
     sendCommand(mode == WIFI_SYS_MODE_CONFIG ? kEnterWiFiMode : kLeaveWiFiMode, nullptr);
 }
 
+// Forced by the controller, as when the received lines show a mode: any mode but 1 is sentences.
 void CDeviceComm::switchSysMode(WIFI_SYS_MODE mode)
 {
-    const bool config = mode == WIFI_SYS_MODE_CONFIG;
-    switchRawDataType(config ? COMM::RAWDATA_MESSAGE : COMM::RAWDATA_SENTENCE);
-    m_wifiConfig.setSystemMode(config ? WIFI_SYS_MODE_CONFIG : WIFI_SYS_MODE_SENTENCE);
+    setSystemMode(mode, nullptr);
 }
 
 std::string CDeviceComm::composeWiFiCfgCmd(std::string command, std::string value)
