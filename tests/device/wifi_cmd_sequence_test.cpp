@@ -59,32 +59,15 @@ TEST(WiFiCmdSequence, AccessPointFieldsAreReadWithinTheirArrays)
     EXPECT_EQ(texts[2], "AT+SYSIPSET=10.0.0.1,");
 }
 
-TEST(WiFiCmdSequence, FactoryResetScanAndLinkStatus)
+TEST(WiFiCmdSequence, OnlyTheScanMarkerAwaitsNoReply)
 {
-    EXPECT_EQ(textsOf(WiFiCmdSequence::factoryReset(kTable)), (std::vector<std::string>{"AT+FACTDEF", "AT+APPLY"}));
-    EXPECT_EQ(textsOf(WiFiCmdSequence::clientScan(kTable)), (std::vector<std::string>{"AT+SCAN", "!WiFiScanEnd"}));
-    EXPECT_EQ(textsOf(WiFiCmdSequence::clientAPCntStatus(kTable)), (std::vector<std::string>{"AT+STALINK"}));
-}
-
-TEST(WiFiCmdSequence, JoinRequest)
-{
-    struct Case
-    {
-        SClintAPCntData request;
-        std::vector<std::string> lines;
-    };
-    const std::vector<Case> cases = {
-        {{"Pier 7", "WPA", "pass word"}, {"AT+STA=Pier 7", "AT+SECMODE=WPA-PSK", "AT+PSK=0,pass word", "AT+WAPPLY"}},
-        {{"Pier 7", "WPA2", "p"}, {"AT+STA=Pier 7", "AT+SECMODE=WPA2-PSK", "AT+PSK=0,p", "AT+WAPPLY"}},
-        {{"Pier 7", "NONE", "ignored"}, {"AT+STA=Pier 7", "AT+SECMODE=NONE", "AT+WAPPLY"}},
-        {{"Pier 7", "wpa2", "p"}, {"AT+STA=Pier 7", "AT+SECMODE=wpa2", "AT+PSK=0,p", "AT+WAPPLY"}},
-        {{"Pier 7", "WPA2-PSK", ""}, {"AT+STA=Pier 7", "AT+SECMODE=WPA2-PSK", "AT+PSK=0,", "AT+WAPPLY"}},
-        // Empty texts give the query forms.
-        {{"", "", ""}, {"AT+STA", "AT+SECMODE", "AT+PSK=0,", "AT+WAPPLY"}},
-    };
-    for (const Case& c : cases) {
-        const SClintAPCntData before = c.request;
-        EXPECT_EQ(textsOf(WiFiCmdSequence::clientAPCnt(kTable, c.request)), c.lines) << c.request.security;
-        EXPECT_EQ(c.request.security, before.security) << "the request itself is not changed";
+    const std::vector<SWiFiCmdLine> scan = WiFiCmdSequence::clientScan(kTable);
+    EXPECT_EQ(textsOf(scan), (std::vector<std::string>{"AT+SCAN", "!WiFiScanEnd"}));
+    SClintAPCntData request{"Pier", "WPA", "pw"};
+    for (const auto& job : {WiFiCmdSequence::basicInfoQuery(kTable), WiFiCmdSequence::factoryReset(kTable),
+                            WiFiCmdSequence::modeCtrl(kTable, true, WIFI_OPERATION_MODE_AP),
+                            WiFiCmdSequence::clientAPCnt(kTable, request), WiFiCmdSequence::clientAPCntStatus(kTable)}) {
+        for (const SWiFiCmdLine& line : job)
+            EXPECT_TRUE(line.awaitOk) << line.word;
     }
 }
