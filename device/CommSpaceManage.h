@@ -24,6 +24,10 @@ public:
     // link or for more than a package holds.
     bool sendCommand(const char* data, int length);
 
+    // Wi-Fi, passed on to the device object.
+    void sendCmdToSwitchWiFiMode(WiFiScope::WIFI_SYS_MODE mode) { m_deviceComm.sendCmdToSwitchWiFiMode(mode); }
+    void sendWiFiBasicInfoQueryCmd() { m_deviceComm.sendWiFiBasicInfoQueryCmd(); }
+
     CDeviceComm* getDeviceComm() { return &m_deviceComm; }
 
 protected:

@@ -12,6 +12,9 @@
 #include <QString>
 #include <atomic>
 #include <string>
+#include <vector>
+
+struct SWiFiCmdLine;
 
 namespace COMM {
 class CCommData;
@@ -55,6 +58,25 @@ public:
     bool checkWiFiMode(char* line);
     void switchRawDataType(COMM::RAWDATA_TYPE type);
 
+    // Wi-Fi pass-through switch and AT send path, GUI thread.
+    static constexpr int kWiFiReplyTimeoutMs = 20000; // the module's longest answer
+    void sendCmdToSwitchWiFiMode(WiFiScope::WIFI_SYS_MODE mode);
+    void switchSysMode(WiFiScope::WIFI_SYS_MODE mode);
+    // True when queued; false without a link, or for a line or awaited text that does not fit
+    // (refused with an Error record, never cut).
+    bool sendCmdRespPass(int timeoutMs, std::string awaited, std::string command, std::string parameter);
+    static std::string composeWiFiCfgCmd(std::string command, std::string value);
+    // The Wi-Fi jobs: each queues its whole AT command sequence, or nothing of it.
+    void sendWiFiBasicInfoQueryCmd();
+    void sendWiFiCfgCmd(WiFiScope::SAPData* data);
+    void sendWiFiModeCtrlCmd(bool enable, WiFiScope::WIFI_OPERATION_MODE mode);
+    void sendWiFiFactoryRstCmd();
+    void sendWiFiClientScanCmd();
+    void sendWiFiClientAPCntCmd(WiFiScope::SClintAPCntData* request);
+    void sendWiFiClientAPCntStatusCmd();
+    // Tests shorten the module's reply time-out here.
+    void setWiFiReplyTimeoutMs(int ms);
+
     // GUI thread.
     void initDevConfigInfo();
     void initDevDiagnoseInfo();
@@ -79,6 +101,7 @@ public slots:
 
 private:
     void setSystemMode(int eWiFiMode, const char* line);
+    bool queueWiFiJob(const std::vector<SWiFiCmdLine>& lines);
 
     CAisSentenceHandle m_sentenceHandle;
     // The current link's transport, not owned. Lock order: this guard first, then the link's own
@@ -88,6 +111,7 @@ private:
     COMM::CServiceComm* m_comm = nullptr;
     std::atomic<bool> m_commConnected{false};
     COMM::SResponseInform m_response;
+    int m_wifiReplyTimeoutMs = kWiFiReplyTimeoutMs;
     CWiFiConfig m_wifiConfig;
     SensorScope::Gps::CGpsInfo m_gpsInfo;
     SensorScope::Target::CTargetInfo* m_targetInfo = nullptr;

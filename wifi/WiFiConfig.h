@@ -20,6 +20,8 @@ public:
     void setSystemMode(WiFiScope::WIFI_SYS_MODE mode);
     WiFiScope::WIFI_SYS_MODE systemMode() const { return static_cast<WiFiScope::WIFI_SYS_MODE>(m_sysMode.load()); }
     void reset();
+    // The AT command table; filled at construction and never changed, so any thread may read it.
+    const WiFiScope::SWiFiCmdTable& cmdTable() const { return m_table; }
 
     // A consistent copy of what the parser has read.
     WiFiScope::SCmdProcData getCmdProcData() const;

@@ -1,0 +1,90 @@
+#pragma once
+
+// The Wi-Fi module behind the simulated transponder, driven through the device object: entering
+// and leaving pass-through as the controller does, and reading back what the module received.
+#include "DeviceTestSupport.h"
+#include "SimWiFiModule.h"
+
+#include "comm/ServiceComm.h"
+#include "wifi/XQDWiFiPaser.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace WiFiTest {
+
+constexpr const char* kEnter = "$PDBG,163,1,,,,,,*14";
+constexpr const char* kLeave = "$PDBG,163,0,,,,,,*15";
+// Stands in for the module's 20 s: long enough that an early release shows, short enough to wait.
+constexpr int kShortReplyTimeoutMs = 1500;
+// Arrival times are taken by a thread that polls the line, and the program's writes leave from its
+// event loop: on a busy machine either may be late by tens of milliseconds.
+constexpr long long kJitterMs = CSimWiFiModule::kGapToleranceMs;
+
+// The transponder's profile as the view builds it: message data cut into lines, so that the
+// module's "+ok" can end a reply wait.
+inline COMM::SCommConntProfile transponderProfile(const std::string& port)
+{
+    COMM::SCommConntProfile profile = DeviceTest::serialProfile(port);
+    profile.ConntSetting.SplitLines = true;
+    return profile;
+}
+
+inline WiFiScope::WIFI_SYS_MODE modeOf(CDeviceComm* device)
+{
+    return device->getWiFiConfig()->systemMode();
+}
+
+// The program's lines the simulator received since it was last cleared; with at least count of
+// them, waited for.
+inline std::vector<SSimRxLine> waitForLines(CSimTransponderPort& sim, size_t count)
+{
+    TestSupport::waitFor([&]() { return sim.received().size() >= count; }, DeviceTest::kLimitMs);
+    return sim.received();
+}
+
+inline std::vector<std::string> bytesOf(const std::vector<SSimRxLine>& lines)
+{
+    return DeviceTest::bytesOf(lines);
+}
+
+// The bytes each AT line of the texts has on the wire in pass-through.
+inline std::vector<std::string> withLf(const std::vector<std::string>& texts)
+{
+    std::vector<std::string> lines;
+    for (const std::string& text : texts)
+        lines.push_back(text + "\n");
+    return lines;
+}
+
+// Access-point settings as the view fills them.
+inline WiFiScope::SAPData apSettings(const char* ssid, const char* ip, const char* mask, int port, int channel,
+                                     const char* security, const char* passPhrase)
+{
+    WiFiScope::SAPData ap = {};
+    std::snprintf(ap.szSSID, sizeof(ap.szSSID), "%s", ssid);
+    std::snprintf(ap.szIpAddress, sizeof(ap.szIpAddress), "%s", ip);
+    std::snprintf(ap.szSubnetMask, sizeof(ap.szSubnetMask), "%s", mask);
+    ap.iTcpPort = port;
+    ap.iChannel = channel;
+    std::snprintf(ap.szSecurity, sizeof(ap.szSecurity), "%s", security);
+    std::snprintf(ap.szPassPhrase, sizeof(ap.szPassPhrase), "%s", passPhrase);
+    return ap;
+}
+
+// The access points a test's module finds, in the order it reports them.
+inline std::vector<SSimAccessPoint> harbourAccessPoints()
+{
+    return {
+        {"Harbour Office", "a0:63:91:10:22:01", 1, -71, "WPA2"},
+        {"Pier 7 Cafe", "c8:3a:35:44:10:0b", 6, -48, "NONE"},
+        {"Harbour Office", "A0:63:91:10:22:02", 11, -52, "WPA2"},
+        {"Marina Guest", "f4:ec:38:01:02:03", 3, -80, "WPA"},
+        {"Harbour Office", "a0:63:91:10:22:03", 1, -52, "WPA2"},
+    };
+}
+
+} // namespace WiFiTest
