@@ -106,10 +106,7 @@ void CSensorSentenceHandle::sentenceProc(COMM::CServiceComm* comm, COMM::COMM_TY
     package.ConntData.CommType = type;
     COMM::CRawDataHandle* queues = comm->getRawDataHandle();
 
-    QString logText;
-    QByteArray chunk;
-    while (queues->queueNextLogMsg(&chunk))
-        logText += QString::fromLatin1(chunk.constData()); // up to the first NUL
+    const QString logText = queues->takeLogText();
     if (!logText.isEmpty())
         emit signalRxLogMsg(comm, logText);
 

@@ -132,6 +132,15 @@ bool CRawDataHandle::queueNextLogMsg(QByteArray* out)
     return takeFront(m_mutex, m_logMsgQ, out);
 }
 
+QString CRawDataHandle::takeLogText()
+{
+    QString text;
+    QByteArray chunk;
+    while (queueNextLogMsg(&chunk))
+        text += QString::fromLatin1(chunk.constData());
+    return text;
+}
+
 bool CRawDataHandle::queueNextMessage(QByteArray* out)
 {
     return takeFront(m_mutex, m_messageQ, out);

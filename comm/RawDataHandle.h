@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QMutex>
+#include <QString>
 #include <queue>
 #include <string>
 #include <vector>
@@ -38,6 +39,8 @@ public:
     bool queueNextSentence(std::string* out);
     bool queueNextBinData(QByteArray* out);
     bool queueNextCmdData(QByteArray* out);
+    // Every queued log chunk joined into one text, each up to its first NUL; empty when none.
+    QString takeLogText();
 
     void clearQueueLogMsg();
     void clearQueueMessage();

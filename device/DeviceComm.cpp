@@ -194,10 +194,7 @@ void CDeviceComm::onRxMsg(void* sender, char)
     if (link == nullptr || link->getRawDataHandle() == nullptr || !link->isEnable())
         return;
     COMM::CRawDataHandle* queues = link->getRawDataHandle();
-    QString text;
-    QByteArray chunk;
-    while (queues->queueNextLogMsg(&chunk))
-        text += QString::fromLatin1(chunk.constData()); // up to the first NUL
+    const QString text = queues->takeLogText();
     if (!text.isEmpty())
         emit signalRxLogMsg(sender, text);
     QByteArray line;

@@ -86,6 +86,16 @@ TEST(RawDataHandle, UnsplitMessagesAreQueuedWhole)
     EXPECT_FALSE(handle.queueNextLogMsg(&raw));
 }
 
+TEST(RawDataHandle, LogChunksAreTakenAsOneText)
+{
+    CRawDataHandle handle;
+    EXPECT_TRUE(handle.takeLogText().isEmpty());
+    handle.appendToLogMsgQ(bytes("$GPGGA,1"));
+    handle.appendToLogMsgQ(QByteArray("23*00\r\n\0junk", 12));
+    EXPECT_EQ(handle.takeLogText(), QString("$GPGGA,123*00\r\n"));
+    EXPECT_TRUE(handle.takeLogText().isEmpty());
+}
+
 TEST(RawDataHandle, EndlessLineIsCutOffWithAWarning)
 {
     LogProbe log;
