@@ -20,9 +20,23 @@ constexpr const char* kEnter = "$PDBG,163,1,,,,,,*14";
 constexpr const char* kLeave = "$PDBG,163,0,,,,,,*15";
 // Stands in for the module's 20 s: long enough that an early release shows, short enough to wait.
 constexpr int kShortReplyTimeoutMs = 1500;
-// Arrival times are taken by a thread that polls the line, and the program's writes leave from its
-// event loop: on a busy machine either may be late by tens of milliseconds.
-constexpr long long kJitterMs = CSimWiFiModule::kGapToleranceMs;
+// The program keeps at least this long between its AT lines.
+constexpr long long kMinGapMs = 200;
+// Slack for the clocks of the two ends; the readers' lateness is in the lines' arrival windows.
+constexpr long long kJitterMs = 50;
+
+// The lines closer together than the program's gap allows, even at the longest their arrival
+// windows leave.
+inline std::vector<std::string> gapBreaches(const std::vector<SSimRxLine>& lines)
+{
+    std::vector<std::string> breaches;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const long long gap = longestGapMs(lines[i - 1], lines[i]);
+        if (gap < kMinGapMs - kJitterMs)
+            breaches.push_back(lines[i].bytes + ": at most " + std::to_string(gap) + " ms after the previous line");
+    }
+    return breaches;
+}
 
 // The transponder's profile as the view builds it: message data cut into lines, so that the
 // module's "+ok" can end a reply wait.

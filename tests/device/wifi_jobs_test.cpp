@@ -329,8 +329,8 @@ TEST_F(WiFiJobTest, RefusedCommandHoldsTheNextLineAndTheJobContinues)
     const std::vector<SSimRxLine> lines = m_sim->received();
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[1].bytes, "AT+DHCPCEN=1\n");
-    EXPECT_GE(lines[2].ms - lines[1].ms, kShortReplyTimeoutMs - kJitterMs);
-    EXPECT_LT(lines[3].ms - lines[2].ms, kShortReplyTimeoutMs) << "only the refused line holds";
+    EXPECT_GE(longestGapMs(lines[1], lines[2]), kShortReplyTimeoutMs - kJitterMs);
+    EXPECT_LT(shortestGapMs(lines[2], lines[3]), kShortReplyTimeoutMs) << "only the refused line holds";
     const SSimWiFiState s = m_module.state();
     EXPECT_EQ(s.dhcpClient, "0") << "refused";
     EXPECT_EQ(s.opMode, "1") << "sent after the refusal";

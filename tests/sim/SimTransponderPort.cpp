@@ -189,7 +189,9 @@ int CSimTransponderPort::sentVdm(char channel) const
 
 void CSimTransponderPort::run()
 {
+    m_lastLookMs = nowMs();
     while (!m_stop) {
+        const long long look = nowMs();
         std::string chunk;
         {
             std::lock_guard<std::mutex> line(m_lineMutex);
@@ -202,7 +204,7 @@ void CSimTransponderPort::run()
         const long long now = nowMs();
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            takeReceived(chunk, now);
+            takeReceived(chunk, m_lastLookMs, now);
             if (m_periodMs > 0 && now >= m_nextPeriodicMs) {
                 m_nextPeriodicMs = now + m_periodMs;
                 schedule(m_sim.periodic(), now, nullptr);
@@ -210,18 +212,19 @@ void CSimTransponderPort::run()
             schedule(m_sim.tick(now), now, nullptr);
         }
         writeDue(now);
+        m_lastLookMs = look;
     }
 }
 
 // Called with m_mutex held.
-void CSimTransponderPort::takeReceived(const std::string& chunk, long long now)
+void CSimTransponderPort::takeReceived(const std::string& chunk, long long earliest, long long now)
 {
     m_rxBuffer += chunk;
     size_t end;
     while ((end = m_rxBuffer.find('\n')) != std::string::npos) {
         const std::string line = m_rxBuffer.substr(0, end + 1);
         m_rxBuffer.erase(0, end + 1);
-        m_received.push_back({line, now});
+        m_received.push_back({line, now, earliest});
         keepBounded(m_received);
         const SFault* fault = nullptr;
         SFault taken{};

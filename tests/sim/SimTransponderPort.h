@@ -21,12 +21,25 @@ enum class SIM_FAULT {
 };
 
 // One line as the simulated transponder received it: the exact bytes, line end included, and
-// when it arrived (milliseconds of a steady clock).
+// when it arrived (milliseconds of a steady clock): after earliestMs, when the reader last looked
+// without it, and by ms, when the reader found it. A busy machine can leave the reader asleep for
+// a while, so a gap between two lines is known only within those bounds.
 struct SSimRxLine
 {
     std::string bytes;
     long long ms = 0;
+    long long earliestMs = 0;
 };
+
+// The longest and the shortest the time between two received lines can have been.
+inline long long longestGapMs(const SSimRxLine& first, const SSimRxLine& second)
+{
+    return second.ms - first.earliestMs;
+}
+inline long long shortestGapMs(const SSimRxLine& first, const SSimRxLine& second)
+{
+    return second.earliestMs - first.ms;
+}
 
 // The simulated transponder on a pseudo-terminal, run by its own thread: it reads the program's
 // lines, answers them, sends its own sentences once a second, records every line received and
@@ -95,7 +108,7 @@ private:
     };
 
     void run();
-    void takeReceived(const std::string& chunk, long long now);
+    void takeReceived(const std::string& chunk, long long earliest, long long now);
     void schedule(std::vector<std::string> lines, long long now, const SFault* fault);
     void writeDue(long long now);
     void noteSent(const std::string& line);
@@ -111,6 +124,7 @@ private:
     std::vector<SFault> m_faults;
     int m_periodMs = kDefaultPeriodMs;
     long long m_nextPeriodicMs = 0;
+    long long m_lastLookMs = 0; // when the reader last looked at the line
     int m_vdo[2] = {0, 0};
     int m_vdm[2] = {0, 0};
 

@@ -44,14 +44,12 @@ struct SSimWiFiState
 
 // The Wi-Fi module behind the simulated transponder in pass-through: it answers AT commands the
 // way the program expects of it, one command at a time, and notes every breach of that rule (a
-// line before the previous command was answered, two lines closer than 200 ms). Its own lock
+// line before the previous command was answered). The 200 ms between lines is judged by the tests
+// from the lines' arrival windows, which a busy machine widens. Its own lock
 // guards everything, so a test may change it while the transponder's thread drives it.
 class CSimWiFiModule : public CSimPassThrough
 {
 public:
-    static constexpr long long kMinGapMs = 200;
-    // Both ends see a line late when the machine is busy; a gap of 100 ms still shows.
-    static constexpr long long kGapToleranceMs = 50;
     static constexpr const char* kLearningLine = "br0: port 2(ath0) entering learning state\r\n";
 
     CSimWiFiModule();
@@ -99,7 +97,6 @@ private:
     std::vector<std::string> m_breaches;
     std::vector<std::string> m_commands;
     long long m_now = 0;
-    long long m_lastLineMs = -1;
     bool m_answering = false; // an answer not yet sent whole
     int m_joinDelayMs = 1500;
     long long m_joinDueMs = -1;
