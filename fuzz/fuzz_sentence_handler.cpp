@@ -11,6 +11,7 @@
 
 #include "FuzzInput.h"
 #include "FuzzLog.h"
+#include "ReceiveRoad.h"
 
 #include <QByteArray>
 #include <string>
@@ -135,22 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CSensorService service;
     CTargetInfo table(&service);
 
-    QObject::connect(
-        link, &COMM::CServiceComm::signalRxSentence, &handle,
-        [&handle](void* sender, char type) {
-            handle.sentenceProc(static_cast<COMM::CServiceComm*>(sender), static_cast<COMM::COMM_TYPE>(type));
-        },
-        Qt::DirectConnection);
-    QObject::connect(
-        &handle, &CSensorSentenceHandle::signalFillGpsData, &handle,
-        [&gps](int, int fmt, bool check, bool playLog) { gps.fillGpsData(fmt, check, playLog); }, Qt::DirectConnection);
-    QObject::connect(
-        &handle, &CSensorSentenceHandle::signalFillAisOwnData, &handle,
-        [&table](int listener) { table.fillAisOwnData(static_cast<SENSOR_I62_LISTENER>(listener)); },
-        Qt::DirectConnection);
-    QObject::connect(
-        &handle, &CSensorSentenceHandle::signalFillAisTargetData, &handle,
-        [&table](uint mmsi) { table.fillAisTargetData(mmsi); }, Qt::DirectConnection);
+    TestSupport::wireReceiveRoad(link, &handle, &gps, &table);
 
     size_t at = 0;
     for (size_t k = 0; at < received.size(); ++k) {

@@ -10,6 +10,7 @@
 
 #include "LinkThread.h"
 #include "PtyPeer.h"
+#include "ReceiveRoad.h"
 #include "SentenceFeed.h"
 #include "WaitFor.h"
 
@@ -73,24 +74,7 @@ TEST(ReceiveThreads, TheGuiTickRefreshesAndCopiesWhileTheLinkThreadFills)
             COMM::BuildConntLink(COMM::SENSOR_DEVICE_TRANSPONDER, L"AIS", COMM::PRIMARY_POS_DEFAULT, true),
             COMM::BuildSerialConfig(name.constData(), 0), COMM::RAWDATA_SENTENCE);
         handle = std::make_unique<CSensorSentenceHandle>();
-        CSensorSentenceHandle* handler = handle.get();
-        QObject::connect(
-            port.get(), &COMM::CServiceComm::signalRxSentence, handler,
-            [handler](void* sender, char type) {
-                handler->sentenceProc(static_cast<COMM::CServiceComm*>(sender), static_cast<COMM::COMM_TYPE>(type));
-            },
-            Qt::DirectConnection);
-        QObject::connect(
-            handler, &CSensorSentenceHandle::signalFillGpsData, handler,
-            [&gps](int, int fmt, bool check, bool playLog) { gps.fillGpsData(fmt, check, playLog); },
-            Qt::DirectConnection);
-        QObject::connect(
-            handler, &CSensorSentenceHandle::signalFillAisOwnData, handler,
-            [&table](int listener) { table.fillAisOwnData(static_cast<SENSOR_I62_LISTENER>(listener)); },
-            Qt::DirectConnection);
-        QObject::connect(
-            handler, &CSensorSentenceHandle::signalFillAisTargetData, handler,
-            [&table](uint mmsi) { table.fillAisTargetData(mmsi); }, Qt::DirectConnection);
+        wireReceiveRoad(port.get(), handle.get(), &gps, &table);
         opened = port->connectPort();
         port->setEnable(true);
     });
