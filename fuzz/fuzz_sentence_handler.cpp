@@ -114,7 +114,8 @@ void readAll(const Gps::CGpsInfo& gps, CTargetInfo& table)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Fuzz::drainLog();
-    // One link for the whole run: its queues are emptied for each input.
+    // One link for the whole run, as a link makes its transmit timer when made; its queues are
+    // emptied for each input.
     static CFuzzLink* link = new CFuzzLink;
     link->getRawDataHandle()->clearAllData();
 
@@ -129,6 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     g_now = 1700000000;
     CAisData::setHostClock(&fuzzClock);
+    CTargetNavi::setHostClock(&fuzzClock);
     CSensorSentenceHandle handle;
     handle.setHostClock(&fuzzClock);
     Gps::CGpsInfo gps;
