@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/AisCommandData.h" // SDBGCommandStruct, the id/value pair of a debug sentence
 #include "device/EnvironmentSetup.h"
 #include "view/AisConfigurationView.h"
 #include "wifi/WiFiScope.h"
@@ -38,12 +39,6 @@ class AisConfiguration;
 // The manual opened by Help, in "Help/" beside the program.
 constexpr const char* kManualFileName = "KelvoraAISClassBCfg_Manual_EN.pdf";
 
-// One id/value pair of a debug parameter sentence.
-typedef struct SDBGCommandStruct
-{
-    int iId;
-    int iValue;
-} DBG_COMMAND_STRUCT;
 
 // The main window and its controller: reacts to the user, drives detection, reading and
 // programming of the transponder and the Wi-Fi procedures once a second, and reaches the
@@ -226,5 +221,6 @@ private:
     QString m_lineRemainder;       // the incomplete last line of the Serial Data monitor
     QString m_savedPassword;       // the Wi-Fi password kept aside while "None" is checked
     int m_keyExchangeSequence = 0; // sequence number of the next key-exchange sentence
+    bool m_tickRunning = false;    // the refresh tick is under way (a box it opened may be open)
     bool m_startupReady = false;
 };
