@@ -1,6 +1,7 @@
 #include "view/TargetExchangeSet.h"
 
 #include "AlarmProbe.h"
+#include "GrabShot.h"
 #include "QtPrint.h"
 #include "TargetFeed.h"
 
@@ -197,6 +198,16 @@ TEST_F(OtherVesselsTable, CellTextsOfEveryKindOfStation)
     EXPECT_NEAR(rowOf(211000001)[9].toDouble(), 50.8, 0.5);
     EXPECT_FALSE(rowOf(211000001)[9].contains("T")) << "no bearing suffix";
     EXPECT_TRUE(model.gridModel()->item(0, 0)->icon().isNull());
+
+    QTableView view;
+    view.setModel(model.sortProxy());
+    view.setSortingEnabled(true);
+    view.sortByColumn(TG_ITEM_MMSI, Qt::AscendingOrder);
+    const int widths[] = {70, 120, 70, 60, 80, 80, 90, 90, 80, 80, 80};
+    for (int column = 0; column < 11; ++column)
+        view.setColumnWidth(column, widths[column]);
+    view.resize(1000, 300);
+    EXPECT_FALSE(saveShot(&view, "other_vessels_table").isEmpty());
 }
 
 TEST_F(OtherVesselsTable, RangeAndBearingNotAvailableWithoutOwnVessel)

@@ -3,10 +3,12 @@
 #include "wifi/WiFiConfig.h"
 
 #include "AlarmProbe.h"
+#include "GrabShot.h"
 #include "QtPrint.h"
 
 #include <QImage>
 #include <QStandardItem>
+#include <QTableView>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -93,6 +95,14 @@ TEST(AccessPointList, OneRowPerSsidInScanOrderWithTextsAndPictures)
     }
     // The list view shows the grid's order.
     EXPECT_EQ(column(model.sortProxy(), 2), column(grid, 2));
+    QTableView view;
+    view.setModel(model.sortProxy());
+    view.setIconSize(QSize(96, 32));
+    const int widths[] = {36, 36, 194, 96, 36};
+    for (int col = 0; col < 5; ++col)
+        view.setColumnWidth(col, widths[col]);
+    view.resize(460, 300);
+    EXPECT_FALSE(TestSupport::saveShot(&view, "access_point_list").isEmpty());
 
     // The module reports its link: the parser marks that group, and the list is rebuilt.
     wifi.cmdProc(">AT+STALINK\r\n");
