@@ -6,11 +6,9 @@
 #include "TargetFeed.h"
 
 #include <QTableView>
-#include <QThread>
-#include <atomic>
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 using namespace TestSupport;
@@ -388,41 +386,4 @@ TEST_F(OtherVesselsTable, TwoThousandTargetsComeMoveAndGo)
     EXPECT_TRUE(rowOf(kFirst + 499 * 7).isEmpty());
     EXPECT_EQ(rowOf(kFirst + 3)[6], " 54° 0' 0\"N");
     EXPECT_EQ(model.sortProxy()->index(0, 0).data().toString(), "211000003") << "new rows take their sorted place";
-}
-
-TEST_F(OtherVesselsTable, RefreshesWhileTheLinkFillsAndResetsTheTable)
-{
-    CTargetInfo& table = feed.table;
-    std::atomic<bool> stop{false};
-    std::atomic<int> rounds{0};
-    std::unique_ptr<QThread> writer(QThread::create([&] {
-        CFakeLink link;
-        CSensorSentenceHandle handle;
-        QObject::connect(
-            &handle, &CSensorSentenceHandle::signalFillAisTargetData, &handle,
-            [&table](uint mmsi) { table.fillAisTargetData(mmsi); }, Qt::DirectConnection);
-        QObject::connect(
-            &link, &COMM::CServiceComm::signalRxSentence, &handle,
-            [&handle, &link](void*, char) { handle.sentenceProc(&link, COMM::COMM_TYPE_SERIAL); },
-            Qt::DirectConnection);
-        while (!stop) {
-            const int k = rounds++;
-            UN_AIS_MESSAGE m = positionReport(211000000 + k % 300, 0, 4.0f + k % 7 * 0.01f, 52.0f);
-            for (const std::string& s : armour(m, "VDM", 'A'))
-                link.receive(s);
-            if (k % 500 == 499)
-                table.clearAllTargets();
-        }
-    }));
-    writer->start();
-    for (int refreshes = 0; refreshes < 200 || rounds < 2000; ++refreshes) {
-        refresh();
-        const QAbstractItemModel* grid = model.gridModel();
-        ASSERT_LE(grid->rowCount(), 300);
-        if (grid->rowCount() > 0) {
-            ASSERT_TRUE(grid->index(0, 0).data().toString().startsWith("211"));
-        }
-    }
-    stop = true;
-    writer->wait();
 }
