@@ -1,6 +1,6 @@
 // Pictures of the stand-in pages in the white theme, saved for a person to look at, with the
 // colours a user relies on checked where they are drawn.
-#include "palette/ObjPalette.h"
+#include "theme/ObjPalette.h"
 #include "palette/QtObjPalette.h"
 
 #include "GrabShot.h"

@@ -1,7 +1,7 @@
 // Colour-tone composers: one standard widget kind's record per tone, composed by QtObjPalette.
 #include "ObjPalette.h"
 
-#include "QtObjPalette.h"
+#include "palette/QtObjPalette.h"
 
 #include "services/Singleton.h"
 #include "widgets/LibraryColor.h"

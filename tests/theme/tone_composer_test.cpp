@@ -1,6 +1,6 @@
 // Colour-tone composers: the exact sheet of every composer for tones 0 to 6 and one
 // outside, each set on a widget of its kind with Qt's warnings captured.
-#include "palette/ObjPalette.h"
+#include "theme/ObjPalette.h"
 #include "palette/QtObjPalette.h"
 
 #include "SheetProbe.h"
