@@ -5,11 +5,8 @@
 #include "device/CommSpaceManage.h"
 #include "services/SysDebug.h"
 #include "ui_AisConfiguration.h"
-
-#if __has_include("view/TargetExchangeSet.h")
 #include "view/TargetExchangeSet.h"
-#define KELVORA_TICK_HAS_TARGET_MODEL 1
-#endif
+
 
 #include <QLabel>
 #include <QTabWidget>
@@ -66,9 +63,7 @@ void AisConfiguration::onTimerRefresh()
         autoCheckSystemStatus();
         handle->updateDiagnosticsData();
         device->updateSensorInfoPerSec();
-#ifdef KELVORA_TICK_HAS_TARGET_MODEL
         m_targetModel->updateExchangeSet(device->getTargetInfo());
-#endif
         updateOtherVesselsDisp(true);
         updateDiagnosticsDisp();
         checkGenerateReport();
@@ -80,9 +75,7 @@ void AisConfiguration::onTimerRefresh()
 
     if (m_envSetup.setting().DebugMode) {
         updateHomePageDisp(true);
-#ifdef KELVORA_TICK_HAS_TARGET_MODEL
         m_targetModel->updateExchangeSet(device->getTargetInfo());
-#endif
         device->updateSensorInfoPerSec();
         updateGPSStatusDisp();
         updateOtherVesselsDisp(true);

@@ -199,7 +199,7 @@ void CAisConfigurationView::updateCfgBaudRate()
 
 #ifdef KELVORA_VIEW_HAS_RESOURCE_TEXT
     for (int i = 0; i < 4; ++i)
-        labels[i]->setText(resourceText.baudRateName(static_cast<BAUDRATE>(i)));
+        labels[i]->setText(resourceText.strBaudRateName[i]);
 #else
     (void)labels;
 #endif
@@ -229,7 +229,7 @@ void CAisConfigurationView::updateCfgSRM()
     }
 #ifdef KELVORA_VIEW_HAS_RESOURCE_TEXT
     for (int i = 0; i < 4; ++i)
-        labels[i]->setText(resourceText.srmName(static_cast<SRM_DISP_TEXT>(i)));
+        labels[i]->setText(resourceText.strSRMName[i]);
 #else
     (void)labels;
 #endif
