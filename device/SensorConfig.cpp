@@ -174,7 +174,7 @@ bool CSensorConfig::updateConfigData(const char* text)
 
 bool CSensorConfig::updateConfigDataForStd(const char* sentence, MACHINE_TYPE type, const SAISCommandData& data)
 {
-    if (sentence == nullptr || std::strlen(sentence) >= I62_SENTENCE_BUF_SIZE - 6)
+    if (sentence == nullptr || strnlen(sentence, I62_MAX_SENTENCE_LEN + 1) > I62_MAX_SENTENCE_LEN)
         return false;
     char copy[I62_SENTENCE_BUF_SIZE] = {};
     std::strncpy(copy, sentence, sizeof(copy) - 1);
