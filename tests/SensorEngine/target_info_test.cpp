@@ -1,5 +1,6 @@
 #include "SensorEngine/SensorSentenceHandle.h"
 #include "SensorEngine/TargetInfo.h"
+#include "i62/AisCodec.h"
 
 #include "SensorTestSupport.h"
 #include "services/PortalTime.h"
@@ -199,6 +200,28 @@ TEST_F(TargetTable, EachKindOfStationBecomesATarget)
     EXPECT_FLOAT_EQ(target(111232511).ais.m_class.sar.altitude, 303.0f);
     EXPECT_EQ(target(970123456).ais.m_aisType, AIS_TYPE_SART);
     EXPECT_EQ(target(970123456).ais.m_class.sart.sartMode, 1);
+}
+
+// Live receivers pass on message 24 with part numbers 2 and 3; only 0 (A) and 1 (B) are data.
+TEST_F(TargetTable, MessageTwentyFourOfAnUnknownPartIsDroppedAndCounted)
+{
+    UN_AIS_MESSAGE partA{};
+    partA.msg24A.msgId = 24;
+    partA.msg24A.mmsi = 230000001;
+    std::strcpy(partA.msg24A.name, "SUOKKI");
+    receive(partA);
+    ASSERT_STREQ(target(230000001).ais.m_name, "SUOKKI");
+
+    std::strcpy(partA.msg24A.name, "O");
+    AIS_raw_message raw;
+    ASSERT_EQ(AisMessagePack(&raw, &partA), 1u);
+    for (uint32_t part : {2u, 3u}) {
+        AisMsgInsertPut(raw.payload, 38, 2, part);
+        for (const std::string& sentence : armourRaw(raw))
+            m_link.receive(sentence);
+    }
+    EXPECT_STREQ(target(230000001).ais.m_name, "SUOKKI");
+    EXPECT_EQ(m_handle.undecodableCount(), 2u);
 }
 
 TEST_F(TargetTable, StaticDataAloneLeavesPositionAndMeasurementsUnavailable)
