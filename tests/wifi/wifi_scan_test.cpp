@@ -132,3 +132,17 @@ TEST(WiFiScan, TheLinkedAccessPointIsMarkedAndMovedToTheFront)
     EXPECT_EQ(d.data.scanned[0].ssid, "Harbour Office");
     EXPECT_EQ(d.data.scanned[0].connectStatus, 1);
 }
+
+// An identifier longer than the 31 characters that take part in matching still finds its group.
+TEST(WiFiScan, ALongAccessPointIdentifierMatchesItsGroup)
+{
+    const std::string longId = "kelvora-mesh-node-0123456789-abcdef"; // 35 characters
+    CWiFiConfig wifi;
+    scan(wifi, {"Harbour Office,a0:63:91:10:22:01,6,-48,WPA2", "Mesh," + longId + ",6,-60,WPA2"});
+    wifi.cmdProc(">AT+STALINK\r\n");
+    wifi.cmdProc(("+ok=" + longId + ",Mesh\r\n").c_str());
+    const SCmdProcData d = wifi.getCmdProcData();
+    ASSERT_EQ(d.data.scanned[0].ssid, "Mesh");
+    EXPECT_EQ(d.data.scanned[0].connectStatus, 0);
+    EXPECT_EQ(d.data.sLinkStatus.linkedAP.apId, longId);
+}
