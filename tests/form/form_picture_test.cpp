@@ -63,7 +63,13 @@ TEST(FormPictures, EveryPageFitsTheWindowAndIsSaved)
         EXPECT_FALSE(TestSupport::saveShot(shot, QString("form_%1_%2").arg(index).arg(page->objectName())).isEmpty());
         expectNothingCut(&window, page);
     }
-    // The frame outside the page stack, with the stack on its first page.
+    // The holding page's second tab: SRM texts and encryption.
+    ui.tbwgMain->setCurrentWidget(ui.tbConfigurationUtility);
+    ui.tabWgCfgUtility->setCurrentWidget(ui.tbCfgUtility2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_FALSE(TestSupport::saveShot(window.grab().toImage(), "form_2_tbCfgUtility2").isEmpty());
+    expectNothingCut(&window, ui.tbCfgUtility2);
+    // The frame outside the page stack.
     expectNothingCut(&window, ui.centralWidget);
 }
 
