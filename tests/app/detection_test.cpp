@@ -1,0 +1,202 @@
+// Detection of the transponder on the 1 s tick, through the real window and the simulated
+// transponder: the version query and its repeats, the full read and its repeats, the hand-over of
+// the received configuration, and what a silent, garbling or vanishing transponder leaves behind.
+#include "MainRoadSupport.h"
+
+#include "device/CommSpaceManage.h"
+
+#include <gtest/gtest.h>
+
+using namespace MainRoad;
+
+namespace {
+
+struct SModelCase
+{
+    int model;
+    MACHINE_TYPE type;
+    int cfgGroup;
+};
+
+class Detection : public ::testing::TestWithParam<SModelCase>
+{
+};
+
+// The configuration is not available until it has been shown: Home only, menu disabled.
+void expectHomeOnly(CWindowHarness& w, const char* when)
+{
+    EXPECT_FALSE(w.ui()->wgMainMenu->isEnabled()) << when;
+    EXPECT_FALSE(w.ui()->tbwgMain->isVisible()) << when;
+    EXPECT_TRUE(w.ui()->wgMainContent->isVisible()) << when;
+}
+
+} // namespace
+
+// The version query on the first tick, the full read five seconds after it and again on every
+// tick until the system-data text has ended, then the hand-over: exact lines, by tick.
+TEST_P(Detection, SentencesByTickThenTheConfigurationShows)
+{
+    const SModelCase c = GetParam();
+    CWindowHarness w(c.model);
+    // The first read gets no system-data text, so the read must be repeated on the next tick.
+    w.sim().addFault("$PTST", SIM_FAULT::Drop);
+    ASSERT_TRUE(w.connect());
+    CWireLog log(w);
+
+    w.tick(); // second 1: the stamp was 0, so the query goes at once
+    ASSERT_TRUE(log.waitForCount(2));
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{kLeaveWiFi, kVersionQuery}));
+    ASSERT_TRUE(w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_IDENTIFIED; }));
+    expectHomeOnly(w, "model identified");
+
+    // Seconds 2 to 5: the view learns the model at once; nothing is sent.
+    w.tick();
+    EXPECT_EQ(w.view()->machineInfo.eMachineType, c.type);
+    EXPECT_EQ(w.view()->machineInfo.iCfgGroup, c.cfgGroup);
+    w.tick(3);
+    log.mark();
+
+    w.tick(); // second 6: five seconds after the accepted query
+    const std::vector<std::string> read = fullRead(c.model);
+    ASSERT_TRUE(log.waitForCount(read.size()));
+    EXPECT_EQ(log.lines(), read) << "nothing went out between the query and the read";
+    EXPECT_EQ(w.detectState(), COMM_TRX_DEV_IDENTIFIED);
+
+    log.mark();
+    w.tick(); // second 7: the system-data text is still missing, so the read goes again
+    ASSERT_TRUE(log.waitForCount(read.size()));
+    EXPECT_EQ(log.lines(), read);
+    ASSERT_TRUE(w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_CONFIG_TEXT; }));
+    expectHomeOnly(w, "configuration text received, not yet shown");
+
+    log.mark();
+    w.tick(); // second 8: handed over
+    EXPECT_EQ(w.detectState(), COMM_TRX_DEV_CONFIG_SHOWN);
+    EXPECT_TRUE(w.ui()->wgMainMenu->isEnabled());
+    EXPECT_TRUE(w.ui()->lblConntStatus->text().isEmpty());
+    const SSimTransponderState sim = w.sim().state();
+    const CSensorConfig* shown = w.handle()->getDisplayedConfig();
+    EXPECT_EQ(shown->iMmsi, sim.mmsi);
+    EXPECT_STREQ(shown->szShipName, sim.shipName.c_str());
+
+    // Once shown, the ticks read nothing more on the Home page.
+    w.tick(3);
+    w.processEvents();
+    EXPECT_TRUE(log.lines().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModels, Detection,
+                         ::testing::Values(SModelCase{1, MACHINE_TYPE_KVX_T_362, 108},
+                                           SModelCase{2, MACHINE_TYPE_T_275, 600}),
+                         [](const auto& info) { return "Model" + std::to_string(info.param.model); });
+
+// A transponder that never answers is asked every two seconds for as long as the link is open,
+// and nothing but the detection tip is shown.
+TEST(DetectionFaults, SilentTransponderIsPolledEveryTwoSeconds)
+{
+    CWindowHarness w;
+    for (int i = 0; i < 10; ++i)
+        w.sim().addFault("!AIAIQ,VER", SIM_FAULT::Drop);
+    ASSERT_TRUE(w.connect());
+    CWireLog log(w);
+
+    std::vector<std::string> expected;
+    for (int second = 1; second <= 7; ++second) {
+        w.tick();
+        if (second % 2 == 1) {
+            expected.push_back(kLeaveWiFi);
+            expected.push_back(kVersionQuery);
+            // Whatever an even second had sent would have arrived before this pair.
+            ASSERT_TRUE(log.waitForCount(expected.size())) << "second " << second;
+            EXPECT_EQ(log.lines(), expected) << "second " << second;
+        }
+    }
+    EXPECT_EQ(w.detectState(), COMM_TRX_DEV_OPENED);
+    EXPECT_EQ(w.view()->machineInfo.eMachineType, MACHINE_TYPE_NONE);
+    expectHomeOnly(w, "never answered");
+    EXPECT_EQ(w.ui()->lblConntStatus->text(), "Determining the AIS Device Type...");
+    EXPECT_TRUE(w.dialogs().asked.isEmpty());
+}
+
+// A version reply with a wrong checksum, or with a character changed, names no model: it is
+// ignored and the next query, two seconds later, is answered and taken.
+TEST(DetectionFaults, DamagedVersionRepliesAreIgnored)
+{
+    for (SIM_FAULT fault : {SIM_FAULT::WrongChecksum, SIM_FAULT::Garble}) {
+        CWindowHarness w;
+        w.sim().addFault("!AIAIQ,VER", fault);
+        ASSERT_TRUE(w.connect());
+        CWireLog log(w);
+        w.tick();
+        ASSERT_TRUE(w.waitFor([&] { return w.sim().pendingFaults() == 0 && !w.sim().sent().empty(); }));
+        // The damaged reply has been written; give the window time to read it.
+        w.waitFor([&] { return w.detectState() != COMM_TRX_DEV_OPENED; }, 500);
+        EXPECT_EQ(w.detectState(), COMM_TRX_DEV_OPENED);
+        w.tick(); // second 2: no query
+        w.tick(); // second 3: asked again, answered soundly
+        ASSERT_TRUE(log.waitForCount(4));
+        EXPECT_EQ(log.lines(), (std::vector<std::string>{kLeaveWiFi, kVersionQuery, kLeaveWiFi, kVersionQuery}));
+        EXPECT_TRUE(w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_IDENTIFIED; }));
+    }
+}
+
+// Configuration replies with a wrong checksum or a changed character change nothing: the values
+// they carried stay as they were, the rest of the read is shown.
+TEST(DetectionFaults, DamagedConfigurationRepliesAreIgnored)
+{
+    CWindowHarness w;
+    w.sim().addFault("$PQXV,Q,CFG,183", SIM_FAULT::Garble);
+    w.sim().addFault("$PQXV,Q,CFG,108", SIM_FAULT::WrongChecksum);
+    ASSERT_TRUE(w.connectAndDetect());
+    const CSensorConfig* shown = w.handle()->getDisplayedConfig();
+    EXPECT_EQ(shown->iNmea1InBaud, 0);
+    EXPECT_EQ(shown->iNmea2000Instance, 0);
+    EXPECT_EQ(shown->iEncryptionPresent, 0);
+    EXPECT_EQ(shown->iSrmEnable, 0);
+    EXPECT_STREQ(shown->szShipName, w.sim().state().shipName.c_str());
+    openConfigurationPage(w);
+    EXPECT_EQ(w.ui()->cbbxCfgNmea1Input->currentIndex(), -1);
+    EXPECT_FALSE(w.ui()->wgCfgEncryption->isVisibleTo(w.ui()->wgConfiguration));
+}
+
+// The transponder unplugged in the middle of the read: nothing of it is shown, the window is back
+// to its state before Connect, and a new connection detects from the start.
+TEST(DetectionFaults, HangUpDuringTheReadLeavesNothingAndReconnectStartsClean)
+{
+    CWindowHarness w;
+    w.sim().addFault("$PQXV,Q,CFG,183", SIM_FAULT::HangUp, 2);
+    ASSERT_TRUE(w.connect());
+    w.tick(); // version query
+    ASSERT_TRUE(w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_IDENTIFIED; }));
+    w.tick(5); // the read, answered up to two lines of group 183, then the line goes dead
+    ASSERT_TRUE(w.waitFor([&] { return !w.ui()->btnCommConnt->isChecked() && w.ui()->btnCommConnt->isEnabled(); }));
+
+    EXPECT_EQ(w.detectState(), COMM_TRX_DEV_NONE);
+    expectHomeOnly(w, "after the hang-up");
+    const CSensorConfig* shown = w.handle()->getDisplayedConfig();
+    EXPECT_EQ(shown->iMmsi, 0u);
+    EXPECT_EQ(shown->szShipName[0], '\0');
+    EXPECT_EQ(w.handle()->getReceivedConfig().iSrmEnable, 0) << "the half-received record is gone";
+    EXPECT_FALSE(w.view()->cfgLayoutInfo.bBuilt);
+    for (int i = 0; i < 3; ++i)
+        w.tick();
+    EXPECT_EQ(w.detectState(), COMM_TRX_DEV_NONE);
+
+    // Plugged in again: detection from the first step.
+    ASSERT_TRUE(w.sim().reopen());
+    w.sim().clearReceived();
+    ASSERT_TRUE(w.connect());
+    CWireLog log(w);
+    w.tick();
+    ASSERT_TRUE(log.waitForCount(2));
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{kLeaveWiFi, kVersionQuery}));
+    ASSERT_TRUE(w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_IDENTIFIED; }));
+    for (int i = 0; i < 20 && w.detectState() != COMM_TRX_DEV_CONFIG_SHOWN; ++i) {
+        w.tick();
+        w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_CONFIG_TEXT; }, 300);
+    }
+    ASSERT_EQ(w.detectState(), COMM_TRX_DEV_CONFIG_SHOWN);
+    EXPECT_EQ(shown->iMmsi, w.sim().state().mmsi);
+    EXPECT_EQ(shown->iSrmEnable, 1);
+    EXPECT_TRUE(w.view()->cfgLayoutInfo.bBuilt);
+}
