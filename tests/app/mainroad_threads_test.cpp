@@ -1,0 +1,48 @@
+// The tick against the communication thread: while the simulated transponder floods the link,
+// the window detects it, hands configurations over, programs it and reads it back again and
+// again. Run in the thread-checked build, any unguarded read of what the communication thread
+// writes is reported.
+#include "MainRoadSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace MainRoad;
+
+TEST(MainRoadThreads, TickHandsOverWhileTheTransponderKeepsSending)
+{
+    for (int model : {1, 2}) {
+        CWindowHarness w(model);
+        w.sim().modifyState([](SSimTransponderState& s) {
+            s.wifiModule = 0;
+            s.wifiPresent = 0;
+        });
+        // Own-ship and target sentences every 20 ms: the receive side is never idle.
+        w.sim().setPeriodMs(20);
+        ASSERT_TRUE(w.connectAndDetect()) << "model " << model;
+        openConfigurationPage(w);
+
+        for (int round = 0; round < 3; ++round) {
+            w.dialogs().answers.push_back(QMessageBox::Yes);
+            typeInto(w.ui()->edtCfgShipName, QString("ROUND %1").arg(round));
+            clickProgramDevice(w);
+            // Ticks run while the replies come in, not only after them.
+            for (int i = 0; i < 30 && w.handle()->getReplyState() != CAisSentenceHandle::REPLY_STATE_CONFIG_END;
+                 ++i) {
+                w.tick();
+                w.waitFor([] { return false; }, 20);
+            }
+            ASSERT_TRUE(readBack(w)) << "model " << model << " round " << round;
+            EXPECT_EQ(w.ui()->edtCfgShipName->text(), QString("ROUND %1").arg(round));
+        }
+
+        // The Diagnostics page: a status query every 5 s, handed over there.
+        QTest::mouseClick(w.ui()->btnMMDiagnostics, Qt::LeftButton);
+        w.processEvents();
+        for (int i = 0; i < 12; ++i) {
+            w.tick();
+            w.waitFor([] { return false; }, 20);
+        }
+        EXPECT_EQ(w.detectState(), COMM_TRX_DEV_CONFIG_SHOWN);
+        EXPECT_GT(w.sim().sentVdo('A') + w.sim().sentVdo('B'), 50);
+    }
+}
