@@ -6,10 +6,7 @@
 #include "services/PortalTime.h"
 #include "services/SysConfig.h"
 #include "services/SysDebug.h"
-#if __has_include("view/TargetExchangeSet.h")
 #include "view/TargetExchangeSet.h"
-#define KELVORA_APP_HAS_TARGET_MODEL 1
-#endif
 #include "widgets/WgSelectorSwitch.h"
 
 #include "ui_AisConfiguration.h"
@@ -44,9 +41,7 @@ AisConfiguration::AisConfiguration(QWidget* parent) : QMainWindow(parent), ui(ne
         CDeviceComm* device = m_commManage->getDeviceComm();
         m_view = new CAisConfigurationView(ui, device->getSentenceHandle()->getDisplayedConfig(),
                                            device->getWiFiConfig(), &m_diagnostics);
-#ifdef KELVORA_APP_HAS_TARGET_MODEL
         m_targetModel = new CTargetExchangeSet();
-#endif
         m_refreshTimer = new QTimer(this);
     } catch (const std::exception& failure) {
         SYS_DEBUG(DEBUG_MSG_CRITICAL, "%s", failure.what());
@@ -86,8 +81,8 @@ void AisConfiguration::onStartupReady()
 void AisConfiguration::initUiObj()
 {
     m_mainMenuGroup = new QButtonGroup(ui->wgMainMenu);
-    QAbstractButton* const menu[] = {ui->btnMMHome,         ui->btnMMConfiguration, ui->btnMMGPSStatus,
-                                     ui->btnMMDiagnostics,  ui->btnMMOtherVessels,  ui->btnMMSerialData,
+    QAbstractButton* const menu[] = {ui->btnMMHome,        ui->btnMMConfiguration, ui->btnMMGPSStatus,
+                                     ui->btnMMDiagnostics, ui->btnMMOtherVessels,  ui->btnMMSerialData,
                                      ui->btnMMWiFi};
     for (int id = 0; id < 7; ++id) {
         menu[id]->setCheckable(true);
@@ -101,20 +96,14 @@ void AisConfiguration::initUiObj()
     m_homeMenuGroup->addButton(ui->btnHomeOtherVessels, 4);
     m_homeMenuGroup->addButton(ui->btnHomeWiFi, 6);
 
-#ifdef KELVORA_APP_HAS_TARGET_MODEL
     ui->tbvwHomeOtherVessels->setModel(m_targetModel->sortProxy());
-#endif
     setOtherVesselsColumnWidth(ui->tbvwHomeOtherVessels);
     for (int column : kHomeHiddenColumns)
         ui->tbvwHomeOtherVessels->hideColumn(column);
     ui->gpvwHomeSatelliteMap->installEventFilter(this);
-#ifdef KELVORA_APP_HAS_TARGET_MODEL
     ui->tbvwOtherVessels->setModel(m_targetModel->sortProxy());
-#endif
     setOtherVesselsColumnWidth(ui->tbvwOtherVessels);
-#ifdef KELVORA_APP_HAS_AP_MODEL
     ui->tbvwWiFiCfgClient->setModel(m_apModel.sortProxy());
-#endif
     for (int column = 0; column < static_cast<int>(std::size(kAccessPointColumnWidths)); ++column)
         ui->tbvwWiFiCfgClient->setColumnWidth(column, kAccessPointColumnWidths[column]);
 }
@@ -161,8 +150,7 @@ void AisConfiguration::configureWgConnections()
     connect(ui->btnCfgAdvancedConfDisp, &QPushButton::clicked, this, &AisConfiguration::onCfgAdvConfigChanged);
     connect(ui->btnCfgProgramDev, &QPushButton::clicked, this, &AisConfiguration::onCfgProgramDev);
     connect(ui->chbxEncryptionModeEnable, &QCheckBox::stateChanged, this, &AisConfiguration::onEncryptionModeEnable);
-    connect(ui->chbxEncryptionAddressMode, &QCheckBox::stateChanged, this,
-            &AisConfiguration::onEncryptionAddressMode);
+    connect(ui->chbxEncryptionAddressMode, &QCheckBox::stateChanged, this, &AisConfiguration::onEncryptionAddressMode);
     for (QLineEdit* srm : {ui->edtCfgSRMText0, ui->edtCfgSRMText1, ui->edtCfgSRMText2, ui->edtCfgSRMText3})
         connect(srm, &QLineEdit::textEdited, this, &AisConfiguration::onSRMTxtEdited);
     connect(ui->btnDiagRefresh, &QPushButton::clicked, this, &AisConfiguration::onRefreshDiagnostics);
@@ -217,8 +205,8 @@ void AisConfiguration::enableConfigDisp()
     const bool powerConfirmed = wifi->m_powerConfirmed != 0;
     const bool firstQueryDone = wifi->m_settingsReadOnce != 0;
     const bool wifiVisible = module && powerConfirmed;
-    const bool available = (firstQueryDone || !module || !powerConfirmed) &&
-                           handle->getDevDetectState() == COMM_TRX_DEV_CONFIG_SHOWN;
+    const bool available =
+        (firstQueryDone || !module || !powerConfirmed) && handle->getDevDetectState() == COMM_TRX_DEV_CONFIG_SHOWN;
     ui->wgHomeWiFi->setVisible(wifiVisible);
     ui->btnMMWiFi->setVisible(wifiVisible);
     if (!available)
@@ -237,14 +225,10 @@ void AisConfiguration::init()
     // Also asks for the sentence library's station table to be emptied; the communication thread,
     // which owns that table, does it before the next sentence.
     device->initDevConfigInfo();
-#ifdef KELVORA_APP_HAS_TARGET_MODEL
     m_targetModel->updateExchangeSet(device->getTargetInfo());
-#endif
     CWiFiConfig* wifi = device->getWiFiConfig();
     wifi->reset();
-#ifdef KELVORA_APP_HAS_AP_MODEL
     m_apModel.updateExchangeSet(wifi);
-#endif
     m_view->updateAisAdvConfigDisp(false);
     m_view->cfgLayoutInfo.reset();
     m_lastVersionQuery = 0;

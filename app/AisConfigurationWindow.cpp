@@ -7,10 +7,7 @@
 #include "services/SysDebug.h"
 #include "widgets/ModSatelliteMap.h"
 
-#if __has_include("view/TargetExchangeSet.h")
 #include "view/TargetExchangeSet.h"
-#define KELVORA_APP_HAS_TARGET_MODEL 1
-#endif
 
 #include "ui_AisConfiguration.h"
 
@@ -31,9 +28,7 @@ AisConfiguration::~AisConfiguration()
     // Waits until the communication thread has released every link and ended: nothing below may
     // be in use there any more.
     m_commManage->end();
-#ifdef KELVORA_APP_HAS_TARGET_MODEL
     delete m_targetModel;
-#endif
     m_targetModel = nullptr;
     // The view's own widgets sit in the form's layouts: it goes while they still exist.
     delete m_view;
@@ -71,18 +66,22 @@ void AisConfiguration::mousePressEvent(QMouseEvent* event)
     QMainWindow::mousePressEvent(event);
 }
 
-void AisConfiguration::mouseReleaseEvent(QMouseEvent*) {}
+void AisConfiguration::mouseReleaseEvent(QMouseEvent*)
+{}
 
 void AisConfiguration::mouseMoveEvent(QMouseEvent* event)
 {
     QMainWindow::mouseMoveEvent(event);
 }
 
-void AisConfiguration::onMinimized() {}
+void AisConfiguration::onMinimized()
+{}
 
-void AisConfiguration::onClose() {}
+void AisConfiguration::onClose()
+{}
 
-void AisConfiguration::onAboutClick() {}
+void AisConfiguration::onAboutClick()
+{}
 
 void AisConfiguration::setOtherVesselsColumnWidth(QTableView* table)
 {

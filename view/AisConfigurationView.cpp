@@ -2,8 +2,8 @@
 #include "AisConfigurationView.h"
 
 #include "comm/CommProfile.h"
-#include "palette/ObjPalette.h"
 #include "services/Singleton.h"
+#include "theme/ObjPalette.h"
 #include "widgets/LibraryColor.h"
 #include "widgets/LibraryImage.h"
 #include "widgets/ModSatelliteMap.h"
@@ -89,8 +89,8 @@ void CAisConfigurationView::initUiObjDisp()
     border->setContentsMargins(0, 0, 0, 0);
     ui->wgFormBorderEmpty->setFixedWidth(158);
     QSpacerItem* spacers[2] = {ui->horizontalSpacer, ui->horizontalSpacer_2};
-    QWidget* const titleWidgets[] = {ui->wgFormBorderEmpty, ui->wgWinCtrlClose,     ui->wgWinCtrlMin,
-                                     ui->wgThemeFunAbout,   ui->wgThemeFunHelp,     ui->btnBorderTitleLogo,
+    QWidget* const titleWidgets[] = {ui->wgFormBorderEmpty, ui->wgWinCtrlClose, ui->wgWinCtrlMin,
+                                     ui->wgThemeFunAbout,   ui->wgThemeFunHelp, ui->btnBorderTitleLogo,
                                      ui->lblBorderTitleName};
     for (QWidget* widget : titleWidgets)
         border->removeWidget(widget);
@@ -155,8 +155,8 @@ void CAisConfigurationView::initUiObjDisp()
     ui->spbxCfgVslDimB->setRange(0, 511);
     ui->spbxCfgVslDimC->setRange(0, 63);
     ui->spbxCfgVslDimD->setRange(0, 63);
-    auto* srmValidator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[ -~]+$")),
-                                                         ui->edtCfgSRMText0);
+    auto* srmValidator =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[ -~]+$")), ui->edtCfgSRMText0);
     for (QLineEdit* srm : {ui->edtCfgSRMText0, ui->edtCfgSRMText1, ui->edtCfgSRMText2, ui->edtCfgSRMText3}) {
         srm->setMaxLength(16);
         srm->setValidator(srmValidator);
@@ -185,8 +185,7 @@ void CAisConfigurationView::initUiObjDisp()
 
     // GPS Status page.
     snrHistogram.setMaxValue(50);
-    const std::string mapPath =
-        Pattern::Singleton<LibraryImage>::instance()->getSatelliteImagePath(0).toStdString();
+    const std::string mapPath = Pattern::Singleton<LibraryImage>::instance()->getSatelliteImagePath(0).toStdString();
     skyMapGps = new ModSatelliteMap(ui->gpvwSatelliteMap, 10, mapPath);
     skyMapHome = new ModSatelliteMap(ui->gpvwHomeSatelliteMap, 10, mapPath);
     skyMapGps->initSizeInfo(ui->gpvwSatelliteMap->height());
@@ -285,9 +284,9 @@ void CAisConfigurationView::buildShipTypeResource()
 void CAisConfigurationView::updateAisAdvConfigDisp(bool show)
 {
     ui->btnCfgAdvancedConfDisp->setText(show ? strAdvHide : strAdvMore);
-    QWidget* const rows[] = {ui->lblCfgTransceiver,   ui->lblCfgDscMonitoring, ui->cbbxCfgDscMonitoring,
+    QWidget* const rows[] = {ui->lblCfgTransceiver,   ui->lblCfgDscMonitoring,  ui->cbbxCfgDscMonitoring,
                              ui->lblCfgGpsUpdateRate, ui->cbbxCfgGpsUpdateRate, ui->lblCfgGpsMode,
-                             ui->cbbxCfgGpsMode,      ui->lblCfgAlrSentence,   ui->cbbxCfgAlrSentence};
+                             ui->cbbxCfgGpsMode,      ui->lblCfgAlrSentence,    ui->cbbxCfgAlrSentence};
     for (QWidget* row : rows)
         row->setVisible(show);
     ui->chbxCfgMsg27->setVisible(show && machineInfo.eMachineType == MACHINE_TYPE_T_275);
@@ -311,4 +310,5 @@ void CAisConfigurationView::switchHomeMenuDisp(bool home)
     ui->wgMainMenu->setVisible(!home);
 }
 
-void CAisConfigurationView::init() {}
+void CAisConfigurationView::init()
+{}

@@ -1,17 +1,12 @@
 #pragma once
 
+#include "QtPrint.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QString>
 #include <QTest>
 #include <QWidget>
-#include <ostream>
-
-// Failure messages show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace TestSupport {
 

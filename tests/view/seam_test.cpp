@@ -6,9 +6,9 @@
 #include "PtyPeer.h"
 #include "ViewTestSupport.h"
 
-#include <QPushButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSerialPort>
 #include <QTimer>
 #include <gtest/gtest.h>

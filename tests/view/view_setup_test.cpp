@@ -117,10 +117,8 @@ TEST_F(ViewSetupTest, EditsKeepOnlyWhatTheirRulesAllow)
 
 TEST_F(ViewSetupTest, DimensionSpinBoxesStopAtTheirLimits)
 {
-    const std::pair<QSpinBox*, int> limits[] = {{form.spbxCfgVslDimA, 511},
-                                               {form.spbxCfgVslDimB, 511},
-                                               {form.spbxCfgVslDimC, 63},
-                                               {form.spbxCfgVslDimD, 63}};
+    const std::pair<QSpinBox*, int> limits[] = {
+        {form.spbxCfgVslDimA, 511}, {form.spbxCfgVslDimB, 511}, {form.spbxCfgVslDimC, 63}, {form.spbxCfgVslDimD, 63}};
     for (const auto& [spin, top] : limits) {
         spin->setValue(top + 1);
         EXPECT_EQ(spin->value(), top) << spin->objectName().toStdString();
@@ -187,8 +185,8 @@ TEST_F(ViewSetupTest, StartsOnTheHomeScreenAndSwitchesToThePages)
 TEST_F(ViewSetupTest, TitleBarReadsCloseMinimiseAboutHelpLogoTitle)
 {
     showWindow();
-    QWidget* const order[] = {form.wgWinCtrlClose,  form.wgWinCtrlMin,      form.wgThemeFunAbout,
-                              form.wgThemeFunHelp,  form.btnBorderTitleLogo, form.lblBorderTitleName,
+    QWidget* const order[] = {form.wgWinCtrlClose,   form.wgWinCtrlMin,       form.wgThemeFunAbout,
+                              form.wgThemeFunHelp,   form.btnBorderTitleLogo, form.lblBorderTitleName,
                               form.wgFormBorderEmpty};
     for (size_t i = 1; i < std::size(order); ++i) {
         EXPECT_LT(order[i - 1]->geometry().right(), order[i]->geometry().left())
