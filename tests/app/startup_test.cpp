@@ -10,6 +10,7 @@
 #include "WaitFor.h"
 #include "device/CommSpaceManage.h"
 #include "view/SerialPortList.h"
+#include "wifi/WiFiConfig.h"
 
 #include "ui_AisConfiguration.h"
 
@@ -174,6 +175,84 @@ TEST_F(StartupTest, WithoutProfileTheEnvironmentKeepsItsDefaults)
 {
     EXPECT_FALSE(window->getEnvSetup().setting().DebugMode);
     EXPECT_EQ(window->getEnvSetup().setting().DefaultBaudRate, 0);
+}
+
+// Keys of the translation files come out as their English texts once the window has installed
+// them; before, a key stays a key.
+TEST_F(StartupTest, InstalledTranslationsGiveTheKeysTheirTexts)
+{
+    CAisConfigurationView* view = window->getView();
+    EXPECT_EQ(view->strConnectCheckTip, "Determining the AIS Device Type...");
+    EXPECT_EQ(view->strDisconnectTip, "Click to connect the device!");
+    EXPECT_EQ(view->strDeviceConfirm, "Save settings to device?");
+    EXPECT_EQ(view->strAppTitle, "Kelvora AIS Class B Configuration");
+    EXPECT_NE(QCoreApplication::translate("QObject", "CopyrightQt"), "CopyrightQt");
+}
+
+// After a disconnection the device data start afresh: no configuration shown, the layout to be
+// built again for the next transponder, the Wi-Fi procedure back at its start.
+TEST_F(StartupTest, DeviceDataResetStartsAfresh)
+{
+    CDeviceComm* device = window->getCommManage()->getDeviceComm();
+    CAisSentenceHandle* handle = device->getSentenceHandle();
+    CAisConfigurationView* view = window->getView();
+    handle->setDevDetectState(COMM_TRX_DEV_CONFIG_SHOWN);
+    handle->getDisplayedConfig()->iMmsi = 366123456;
+    view->cfgLayoutInfo.bBuilt = true;
+    view->cfgLayoutInfo.iPageCount = 2;
+    view->updateAisAdvConfigDisp(true);
+    CWiFiConfig* wifi = device->getWiFiConfig();
+    wifi->m_mainProc = WiFiScope::WIFI_MAIN_PROC_PENDING;
+    wifi->m_powerConfirmed = 1;
+    window->init();
+    EXPECT_EQ(handle->getDevDetectState(), COMM_TRX_DEV_NONE);
+    EXPECT_EQ(handle->getDisplayedConfig()->iMmsi, 0u);
+    EXPECT_FALSE(view->cfgLayoutInfo.bBuilt);
+    EXPECT_EQ(view->cfgLayoutInfo.iPageCount, 0);
+    EXPECT_TRUE(form->lblCfgTransceiver->isHidden());
+    EXPECT_EQ(wifi->m_mainProc, WiFiScope::WIFI_MAIN_PROC_START);
+    EXPECT_EQ(wifi->m_cfgType, WiFiScope::WIFI_CFG_QUERY);
+    EXPECT_EQ(wifi->m_powerConfirmed, 0);
+    EXPECT_EQ(form->tbvwOtherVessels->model()->rowCount(), 0);
+}
+
+// The first scan of access points is due only for a module in client mode with its service on,
+// power confirmed, and no list refreshed yet.
+TEST_F(StartupTest, FirstAccessPointScanIsDueOnlyForAClientModule)
+{
+    struct SCase
+    {
+        bool module;
+        bool power;
+        bool refreshed;
+        const char* wlan;
+        const char* mode;
+        bool due;
+    };
+    const SCase cases[] = {
+        {true, true, false, "1", "1", true},   {true, true, false, "1", "0", false},
+        {true, true, false, "0", "1", false},  {true, true, true, "1", "1", false},
+        {false, true, false, "1", "1", false}, {true, false, false, "1", "1", false},
+    };
+    CDeviceComm* device = window->getCommManage()->getDeviceComm();
+    CWiFiConfig* wifi = device->getWiFiConfig();
+    for (const SCase& c : cases) {
+        wifi->reset();
+        for (const auto& [command, value] : {std::pair{"AT+WLANEN", c.wlan}, std::pair{"AT+OPMODE", c.mode}}) {
+            wifi->cmdProc((std::string(">") + command + "\r\n").c_str());
+            wifi->cmdProc((std::string("+ok=") + value + "\r\n").c_str());
+        }
+        device->getSentenceHandle()->getDisplayedConfig()->bWiFiModule = c.module;
+        wifi->m_powerConfirmed = c.power ? 1 : 0;
+        wifi->m_apListRefreshedOnce = c.refreshed ? 1 : 0;
+        wifi->m_mainProc = WiFiScope::WIFI_MAIN_PROC_PENDING;
+        wifi->m_cfgType = WiFiScope::WIFI_CFG_NONE;
+        EXPECT_EQ(window->isWiFiAPListNeedToFirstRefresh(), c.due)
+            << "module " << c.module << " power " << c.power << " refreshed " << c.refreshed << " wlan " << c.wlan
+            << " mode " << c.mode;
+        EXPECT_EQ(wifi->m_mainProc, c.due ? WiFiScope::WIFI_MAIN_PROC_START : WiFiScope::WIFI_MAIN_PROC_PENDING);
+        EXPECT_EQ(wifi->m_cfgType, c.due ? WiFiScope::WIFI_CFG_SCAN : WiFiScope::WIFI_CFG_NONE);
+    }
 }
 
 // The window's destructor ends the communication thread before anything it used is deleted.
