@@ -1,12 +1,14 @@
-// One refresh tick of the window with the transponder's configuration shown (detection state 3)
-// and the Configuration page in front, the simulated transponder sending its sentences meanwhile.
-// The goal is well under 2 ms a tick.
-#include "WindowHarness.h"
-#include "device/AisSentenceHandle.h"
+// Start-up of the main window to the shown window, offscreen, as the program does it after its
+// services have come up; and the resident size of a started program.
+#include "app/AisConfiguration.h"
+#include "palette/QtObjPalette.h"
+#include "view/SerialPortList.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -18,38 +20,58 @@ void ensureApplication()
     if (QApplication::instance() == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static QApplication app(argc, argv);
+        QtObjPalette::initialize(QString(), "Tahoma", 14, 1.0);
+        // The machine's own ports are not part of the measure.
+        CSerialPortList::setSource([] { return QList<SSerialPortItem>(); });
     }
 }
 
-void BM_TickConfigurationShown(benchmark::State& state)
+// Resident set size of this process, in MB.
+double residentMegabytes()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0.0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+    }
+    return 0.0;
+}
+
+// Builds, shows and takes down the window; the shutdown is not timed (it waits for the
+// communication thread's next tick).
+void startupToShownWindow(benchmark::State& state)
 {
     ensureApplication();
-    const int model = static_cast<int>(state.range(0));
-    CWindowHarness w(model);
-    w.sim().modifyState([](SSimTransponderState& s) {
-        s.wifiModule = 0;
-        s.wifiPresent = 0;
-    });
-    if (!w.connectAndDetect()) {
-        state.SkipWithError("the simulated transponder was not detected");
-        return;
-    }
-    QTest::mouseClick(w.ui()->btnMMConfiguration, Qt::LeftButton);
-    w.processEvents();
-    if (w.ui()->tbwgMain->currentWidget() != w.ui()->tabMainConfiguration) {
-        state.SkipWithError("the Configuration page did not open");
-        return;
-    }
+    double rss = 0.0;
     for (auto _ : state) {
-        w.advanceClock(1000);
-        w.window()->onTimerRefresh();
-        // What the communication thread queued for the window is not the tick's work.
+        auto window = std::make_unique<AisConfiguration>();
+        window->setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            state.SkipWithError("window not exposed");
+        QApplication::processEvents();
         state.PauseTiming();
-        w.processEvents();
+        rss = residentMegabytes();
+        // Shutdown waits for the communication thread's next tick: not part of start-up.
+        window.reset();
         state.ResumeTiming();
     }
-    state.counters["state"] = static_cast<double>(w.detectState());
+    state.counters["rss_MB"] = rss;
 }
-BENCHMARK(BM_TickConfigurationShown)->Arg(1)->Arg(2)->Iterations(1000)->Unit(benchmark::kMicrosecond);
+
+// The first window of the process: catalogues, images and fonts are loaded on the way.
+void BM_FirstStartupToShownWindow(benchmark::State& state)
+{
+    startupToShownWindow(state);
+}
+BENCHMARK(BM_FirstStartupToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_StartupToShownWindow(benchmark::State& state)
+{
+    startupToShownWindow(state);
+}
+BENCHMARK(BM_StartupToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
