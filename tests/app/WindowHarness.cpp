@@ -38,7 +38,7 @@ CWindowHarness::CWindowHarness(int model)
     if (QTimer* refresh = m_window->getRefreshTimer())
         refresh->stop();
     m_window->show();
-    QTest::qWaitForWindowExposed(m_window.get());
+    (void)QTest::qWaitForWindowExposed(m_window.get());
     processEvents();
 }
 
