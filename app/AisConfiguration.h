@@ -1,6 +1,7 @@
 #pragma once
 
-#include "device/AisCommandData.h" // SDBGCommandStruct: one id/value pair of a debug sentence
+#include "device/AisCommandData.h"
+#include "device/Diagnostics.h"
 #include "device/EnvironmentSetup.h"
 #include "view/AisConfigurationView.h"
 #include "wifi/WiFiScope.h"
@@ -204,6 +205,8 @@ private:
     CCommSpaceManage* m_commManage = nullptr; // Qt child
     QByteArray m_serialDataText;             // the stored log of the Serial Data page
     CTargetExchangeSet* m_targetModel = nullptr;
+    // The link's counters as last copied for display; the view reads this copy.
+    CDiagnostics m_diagnostics;
     bool m_windowReady = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
@@ -220,5 +223,4 @@ private:
     QString m_lineRemainder;       // the incomplete last line of the Serial Data monitor
     QString m_savedPassword;       // the Wi-Fi password kept aside while "None" is checked
     int m_keyExchangeSequence = 0; // sequence number of the next key-exchange sentence
-    bool m_startupReady = false;
 };

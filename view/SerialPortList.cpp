@@ -12,7 +12,22 @@ CSerialPortList::Source& source()
 
 } // namespace
 
-SSerialPortItem SSerialPortItem::fromInfo(const QSerialPortInfo& info)
+QList<SSerialPortItem> CSerialPortList::availablePorts()
+{
+    if (source())
+        return source()();
+    QList<SSerialPortItem> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports << fromInfo(info);
+    return ports;
+}
+
+void CSerialPortList::setSource(Source newSource)
+{
+    source() = std::move(newSource);
+}
+
+SSerialPortItem CSerialPortList::fromInfo(const QSerialPortInfo& info)
 {
     SSerialPortItem item;
     item.portName = info.portName();
@@ -22,27 +37,10 @@ SSerialPortItem SSerialPortItem::fromInfo(const QSerialPortInfo& info)
     return item;
 }
 
-SSerialPortItem SSerialPortItem::fromPath(const QString& path, const QString& description, bool busy)
+SSerialPortItem CSerialPortList::fromPath(const QString& path)
 {
     SSerialPortItem item;
     item.portName = path;
     item.systemLocation = path;
-    item.description = description;
-    item.busy = busy;
     return item;
-}
-
-QList<SSerialPortItem> CSerialPortList::availablePorts()
-{
-    if (source())
-        return source()();
-    QList<SSerialPortItem> items;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        items.append(SSerialPortItem::fromInfo(info));
-    return items;
-}
-
-void CSerialPortList::setSource(Source newSource)
-{
-    source() = std::move(newSource);
 }

@@ -6,22 +6,18 @@
 
 class QSerialPortInfo;
 
-// One serial port as the window lists it.
-struct SSerialPortItem
+// One serial port as the connection bar lists it.
+typedef struct SSerialPortItem
 {
-    QString portName;       // the name to open ("ttyUSB0", "COM3", or a whole device path)
-    QString systemLocation; // the device path; identifies the port
+    QString portName;       // the name a serial profile opens it by
+    QString systemLocation; // the device path, which identifies the item
     QString description;
     bool busy = false; // held by another program
+} SERIAL_PORT_ITEM;
 
-    static SSerialPortItem fromInfo(const QSerialPortInfo& info);
-    // A port the system does not list, such as a pseudo-terminal, named by its device path.
-    static SSerialPortItem fromPath(const QString& path, const QString& description = QString(), bool busy = false);
-};
-
-// Where the window takes the list of serial ports from: the system's list, unless a source is
-// set. A pseudo-terminal is not in the system's list, and Qt's port record cannot describe a port
-// it does not list, hence a record of our own.
+// Where the window takes the list of serial ports from: the system's list, unless a source is set.
+// Tests offer a pseudo-terminal (fromPath), which the system does not list; QSerialPortInfo of an
+// unlisted path is empty, hence this record of its own.
 class CSerialPortList
 {
 public:
@@ -30,4 +26,8 @@ public:
     static QList<SSerialPortItem> availablePorts();
     // An empty source restores the system's list.
     static void setSource(Source source);
+
+    static SSerialPortItem fromInfo(const QSerialPortInfo& info);
+    // A port known only by its device path, opened by that path.
+    static SSerialPortItem fromPath(const QString& path);
 };

@@ -190,7 +190,7 @@ QList<SSerialPortItem> CWindowHarness::simPort() const
 {
     if (!m_sim)
         return {};
-    return {SSerialPortItem::fromPath(QString::fromStdString(m_sim->portName()))};
+    return {CSerialPortList::fromPath(QString::fromStdString(m_sim->portName()))};
 }
 
 QString CWindowHarness::grab(const QString& name)

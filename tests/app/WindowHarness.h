@@ -7,10 +7,10 @@
 //   ASSERT_TRUE(w.connectAndDetect()); // or: connected and ticked until the configuration shows
 //   w.tick(3);                        // three 1 s ticks, the clock stepped with each
 //   w.waitFor([&] { return ...; });   // the event loop runs until the condition holds
-//   w.sim().receivedStartingWith("!AIAIQ"), w.dialogs().last(), w.grab("name")
+//   w.sim().receivedStartingWith("!AIAIQ"), w.dialogs().asked.back(), w.grab("name")
 //
 // The refresh timer is stopped: only tick() runs the tick. The wall clock is the harness's own,
-// stepped by tick() and advanceClock(). Dialogs go to a script (CScriptedDialogs), the port list
+// stepped by tick() and advanceClock(). Dialogs go to a script (ScriptedDialogs), the port list
 // offers the simulator's pseudo-terminal (and whatever setPorts adds).
 
 #include "ScriptedDialogs.h"
@@ -53,7 +53,7 @@ public:
     CDeviceComm* device() const;
     CAisSentenceHandle* handle() const;
     CSimTransponderPort& sim() { return *m_sim; }
-    CScriptedDialogs& dialogs() { return m_dialogs; }
+    ScriptedDialogs& dialogs() { return m_dialogs; }
 
     // The detection state and whether the device object's link is connected.
     COMM_TRX_DEV_STATE detectState() const;
@@ -80,7 +80,7 @@ public:
     // Lets queued signals and posted events run.
     void processEvents();
 
-    // The ports the list offers; by default the simulator's. fromPath makes one of a path.
+    // The ports the list offers; by default the simulator's. CSerialPortList::fromPath makes one of a path.
     void setPorts(std::function<QList<SSerialPortItem>()> source);
     QList<SSerialPortItem> simPort() const;
 
@@ -91,7 +91,7 @@ public:
 
 private:
     std::unique_ptr<CSimTransponderPort> m_sim;
-    CScriptedDialogs m_dialogs;
+    ScriptedDialogs m_dialogs;
     std::unique_ptr<AisConfiguration> m_window;
 };
 

@@ -141,8 +141,8 @@ TEST(Connection, PortGoneBeforeConnectIsReportedAndNothingOpens)
     w.setPorts([] { return QList<SSerialPortItem>(); });
 
     w.clickConnect();
-    ASSERT_EQ(w.dialogs().count(), 1);
-    const CScriptedDialogs::SAsked& asked = w.dialogs().last();
+    ASSERT_EQ(w.dialogs().asked.size(), 1);
+    const ScriptedDialogs::SAsked& asked = w.dialogs().asked.back();
     EXPECT_EQ(asked.icon, QMessageBox::Warning);
     EXPECT_EQ(asked.title, "Warning");
     EXPECT_EQ(asked.text, "The selected serial port is not available.\nPlease choose a port and connect again.");
@@ -167,7 +167,11 @@ TEST(Connection, PortWithANonAsciiPathOpens)
     ASSERT_TRUE(folder.isValid());
     const QString link = QDir(folder.path()).filePath(QStringLiteral("transponder-\u00f6"));
     ASSERT_TRUE(QFile::link(QString::fromStdString(w.sim().portName()), link));
-    w.setPorts([link] { return QList<SSerialPortItem>{SSerialPortItem::fromPath(link, "AIS Virtual Com")}; });
+    w.setPorts([link] {
+        SSerialPortItem port = CSerialPortList::fromPath(link);
+        port.description = "AIS Virtual Com";
+        return QList<SSerialPortItem>{port};
+    });
 
     ASSERT_TRUE(w.choosePort(link));
     EXPECT_EQ(w.view()->portComboBox.currentText(), QStringLiteral("AIS Virtual Com (") + link + ")");

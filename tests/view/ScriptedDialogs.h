@@ -2,127 +2,90 @@
 
 #include "view/DialogProvider.h"
 
+#include <QList>
 #include <QString>
 #include <deque>
-#include <functional>
-#include <utility>
-#include <vector>
 
-// The dialogs a person would answer, answered from a script: every message box, save dialog and
-// input dialog the window opens is recorded, and answered with the next scripted answer, or,
-// when none is left, with the box's default button (a save dialog is cancelled, an input dialog
-// cancelled). Installed for its own lifetime.
-class CScriptedDialogs : public CDialogProvider
+// Answers the window's dialogs from a script and records what each asked. Set while it lives:
+//     ScriptedDialogs dialogs;
+//     dialogs.answers.push_back(QMessageBox::Yes);
+//     dialogs.fileNames.push_back(path);         // a save dialog; empty means Cancel
+//     dialogs.texts.push_back({"password", true}); // an input dialog; false means Cancel
+// An unscripted message box answers its default button; an unscripted save or input dialog is
+// cancelled.
+class ScriptedDialogs : public CDialogProvider
 {
 public:
-    enum KIND { MESSAGE, SAVE, INPUT };
+    enum KIND { MESSAGE_BOX, SAVE_FILE, INPUT_TEXT };
 
+    // One dialog as the window asked for it.
     struct SAsked
     {
-        KIND kind = MESSAGE;
+        KIND kind;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title;
         QString text; // the message, or the input dialog's label
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-        QString proposed; // the save dialog's proposal, the input dialog's text
+        QString proposed; // the save dialog's proposed name, the input dialog's text
         QString filter;
-        QLineEdit::EchoMode echo = QLineEdit::Normal;
+        bool hasParent = false;
+    };
+    struct SText
+    {
+        QString text;
+        bool ok;
     };
 
-    CScriptedDialogs() { CDialogProvider::setInstance(this); }
-    ~CScriptedDialogs() override { CDialogProvider::setInstance(nullptr); }
+    ScriptedDialogs() { CDialogProvider::setInstance(this); }
+    ~ScriptedDialogs() override { CDialogProvider::setInstance(nullptr); }
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
-    CScriptedDialogs(const CScriptedDialogs&) = delete;
-    CScriptedDialogs& operator=(const CScriptedDialogs&) = delete;
-
-    QMessageBox::StandardButton messageBox(QMessageBox::Icon icon, QWidget*, const QString& title,
+    QMessageBox::StandardButton messageBox(QMessageBox::Icon icon, QWidget* parent, const QString& title,
                                            const QString& text, QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton defaultButton) override
     {
-        SAsked asked;
-        asked.kind = MESSAGE;
-        asked.icon = icon;
-        asked.title = title;
-        asked.text = text;
-        asked.buttons = buttons;
-        asked.defaultButton = defaultButton;
-        m_asked.push_back(asked);
-        whileOpen();
-        if (m_buttons.empty())
+        SAsked record{MESSAGE_BOX, icon, title, text, buttons, defaultButton, {}, {}, parent != nullptr};
+        asked.push_back(record);
+        if (answers.empty())
             return defaultButton;
-        const QMessageBox::StandardButton answer = m_buttons.front();
-        m_buttons.pop_front();
+        const QMessageBox::StandardButton answer = answers.front();
+        answers.pop_front();
         return answer;
     }
 
-    QString saveFileName(QWidget*, const QString& title, const QString& proposed, const QString& filter) override
+    QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                         const QString& filter) override
     {
-        SAsked asked;
-        asked.kind = SAVE;
-        asked.title = title;
-        asked.proposed = proposed;
-        asked.filter = filter;
-        m_asked.push_back(asked);
-        whileOpen();
-        if (m_files.empty())
+        SAsked record{SAVE_FILE, QMessageBox::NoIcon, title, {}, {}, QMessageBox::NoButton, proposed, filter,
+                      parent != nullptr};
+        asked.push_back(record);
+        if (fileNames.empty())
             return QString();
-        const QString answer = m_files.front();
-        m_files.pop_front();
-        return answer;
+        const QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
     }
 
-    QString inputText(QWidget*, const QString& title, const QString& label, QLineEdit::EchoMode echo,
+    QString inputText(QWidget* parent, const QString& title, const QString& label, QLineEdit::EchoMode,
                       const QString& text, bool* ok) override
     {
-        SAsked asked;
-        asked.kind = INPUT;
-        asked.title = title;
-        asked.text = label;
-        asked.echo = echo;
-        asked.proposed = text;
-        m_asked.push_back(asked);
-        whileOpen();
-        if (m_inputs.empty()) {
-            if (ok != nullptr)
-                *ok = false;
-            return QString();
+        SAsked record{INPUT_TEXT, QMessageBox::NoIcon, title, label, {}, QMessageBox::NoButton, text, {},
+                      parent != nullptr};
+        asked.push_back(record);
+        SText answer{QString(), false};
+        if (!texts.empty()) {
+            answer = texts.front();
+            texts.pop_front();
         }
-        const auto answer = m_inputs.front();
-        m_inputs.pop_front();
         if (ok != nullptr)
-            *ok = answer.second;
-        return answer.first;
+            *ok = answer.ok;
+        return answer.text;
     }
 
-    // The next answers, in order.
-    void answerButton(QMessageBox::StandardButton button) { m_buttons.push_back(button); }
-    void answerFile(const QString& path) { m_files.push_back(path); }
-    void answerInput(const QString& text, bool ok = true) { m_inputs.emplace_back(text, ok); }
-
-    // Runs while a dialog is open, as the event loop of a modal dialog would run it: a test can
-    // let a tick arrive meanwhile.
-    void setWhileOpen(std::function<void()> action) { m_whileOpen = std::move(action); }
-
-    const std::vector<SAsked>& asked() const { return m_asked; }
-    int count() const { return static_cast<int>(m_asked.size()); }
-    const SAsked& last() const { return m_asked.back(); }
-    void clear() { m_asked.clear(); }
-
-private:
-    void whileOpen()
-    {
-        if (m_whileOpen) {
-            // Not re-entered by a dialog the action itself opens.
-            auto action = std::move(m_whileOpen);
-            action();
-            m_whileOpen = std::move(action);
-        }
-    }
-
-    std::vector<SAsked> m_asked;
-    std::deque<QMessageBox::StandardButton> m_buttons;
-    std::deque<QString> m_files;
-    std::deque<std::pair<QString, bool>> m_inputs;
-    std::function<void()> m_whileOpen;
+    std::deque<QMessageBox::StandardButton> answers;
+    std::deque<QString> fileNames;
+    std::deque<SText> texts;
+    QList<SAsked> asked;
 };

@@ -55,7 +55,7 @@ protected:
 
 TEST_F(ViewText, MessageBoxesGoThroughTheDialogSeam)
 {
-    CScriptedDialogs dialogs;
+    ScriptedDialogs dialogs;
     struct SCase
     {
         MSG_BOX_S kind;
@@ -74,10 +74,10 @@ TEST_F(ViewText, MessageBoxesGoThroughTheDialogSeam)
          QMessageBox::Yes | QMessageBox::No, QMessageBox::No},
     };
     for (const SCase& c : cases) {
-        dialogs.clear();
+        dialogs.asked.clear();
         view().showMsgBox(&m_view->window, c.kind, "Title", "Line one\nLine two", c.first, c.second);
-        ASSERT_EQ(dialogs.count(), 1) << c.kind;
-        const CScriptedDialogs::SAsked& asked = dialogs.last();
+        ASSERT_EQ(dialogs.asked.size(), 1) << c.kind;
+        const ScriptedDialogs::SAsked& asked = dialogs.asked.back();
         EXPECT_EQ(asked.icon, c.icon);
         EXPECT_EQ(asked.title, "Title");
         EXPECT_EQ(asked.text, "Line one\nLine two");
@@ -85,10 +85,10 @@ TEST_F(ViewText, MessageBoxesGoThroughTheDialogSeam)
         EXPECT_EQ(asked.defaultButton, c.defaultButton) << c.kind;
     }
 
-    dialogs.clear();
+    dialogs.asked.clear();
     view().showMsgBox(&m_view->window, static_cast<MSG_BOX_S>(4), "Title", "Text", QMessageBox::Ok, 0);
     view().showMsgBox(&m_view->window, static_cast<MSG_BOX_S>(-1), "Title", "Text", QMessageBox::Ok, 0);
-    EXPECT_EQ(dialogs.count(), 0);
+    EXPECT_TRUE(dialogs.asked.isEmpty());
 }
 
 TEST_F(ViewText, TextTableHoldsTheTranslatedTexts)
