@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <atomic>
 #include <gtest/gtest.h>
@@ -48,9 +47,12 @@ TEST(Connection, ConnectOpensTheLinkAndTheButtonWaitsForTheManager)
     const QString alarmSheet = w.ui()->lblConntStatus->styleSheet();
     w.grab(w.ui()->wgComm, "connection-bar-1-disconnected");
 
-    // The button may come back only once the manager has announced the link: the spy counts on
-    // the communication thread, before the queued notice reaches the window.
-    QSignalSpy saved(w.manage(), &CCommSpace::signalCommDataSaved);
+    // The button may come back only once the manager has announced the link: the count is taken
+    // on the communication thread, before the queued notice reaches the window.
+    std::atomic<int> savedCount{0};
+    QObject::connect(
+        w.manage(), &CCommSpace::signalCommDataSaved, w.manage(), [&savedCount] { ++savedCount; },
+        Qt::DirectConnection);
     ASSERT_TRUE(w.choosePort());
     w.clickConnect();
 
@@ -65,12 +67,12 @@ TEST(Connection, ConnectOpensTheLinkAndTheButtonWaitsForTheManager)
 
     bool enabledEarly = false;
     ASSERT_TRUE(w.waitFor([&] {
-        if (w.ui()->btnCommConnt->isEnabled() && saved.count() == 0)
+        if (w.ui()->btnCommConnt->isEnabled() && savedCount == 0)
             enabledEarly = true;
         return w.ui()->btnCommConnt->isEnabled();
     }));
     EXPECT_FALSE(enabledEarly);
-    EXPECT_EQ(saved.count(), 1);
+    EXPECT_EQ(savedCount, 1);
     EXPECT_TRUE(w.waitFor([&] { return w.linkConnected(); }));
     EXPECT_EQ(w.detectState(), COMM_TRX_DEV_OPENED);
     EXPECT_FALSE(w.view()->portComboBox.isEnabled());
@@ -82,11 +84,14 @@ TEST(Connection, ConnectOpensTheLinkAndTheButtonWaitsForTheManager)
     EXPECT_TRUE(w.sim().received().empty());
 
     // The user disconnects.
-    QSignalSpy deleted(w.manage(), &CCommSpace::signalCommDataDeleted);
+    std::atomic<int> deletedCount{0};
+    QObject::connect(
+        w.manage(), &CCommSpace::signalCommDataDeleted, w.manage(), [&deletedCount] { ++deletedCount; },
+        Qt::DirectConnection);
     w.clickConnect();
     EXPECT_FALSE(w.ui()->btnCommConnt->isEnabled());
     ASSERT_TRUE(w.waitFor([&] { return w.ui()->btnCommConnt->isEnabled(); }));
-    EXPECT_EQ(deleted.count(), 1);
+    EXPECT_EQ(deletedCount, 1);
     expectDisconnected(w, "after Disconnect");
     EXPECT_FALSE(w.linkConnected());
     EXPECT_EQ(w.detectState(), COMM_TRX_DEV_NONE);
@@ -114,7 +119,8 @@ TEST(Connection, HangUpResetsTheWindowAndReconnectWorks)
     EXPECT_FALSE(w.ui()->wgMainMenu->isEnabled()) << "only the Home page is available";
     EXPECT_TRUE(w.ui()->wgMainContent->isVisible()) << "the Home screen shows";
     EXPECT_FALSE(w.ui()->tbwgMain->isVisible());
-    EXPECT_TRUE(w.ui()->lblHomeWiFiWaiting->isVisible());
+    EXPECT_FALSE(w.ui()->lblHomeWiFiWaiting->isHidden());
+    EXPECT_TRUE(w.ui()->lblHomeConfigurationMore->isHidden());
     w.grab("window-after-hang-up");
 
     // Ticks after the hang-up send nothing and break nothing.
