@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kOrangeColorEntry = 4;
 constexpr int kLogoKelvora = 2;
+constexpr int kMainMenuHome = 0;
 constexpr int kThemeFunHelp = 0;
 constexpr int kSatelliteInView = 1;
 constexpr int kSatelliteInUse = 2;
@@ -189,10 +190,11 @@ void CAisConfigurationView::updateUiObjPalette()
 
     ObjPalette::setConntStatusLabelStyle(f->lblConntStatus, true);
     ObjPalette::setMainWidgetWhiteStyle(f->wgMain);
-    for (QWidget* button : {static_cast<QWidget*>(f->btnMMHome), static_cast<QWidget*>(f->btnMMConfiguration),
-                            static_cast<QWidget*>(f->btnMMGPSStatus), static_cast<QWidget*>(f->btnMMDiagnostics),
-                            static_cast<QWidget*>(f->btnMMSerialData), static_cast<QWidget*>(f->btnMMOtherVessels),
-                            static_cast<QWidget*>(f->btnMMWiFi)})
+    // The Home entry has no caption (updateUiObjText empties it): its picture names it.
+    ObjPalette::setMainMenuStyle(f->btnMMHome, image.getMainMenuImagePath(kMainMenuHome));
+    for (QWidget* button : {static_cast<QWidget*>(f->btnMMConfiguration), static_cast<QWidget*>(f->btnMMGPSStatus),
+                            static_cast<QWidget*>(f->btnMMDiagnostics), static_cast<QWidget*>(f->btnMMSerialData),
+                            static_cast<QWidget*>(f->btnMMOtherVessels), static_cast<QWidget*>(f->btnMMWiFi)})
         ObjPalette::setMainMenuStyle(button, QString());
 
     // Home page.

@@ -42,8 +42,8 @@ TEST(WindowLook, EveryPageStyledWithoutStyleSheetWarnings)
             w.processEvents();
             const QImage shot = w.window()->grab().toImage();
             EXPECT_FALSE(shot.isNull());
-            if (pages->currentWidget() == w.ui()->tabMainConfiguration)
-                w.grab("page-configuration-styled");
+            if (pages->currentWidget() == w.ui()->tabMainDiagnostics)
+                w.grab("page-diagnostics-styled");
         }
         w.view()->switchHomeMenuDisp(true);
         w.grab("page-home-styled");
