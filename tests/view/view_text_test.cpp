@@ -241,6 +241,7 @@ TEST_F(ViewText, WhiteThemeCoversTheWholeWindowWithoutStyleSheetWarnings)
           form().wgGPSStatus, form().wgDiagSysCheckTitle, static_cast<QWidget*>(form().txbwSerialRx),
           form().wgWiFiStatus, static_cast<QWidget*>(form().btnWiFiAdvConfigDisp)})
         EXPECT_FALSE(styled->styleSheet().isEmpty()) << styled->objectName().toStdString();
+    EXPECT_TRUE(form().btnMMHome->styleSheet().contains("MainMenu/0.Home.png")) << "the captionless Home entry";
     EXPECT_EQ(form().btnCfgAdvancedConfDisp->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(form().btnWiFiAdvConfigDisp->cursor().shape(), Qt::PointingHandCursor);
 
