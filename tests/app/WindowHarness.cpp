@@ -236,6 +236,12 @@ void CGuiGapProbe::stop()
     m_timer.stop();
 }
 
+void CGuiGapProbe::resume()
+{
+    m_lastMs = m_clock.elapsed();
+    m_timer.start();
+}
+
 void CGuiGapProbe::onTimeout()
 {
     const long long now = m_clock.elapsed();

@@ -103,6 +103,8 @@ public:
     CGuiGapProbe();
     void start();
     void stop();
+    // Leaves out what the test itself does meanwhile (a picture, say).
+    void resume();
     long long longestGapMs() const { return m_longestMs; }
 
 private:

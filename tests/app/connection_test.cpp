@@ -121,7 +121,9 @@ TEST(Connection, HangUpResetsTheWindowAndReconnectWorks)
     EXPECT_FALSE(w.ui()->tbwgMain->isVisible());
     EXPECT_FALSE(w.ui()->lblHomeWiFiWaiting->isHidden());
     EXPECT_TRUE(w.ui()->lblHomeConfigurationMore->isHidden());
+    gaps.stop();
     w.grab("window-after-hang-up");
+    gaps.resume();
 
     // Ticks after the hang-up send nothing and break nothing.
     w.sim().clearReceived();
@@ -134,8 +136,8 @@ TEST(Connection, HangUpResetsTheWindowAndReconnectWorks)
     EXPECT_TRUE(w.ui()->btnCommConnt->isChecked());
 
     gaps.stop();
-    EXPECT_LE(gaps.longestGapMs(), kLongestGuiGapMs);
     std::printf("longest GUI gap over connect, hang-up and reconnect: %lld ms\n", gaps.longestGapMs());
+    EXPECT_LE(gaps.longestGapMs(), kLongestGuiGapMs);
 }
 
 // The chosen port went between the list's last fill and the click: no link to nowhere is made,
