@@ -6,10 +6,7 @@
 #include "view/AisConfigurationView.h"
 #include "wifi/WiFiScope.h"
 
-#if __has_include("view/WiFiAPExchangeSet.h")
 #include "view/WiFiAPExchangeSet.h"
-#define KELVORA_APP_HAS_AP_MODEL 1
-#endif
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -203,7 +200,7 @@ private:
     CEnvironmentSetup m_envSetup;
     CAboutForm* m_aboutForm = nullptr;
     CCommSpaceManage* m_commManage = nullptr; // Qt child
-    QByteArray m_serialDataText;             // the stored log of the Serial Data page
+    QByteArray m_serialDataText;              // the stored log of the Serial Data page
     CTargetExchangeSet* m_targetModel = nullptr;
     // The link's counters as last copied for display; the view reads this copy.
     CDiagnostics m_diagnostics;
@@ -214,9 +211,7 @@ private:
     QButtonGroup* m_homeMenuGroup = nullptr; // Qt child of tabMainHome
     QTimer* m_refreshTimer = nullptr;        // Qt child
     WiFiScope::SClintAPCntData m_apJoinRequest;
-#ifdef KELVORA_APP_HAS_AP_MODEL
     CWiFiAPExchangeSet m_apModel;
-#endif
 
     // State of the later steps, kept here rather than process-wide.
     long long m_autoCheckTime = 0; // the Diagnostics page's automatic status query, seconds

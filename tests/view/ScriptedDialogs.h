@@ -55,11 +55,10 @@ public:
         return answer;
     }
 
-    QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
-                         const QString& filter) override
+    QString saveFileName(QWidget* parent, const QString& title, const QString& proposed, const QString& filter) override
     {
-        SAsked record{SAVE_FILE, QMessageBox::NoIcon, title, {}, {}, QMessageBox::NoButton, proposed, filter,
-                      parent != nullptr};
+        SAsked record{SAVE_FILE, QMessageBox::NoIcon, title, {}, {}, QMessageBox::NoButton, proposed,
+                      filter,    parent != nullptr};
         asked.push_back(record);
         if (fileNames.empty())
             return QString();
@@ -71,8 +70,8 @@ public:
     QString inputText(QWidget* parent, const QString& title, const QString& label, QLineEdit::EchoMode,
                       const QString& text, bool* ok) override
     {
-        SAsked record{INPUT_TEXT, QMessageBox::NoIcon, title, label, {}, QMessageBox::NoButton, text, {},
-                      parent != nullptr};
+        SAsked record{INPUT_TEXT, QMessageBox::NoIcon, title, label, {}, QMessageBox::NoButton, text,
+                      {},         parent != nullptr};
         asked.push_back(record);
         SText answer{QString(), false};
         if (!texts.empty()) {
