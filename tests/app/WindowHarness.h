@@ -12,6 +12,9 @@
 // The refresh timer is stopped: only tick() runs the tick. The wall clock is the harness's own,
 // stepped by tick() and advanceClock(). Dialogs go to a script (ScriptedDialogs), the port list
 // offers the simulator's pseudo-terminal (and whatever setPorts adds).
+// A manager's signal reaches the window (queued, connected first) possibly before a test's own
+// direct slot on the communication thread has run: judge by the device's state, or wait for the
+// test's count, never expect it at the moment the window reacted.
 
 #include "ScriptedDialogs.h"
 #include "SimTransponderPort.h"

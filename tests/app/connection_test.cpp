@@ -2,6 +2,7 @@
 // notices, and the window's reaction when the transponder goes away.
 #include "WindowHarness.h"
 #include "device/CommSpaceManage.h"
+#include "device/DeviceComm.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,8 +48,8 @@ TEST(Connection, ConnectOpensTheLinkAndTheButtonWaitsForTheManager)
     const QString alarmSheet = w.ui()->lblConntStatus->styleSheet();
     w.grab(w.ui()->wgComm, "connection-bar-1-disconnected");
 
-    // The button may come back only once the manager has announced the link: the count is taken
-    // on the communication thread, before the queued notice reaches the window.
+    // The button may come back only once the manager has made the link the device's and
+    // announced it: the device holds the link before the notice leaves the communication thread.
     std::atomic<int> savedCount{0};
     QObject::connect(
         w.manage(), &CCommSpace::signalCommDataSaved, w.manage(), [&savedCount] { ++savedCount; },
@@ -67,12 +68,12 @@ TEST(Connection, ConnectOpensTheLinkAndTheButtonWaitsForTheManager)
 
     bool enabledEarly = false;
     ASSERT_TRUE(w.waitFor([&] {
-        if (w.ui()->btnCommConnt->isEnabled() && savedCount == 0)
+        if (w.ui()->btnCommConnt->isEnabled() && w.device()->currentComm() == nullptr)
             enabledEarly = true;
         return w.ui()->btnCommConnt->isEnabled();
     }));
     EXPECT_FALSE(enabledEarly);
-    EXPECT_EQ(savedCount, 1);
+    EXPECT_TRUE(w.waitFor([&] { return savedCount == 1; }));
     EXPECT_TRUE(w.waitFor([&] { return w.linkConnected(); }));
     EXPECT_EQ(w.detectState(), COMM_TRX_DEV_OPENED);
     EXPECT_FALSE(w.view()->portComboBox.isEnabled());
@@ -90,8 +91,14 @@ TEST(Connection, ConnectOpensTheLinkAndTheButtonWaitsForTheManager)
         Qt::DirectConnection);
     w.clickConnect();
     EXPECT_FALSE(w.ui()->btnCommConnt->isEnabled());
-    ASSERT_TRUE(w.waitFor([&] { return w.ui()->btnCommConnt->isEnabled(); }));
-    EXPECT_EQ(deletedCount, 1);
+    bool enabledWithLink = false;
+    ASSERT_TRUE(w.waitFor([&] {
+        if (w.ui()->btnCommConnt->isEnabled() && w.device()->currentComm() != nullptr)
+            enabledWithLink = true;
+        return w.ui()->btnCommConnt->isEnabled();
+    }));
+    EXPECT_FALSE(enabledWithLink);
+    EXPECT_TRUE(w.waitFor([&] { return deletedCount == 1; }));
     expectDisconnected(w, "after Disconnect");
     EXPECT_FALSE(w.linkConnected());
     EXPECT_EQ(w.detectState(), COMM_TRX_DEV_NONE);
