@@ -35,13 +35,45 @@ uint32_t widthMask(int width)
     return width >= 32 ? 0xFFFFFFFFu : (1u << width) - 1u;
 }
 
+// width (1 to 32) bits from firstBit on, gathered big-endian from the bytes they touch.
+inline uint32_t pickBits(const uint8_t* payload, int firstBit, int width)
+{
+    const int firstByte = firstBit / 8;
+    const int lastByte = (firstBit + width - 1) / 8;
+    uint64_t word = 0;
+    for (int i = firstByte; i <= lastByte; ++i)
+        word = word << 8 | payload[i];
+    word <<= 64 - 8 * (lastByte - firstByte + 1);
+    word <<= firstBit % 8;
+    return static_cast<uint32_t>(word >> (64 - width));
+}
+
+// Eight bytes from at on as one big-endian word, in one load.
+inline uint64_t loadBigEndian64(const uint8_t* at)
+{
+    uint64_t word;
+    std::memcpy(&word, at, sizeof(word));
+#if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    word = __builtin_bswap64(word);
+#endif
+    return word;
+}
+
 // Bits of the payload from first on; those at or past the end read as zero.
 uint32_t readBits(const SWalk& w, int first, int width)
 {
-    if (width <= 0 || first >= w.bits)
+    if (width <= 0 || first >= w.bits || first < 0)
         return 0;
+    if (width > 32)
+        width = 32;
+    // Away from the payload's end eight whole bytes hold the field (at most 32 bits after at
+    // most 7 skipped): one word, no loop.
+    const unsigned byte = static_cast<unsigned>(first) / 8;
+    if (byte + 8 <= (static_cast<unsigned>(w.bits) + 7) / 8)
+        return static_cast<uint32_t>(loadBigEndian64(w.source + byte) << (static_cast<unsigned>(first) % 8) >>
+                                     (64 - width));
     const int available = w.bits - first < width ? w.bits - first : width;
-    const uint32_t value = AisMsgCodec_FieldPick(w.source, static_cast<short>(first), static_cast<short>(available));
+    const uint32_t value = pickBits(w.source, first, available);
     return available == width ? value : value << (width - available);
 }
 
@@ -57,8 +89,14 @@ int32_t signExtend(uint32_t raw, int width)
 // 1 / scale, snapped to the whole number the table meant (0.1f stands for exactly 1/10).
 double scaleDivisor(float scale)
 {
-    if (scale == 0.0f)
+    // The tables' usual scales, as the rounding below gives them, without computing it for
+    // every field of every message.
+    if (scale == 0.0f || scale == 1.0f)
         return 1.0;
+    if (scale == 0.1f)
+        return 10.0;
+    if (scale == 0.0001f)
+        return 10000.0;
     const double inverse = 1.0 / static_cast<double>(scale);
     const double whole = std::nearbyint(inverse);
     return whole >= 1.0 && std::fabs(inverse - whole) < 1e-4 * whole ? whole : inverse;
@@ -582,16 +620,7 @@ uint32_t AisMsgCodec_FieldPick(const uint8_t* payload, short firstBit, short wid
 {
     if (payload == nullptr || width <= 0 || firstBit < 0)
         return 0;
-    if (width > 32)
-        width = 32;
-    const int firstByte = firstBit / 8;
-    const int lastByte = (firstBit + width - 1) / 8;
-    uint64_t word = 0;
-    for (int i = firstByte; i <= lastByte; ++i)
-        word = word << 8 | payload[i];
-    word <<= 64 - 8 * (lastByte - firstByte + 1);
-    word <<= firstBit % 8;
-    return static_cast<uint32_t>(word >> (64 - width));
+    return pickBits(payload, firstBit, width > 32 ? 32 : width);
 }
 
 void AisMsgCodec_FieldPut(uint8_t* payload, short firstBit, short width, uint32_t value)

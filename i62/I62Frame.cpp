@@ -36,13 +36,14 @@ uint8_t I62_Parse_CheckSum(char* sentence, std::size_t bufSize)
     if (length == bufSize || length < 4)
         return I62_CHECKSUM_ERROR;
 
+    // The '*' is looked for from the third character to the third last; the sum runs from
+    // the second character up to it.
     const std::size_t last = length - 3;
+    const void* star = last >= 2 ? std::memchr(sentence + 2, '*', last - 1) : nullptr;
+    const std::size_t i = star != nullptr ? static_cast<std::size_t>(static_cast<const char*>(star) - sentence) : last + 1;
     uint8_t sum = static_cast<uint8_t>(sentence[1]);
-    std::size_t i = 2;
-    while (sentence[i] != '*' && i <= last) {
-        sum ^= static_cast<uint8_t>(sentence[i]);
-        ++i;
-    }
+    for (std::size_t k = 2; k < i; ++k)
+        sum ^= static_cast<uint8_t>(sentence[k]);
     if (i > last) {
         // No checksum: the sentence is taken as it is, with "FF" in place of the digits.
         if (length + 3 + 1 > bufSize)
@@ -101,34 +102,59 @@ char* StrToken(char* text, const char* delimiter)
     return *token == '\0' ? start : token;
 }
 
-bool I62_CalFieldDelimiter(const char* sentence, int n)
+int I62_CountFieldDelimiters(const char* sentence)
 {
     if (sentence == nullptr)
-        return false;
+        return 0;
+    // Over a known length the count runs without a test for the end at every character.
+    const std::size_t length = std::strlen(sentence);
     int commas = 0;
-    for (const char* p = sentence; *p != '\0'; ++p) {
-        if (*p == ',')
-            ++commas;
-    }
+    for (std::size_t i = 0; i < length; ++i)
+        commas += sentence[i] == ',' ? 1 : 0;
+    return commas;
+}
+
+bool I62_CalFieldDelimiter(const char* sentence, int n)
+{
+    const int commas = I62_CountFieldDelimiters(sentence);
     return commas > 0 && commas == n;
+}
+
+std::size_t I62_MarkedLength(const char* text, std::size_t length)
+{
+    // Without a branch per character, so that the count runs over many characters at once.
+    std::size_t marked = length;
+    for (std::size_t i = 0; i + 1 < length; ++i)
+        marked += static_cast<std::size_t>((text[i] == ',') & ((text[i + 1] == ',') | (text[i + 1] == '*')));
+    return marked;
 }
 
 bool I62_PreParse(char* sentence)
 {
     if (sentence == nullptr)
         return false;
+    const std::size_t length = std::strlen(sentence);
+    const std::size_t marked = I62_MarkedLength(sentence, length);
+    if (marked > static_cast<std::size_t>(kPreParseMaxChars))
+        return false;
+    if (marked == length)
+        return true; // no empty field: nothing to mark
+    // The text goes over in runs, from comma to comma, a blank behind each empty field.
     char work[kPreParseArea];
-    int count = 0;
-    for (const char* p = sentence; *p != '\0'; ++p) {
-        const bool emptyField = p[0] == ',' && (p[1] == ',' || p[1] == '*');
-        const int needed = emptyField ? 2 : 1;
-        if (count + needed > kPreParseMaxChars)
-            return false;
-        work[count++] = *p;
-        if (emptyField)
-            work[count++] = ' ';
+    std::size_t count = 0;
+    std::size_t runStart = 0;
+    const char* end = sentence + length;
+    for (const char* comma = static_cast<const char*>(std::memchr(sentence, ',', length)); comma != nullptr;
+         comma = static_cast<const char*>(std::memchr(comma + 1, ',', static_cast<std::size_t>(end - comma - 1)))) {
+        if (comma[1] != ',' && comma[1] != '*')
+            continue;
+        const std::size_t runEnd = static_cast<std::size_t>(comma - sentence) + 1;
+        std::memcpy(work + count, sentence + runStart, runEnd - runStart);
+        count += runEnd - runStart;
+        work[count++] = ' ';
+        runStart = runEnd;
     }
-    work[count] = '\0';
-    std::memcpy(sentence, work, static_cast<std::size_t>(count) + 1);
+    std::memcpy(work + count, sentence + runStart, length - runStart + 1);
+    std::memcpy(sentence, work, marked + 1);
     return true;
 }
