@@ -11,6 +11,7 @@ struct SWalk
 {
     uint8_t* payload;
     const uint8_t* source;
+    bool padded; // source is followed by a zero word and has no bits past the count
     int bits;
     int capacityBits;
     int bit;
@@ -48,6 +49,10 @@ inline uint32_t pickBits(const uint8_t* payload, int firstBit, int width)
     return static_cast<uint32_t>(word >> (64 - width));
 }
 
+constexpr int kWordBytes = 8;
+// The longest payload a message has, with a word of zeros behind it.
+constexpr int kPaddedBytes = AIS_RAW_PAYLOAD_SIZE + kWordBytes;
+
 // Eight bytes from at on as one big-endian word, in one load.
 inline uint64_t loadBigEndian64(const uint8_t* at)
 {
@@ -66,10 +71,10 @@ uint32_t readBits(const SWalk& w, int first, int width)
         return 0;
     if (width > 32)
         width = 32;
-    // Away from the payload's end eight whole bytes hold the field (at most 32 bits after at
-    // most 7 skipped): one word, no loop.
+    // Eight whole bytes hold the field (at most 32 bits after at most 7 skipped): one word, no
+    // loop, where the payload is padded or the field lies away from its end.
     const unsigned byte = static_cast<unsigned>(first) / 8;
-    if (byte + 8 <= (static_cast<unsigned>(w.bits) + 7) / 8)
+    if (w.padded || byte + 8 <= (static_cast<unsigned>(w.bits) + 7) / 8)
         return static_cast<uint32_t>(loadBigEndian64(w.source + byte) << (static_cast<unsigned>(first) % 8) >>
                                      (64 - width));
     const int available = w.bits - first < width ? w.bits - first : width;
@@ -586,16 +591,29 @@ int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, cons
 {
     if (payload == nullptr || record == nullptr || format == nullptr || format->fields == nullptr || bits < 2)
         return AIS_CODEC_FAILED;
-    SWalk w{nullptr, payload, bits, 0, 0, record, record, recordSize, 0, 0, 0};
+    // A payload of a message's size is read from a copy with a zero word behind it and its
+    // bits past the count cleared, so that every field is read in one word.
+    uint8_t padded[kPaddedBytes];
+    const int bytes = (bits + 7) / 8;
+    const bool pad = bytes + kWordBytes <= kPaddedBytes;
+    if (pad) {
+        std::memcpy(padded, payload, static_cast<std::size_t>(bytes));
+        std::memset(padded + bytes, 0, kWordBytes);
+        if (bits % 8 != 0)
+            padded[bytes - 1] = static_cast<uint8_t>(padded[bytes - 1] & (0xFFu << (8 - bits % 8)));
+    }
+    SWalk w{nullptr, pad ? padded : payload, pad, bits, 0, 0, record, record, recordSize, 0, 0, 0};
     for (uint64_t i = 0; i < format->count && w.bit < w.bits; ++i) {
         const AIS_FIELD_DESCRIPTOR& field = format->fields[i];
         const SKindCodec* codec = codecOf(field.kind);
         if (codec == nullptr || !codec->unpack(w, field))
             return AIS_CODEC_FAILED;
-        if (field.kind == AIS_FIELD_BINARY && binaryBytes != nullptr)
-            *binaryBytes = w.binaryBytes;
-        if (field.kind == AIS_FIELD_BINARY && binaryBits != nullptr)
-            *binaryBits = w.binaryBits;
+        if (field.kind == AIS_FIELD_BINARY) {
+            if (binaryBytes != nullptr)
+                *binaryBytes = w.binaryBytes;
+            if (binaryBits != nullptr)
+                *binaryBits = w.binaryBits;
+        }
     }
     return AIS_CODEC_DONE;
 }
@@ -605,7 +623,7 @@ int AisMsgCodec_Pack(uint8_t* payload, uint16_t* bits, const uint8_t* record, co
 {
     if (payload == nullptr || bits == nullptr || record == nullptr || format == nullptr || format->fields == nullptr)
         return AIS_CODEC_FAILED;
-    SWalk w{payload, payload, 0, payloadSize * 8, 0, nullptr, record, recordSize, 0, binaryBytes, binaryBits};
+    SWalk w{payload, payload, false, 0, payloadSize * 8, 0, nullptr, record, recordSize, 0, binaryBytes, binaryBits};
     for (uint64_t i = 0; i < format->count; ++i) {
         const AIS_FIELD_DESCRIPTOR& field = format->fields[i];
         const SKindCodec* codec = codecOf(field.kind);

@@ -109,7 +109,9 @@ uint8_t I62_Decompose(char* sentence, I61162_Data_Structure* record, std::size_t
         return I62_RESULT_NO_CR;
     if (I62_Parse_CheckSum(sentence, bufSize) == I62_CHECKSUM_ERROR)
         return I62_RESULT_CHECKSUM;
-    if (I62_MarkedLength(sentence, strnlen(sentence, bufSize)) >= bufSize || !I62_PreParse(sentence))
+    const std::size_t checked = strnlen(sentence, bufSize); // a missing checksum was written in
+    const std::size_t marked = I62_MarkedLength(sentence, checked);
+    if (marked >= bufSize || !I62_MarkEmptyFields(sentence, checked, marked))
         return I62_RESULT_REFUSED;
 
     std::memset(record->talker, 0, sizeof(record->talker));

@@ -6,8 +6,10 @@ thread_local char* StrTokenPtr = nullptr;
 
 namespace {
 
-constexpr int kPreParseArea = 100;
 constexpr int kPreParseMaxChars = 98;
+// Characters counted into one byte before the count moves on.
+constexpr std::size_t kCountBlock = 255;
+constexpr int kShortField = 8;
 constexpr std::size_t kComposeScanLimit = 65535;
 
 int hexDigit(char c, bool lowerAllowed)
@@ -40,7 +42,8 @@ uint8_t I62_Parse_CheckSum(char* sentence, std::size_t bufSize)
     // the second character up to it.
     const std::size_t last = length - 3;
     const void* star = last >= 2 ? std::memchr(sentence + 2, '*', last - 1) : nullptr;
-    const std::size_t i = star != nullptr ? static_cast<std::size_t>(static_cast<const char*>(star) - sentence) : last + 1;
+    const std::size_t i =
+        star != nullptr ? static_cast<std::size_t>(static_cast<const char*>(star) - sentence) : last + 1;
     uint8_t sum = static_cast<uint8_t>(sentence[1]);
     for (std::size_t k = 2; k < i; ++k)
         sum ^= static_cast<uint8_t>(sentence[k]);
@@ -86,8 +89,13 @@ char* StrToken(char* text, const char* delimiter)
     if (StrTokenPtr == nullptr || delimiter == nullptr || delimiter[0] == '\0')
         return nullptr;
 
+    // Fields are mostly a few characters long: a short look first, the library for the rest.
     char* start = StrTokenPtr;
-    char* cut = std::strchr(start, delimiter[0]);
+    char* cut = start;
+    for (int n = 0; n < kShortField && *cut != '\0' && *cut != delimiter[0]; ++n)
+        ++cut;
+    if (*cut != delimiter[0])
+        cut = *cut == '\0' ? nullptr : std::strchr(cut, delimiter[0]);
     if (cut == nullptr) {
         StrTokenPtr = nullptr;
         return nullptr;
@@ -106,11 +114,17 @@ int I62_CountFieldDelimiters(const char* sentence)
 {
     if (sentence == nullptr)
         return 0;
-    // Over a known length the count runs without a test for the end at every character.
+    // Over a known length, in blocks whose count fits a byte, the count runs over many
+    // characters at once.
     const std::size_t length = std::strlen(sentence);
     int commas = 0;
-    for (std::size_t i = 0; i < length; ++i)
-        commas += sentence[i] == ',' ? 1 : 0;
+    for (std::size_t block = 0; block < length; block += kCountBlock) {
+        const std::size_t end = length - block < kCountBlock ? length : block + kCountBlock;
+        uint8_t inBlock = 0;
+        for (std::size_t i = block; i < end; ++i)
+            inBlock = static_cast<uint8_t>(inBlock + (sentence[i] == ','));
+        commas += inBlock;
+    }
     return commas;
 }
 
@@ -122,11 +136,42 @@ bool I62_CalFieldDelimiter(const char* sentence, int n)
 
 std::size_t I62_MarkedLength(const char* text, std::size_t length)
 {
-    // Without a branch per character, so that the count runs over many characters at once.
+    // Without a branch per character and in blocks whose count fits a byte, as above.
     std::size_t marked = length;
-    for (std::size_t i = 0; i + 1 < length; ++i)
-        marked += static_cast<std::size_t>((text[i] == ',') & ((text[i + 1] == ',') | (text[i + 1] == '*')));
+    const std::size_t pairs = length > 0 ? length - 1 : 0;
+    for (std::size_t block = 0; block < pairs; block += kCountBlock) {
+        const std::size_t end = pairs - block < kCountBlock ? pairs : block + kCountBlock;
+        uint8_t inBlock = 0;
+        for (std::size_t i = block; i < end; ++i)
+            inBlock =
+                static_cast<uint8_t>(inBlock + ((text[i] == ',') & ((text[i + 1] == ',') | (text[i + 1] == '*'))));
+        marked += inBlock;
+    }
     return marked;
+}
+
+bool I62_MarkEmptyFields(char* sentence, std::size_t length, std::size_t marked)
+{
+    if (marked > static_cast<std::size_t>(kPreParseMaxChars))
+        return false;
+    // From the end backwards: the text behind each empty field moves right by the blanks still
+    // to come, and the blank goes in behind its comma; what lies before the first empty field
+    // stays where it is. The text before `from` is still as received.
+    std::size_t from = length;
+    std::size_t to = marked;
+    sentence[to] = '\0';
+    std::size_t i = length;
+    while (to > from) {
+        do {
+            --i;
+        } while (sentence[i] != ',' || (sentence[i + 1] != ',' && sentence[i + 1] != '*'));
+        const std::size_t shift = to - from;
+        std::memmove(sentence + i + 1 + shift, sentence + i + 1, from - i - 1);
+        sentence[i + shift] = ' ';
+        from = i + 1;
+        to = i + shift;
+    }
+    return true;
 }
 
 bool I62_PreParse(char* sentence)
@@ -134,27 +179,5 @@ bool I62_PreParse(char* sentence)
     if (sentence == nullptr)
         return false;
     const std::size_t length = std::strlen(sentence);
-    const std::size_t marked = I62_MarkedLength(sentence, length);
-    if (marked > static_cast<std::size_t>(kPreParseMaxChars))
-        return false;
-    if (marked == length)
-        return true; // no empty field: nothing to mark
-    // The text goes over in runs, from comma to comma, a blank behind each empty field.
-    char work[kPreParseArea];
-    std::size_t count = 0;
-    std::size_t runStart = 0;
-    const char* end = sentence + length;
-    for (const char* comma = static_cast<const char*>(std::memchr(sentence, ',', length)); comma != nullptr;
-         comma = static_cast<const char*>(std::memchr(comma + 1, ',', static_cast<std::size_t>(end - comma - 1)))) {
-        if (comma[1] != ',' && comma[1] != '*')
-            continue;
-        const std::size_t runEnd = static_cast<std::size_t>(comma - sentence) + 1;
-        std::memcpy(work + count, sentence + runStart, runEnd - runStart);
-        count += runEnd - runStart;
-        work[count++] = ' ';
-        runStart = runEnd;
-    }
-    std::memcpy(work + count, sentence + runStart, length - runStart + 1);
-    std::memcpy(sentence, work, marked + 1);
-    return true;
+    return I62_MarkEmptyFields(sentence, length, I62_MarkedLength(sentence, length));
 }

@@ -40,3 +40,5 @@ std::size_t I62_MarkedLength(const char* text, std::size_t length);
 
 // Puts a blank into every empty field; false (text untouched) when the result would pass 98 characters.
 bool I62_PreParse(char* sentence);
+// The same for a text whose length and I62_MarkedLength are known.
+bool I62_MarkEmptyFields(char* sentence, std::size_t length, std::size_t marked);
