@@ -4,6 +4,7 @@
 #include "services/SysDebug.h"
 
 #include <QMutexLocker>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -48,6 +49,7 @@ bool motionKnown(const CTargetBase& record)
 struct SMeasureInput
 {
     unsigned int mmsi;
+    uint64_t generation;
     Unit::SPointG2dD pivot;
     double latitude;
     double longitude;
@@ -58,6 +60,7 @@ struct SMeasureInput
 struct SMeasureResult
 {
     unsigned int mmsi;
+    uint64_t generation;
     float range;
     float bearing;
     float bearing2;
@@ -67,7 +70,7 @@ struct SMeasureResult
 
 SMeasureResult measure(CAbstractSensorService* service, CTargetMetaData& own, const SMeasureInput& target)
 {
-    SMeasureResult result{target.mmsi, -1.0f, 360.0f, 360.0f, -1.0f, 0.0f};
+    SMeasureResult result{target.mmsi, target.generation, -1.0f, 360.0f, 360.0f, -1.0f, 0.0f};
     const CTargetAisData* ownAis = own.aisData();
     if (ownAis == nullptr || !positionKnown(*ownAis) || target.latitude == TARGET_LAT_NA ||
         target.longitude == TARGET_LON_NA)
@@ -143,10 +146,12 @@ void CTargetInfo::fillAisTargetData(unsigned int mmsi)
     auto found = m_targets.find(mmsi);
     if (found != m_targets.end()) {
         found->second->updateAisData(true, SENSOR_I62_LISTENER_AIS_TARGET);
+        found->second->setGeneration(++m_generation);
         return;
     }
     auto* target = new CTargetMetaData;
     target->assignTargetModel(TARGET_TYPE_AIS, true, SENSOR_I62_LISTENER_AIS_TARGET);
+    target->setGeneration(++m_generation);
     m_targets.emplace(mmsi, target);
 }
 
@@ -171,12 +176,27 @@ void CTargetInfo::updateOwnVslData()
 
 void CTargetInfo::calTargetSourcePivotScreenPoint(int sources)
 {
-    QMutexLocker locker(&m_mutex);
-    if ((sources & TARGET_SOURCE_OWN) && m_ownTarget != nullptr)
-        updateTargetPivotData(m_ownTarget, TARGET_SOURCE_OWN);
-    if (sources & TARGET_SOURCE_AIS) {
-        for (auto& entry : m_targets)
-            updateTargetPivotData(entry.second, TARGET_SOURCE_AIS);
+    if (sources & TARGET_SOURCE_OWN) {
+        QMutexLocker locker(&m_mutex);
+        if (m_ownTarget != nullptr)
+            updateTargetPivotData(m_ownTarget, TARGET_SOURCE_OWN);
+    }
+    if (!(sources & TARGET_SOURCE_AIS))
+        return;
+    // Each target's pivot stands alone, so the walk takes the lock a share of the table at a
+    // time and goes on after the last MMSI it did.
+    bool first = true;
+    unsigned int last = 0;
+    for (;;) {
+        QMutexLocker locker(&m_mutex);
+        auto entry = first ? m_targets.begin() : m_targets.upper_bound(last);
+        first = false;
+        for (size_t n = 0; n < kTargetsPerHold && entry != m_targets.end(); ++n, ++entry) {
+            updateTargetPivotData(entry->second, TARGET_SOURCE_AIS);
+            last = entry->first;
+        }
+        if (entry == m_targets.end())
+            return;
     }
 }
 
@@ -194,38 +214,56 @@ void CTargetInfo::updateTargetPivotData(CTargetMetaData* record, int source)
 }
 
 // Measured outside the lock: with thousands of targets the geodesy takes milliseconds, and the
-// communication thread must not wait that long to file the next sentence.
+// communication thread must not wait that long to file the next sentence. The copies are taken
+// and the results written back a share of the table at a time, for the same reason; a result
+// goes back only to the record it was worked out from, as it still was (its generation).
 void CTargetInfo::updateAllTargetMeasureValue()
 {
     CTargetMetaData own;
     own.assignTargetModel(TARGET_TYPE_AIS, false, SENSOR_I62_LISTENER_NONE);
     std::vector<SMeasureInput> inputs;
-    CAbstractSensorService* service;
-    {
+    CAbstractSensorService* service = nullptr;
+    bool first = true;
+    unsigned int last = 0;
+    for (;;) {
         QMutexLocker locker(&m_mutex);
-        service = m_service;
-        own.assignData(&m_ownNavi);
-        inputs.reserve(m_targets.size());
-        for (const auto& entry : m_targets) {
-            const CTargetAisData* ais = entry.second->aisData();
-            if (ais != nullptr)
-                inputs.push_back({entry.first, entry.second->m_positionPivot, ais->m_latitude, ais->m_longitude,
-                                  ais->m_sog, ais->m_cog});
+        auto entry = m_targets.begin();
+        if (first) {
+            service = m_service;
+            own.assignData(&m_ownNavi);
+            inputs.reserve(m_targets.size());
+        } else {
+            entry = m_targets.upper_bound(last);
         }
+        first = false;
+        for (size_t n = 0; n < kTargetsPerHold && entry != m_targets.end(); ++n, ++entry) {
+            last = entry->first;
+            const CTargetAisData* ais = entry->second->aisData();
+            if (ais != nullptr)
+                inputs.push_back({entry->first, entry->second->generation(), entry->second->m_positionPivot,
+                                  ais->m_latitude, ais->m_longitude, ais->m_sog, ais->m_cog});
+        }
+        if (entry == m_targets.end())
+            break;
     }
     std::vector<SMeasureResult> results;
     results.reserve(inputs.size());
     for (const SMeasureInput& input : inputs)
         results.push_back(measure(service, own, input));
 
-    QMutexLocker locker(&m_mutex);
-    auto target = m_targets.begin();
-    for (const SMeasureResult& result : results) {
+    for (size_t done = 0; done < results.size();) {
+        QMutexLocker locker(&m_mutex);
         // Both walk the map in MMSI order; a target removed meanwhile is skipped.
-        while (target != m_targets.end() && target->first < result.mmsi)
-            ++target;
-        if (target != m_targets.end() && target->first == result.mmsi && target->second->aisData() != nullptr)
-            store(*target->second->aisData(), result);
+        auto target = m_targets.lower_bound(results[done].mmsi);
+        const size_t end = std::min(results.size(), done + kTargetsPerHold);
+        for (; done < end; ++done) {
+            const SMeasureResult& result = results[done];
+            while (target != m_targets.end() && target->first < result.mmsi)
+                ++target;
+            if (target != m_targets.end() && target->first == result.mmsi &&
+                target->second->generation() == result.generation && target->second->aisData() != nullptr)
+                store(*target->second->aisData(), result);
+        }
     }
 }
 
@@ -239,9 +277,13 @@ void CTargetInfo::updateMeasureValue(CTargetMetaData* own, CTargetAisData* targe
 {
     if (target == nullptr)
         return;
-    const SMeasureInput input{target->m_mmsi,     {target->m_latitude, target->m_longitude},
-                              target->m_latitude, target->m_longitude,
-                              target->m_sog,      target->m_cog};
+    const SMeasureInput input{target->m_mmsi,
+                              0,
+                              {target->m_latitude, target->m_longitude},
+                              target->m_latitude,
+                              target->m_longitude,
+                              target->m_sog,
+                              target->m_cog};
     store(*target, measure(m_service, *own, input));
 }
 

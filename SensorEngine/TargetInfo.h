@@ -39,6 +39,9 @@ class CTargetInfo
 {
 public:
     static constexpr int kOwnLostSeconds = 40;
+    // Targets one hold of the lock covers in the once-a-second walks, so that the link's
+    // thread never waits for a whole table of thousands.
+    static constexpr size_t kTargetsPerHold = 256;
 
     explicit CTargetInfo(CAbstractSensorService* service);
     ~CTargetInfo();
@@ -83,8 +86,8 @@ public:
     void recordTargetTrack();
     // Runs visit on the own vessel's display record, every target and the held target (or
     // null), under the table's lock: a drawing pass sees one consistent table.
-    using RecordVisitor = std::function<void(CTargetMetaData* own, const std::map<unsigned int, CTargetMetaData*>& targets,
-                                             CTargetMetaData* holder)>;
+    using RecordVisitor = std::function<void(
+        CTargetMetaData* own, const std::map<unsigned int, CTargetMetaData*>& targets, CTargetMetaData* holder)>;
     void visitRecords(const RecordVisitor& visit);
 
     COwnVslSetting m_ownSetting;
@@ -102,6 +105,7 @@ private:
     std::map<unsigned int, CTargetMetaData*> m_targets;
     CTargetMetaData* m_holder = nullptr;
     uint32_t m_updateMask = 0;
+    uint64_t m_generation = 0; // the last one given to a filled target
 };
 
 } // namespace Target
