@@ -4,7 +4,9 @@
 #include "services/SysDebug.h"
 
 #include <QMutexLocker>
+#include <QThread>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +16,16 @@ namespace SensorScope {
 namespace Target {
 
 namespace {
+
+constexpr std::chrono::microseconds kSpinBeforeSleep{100};
+
+// A short wait that keeps the processor, easing the core for its other thread.
+inline void spinPause()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#endif
+}
 
 uint32_t maskOf(SENSOR_I62_LISTENER listener)
 {
@@ -114,6 +126,43 @@ void store(CTargetBase& record, const SMeasureResult& result)
 
 } // namespace
 
+CTargetInfo::CLock::CLock(CTargetInfo& table) : m_table(table)
+{
+    if (!m_table.m_mutex.tryLock()) {
+        // A share of a walk holds the lock for some microseconds; a thread that went to sleep
+        // at once could wake much later on a busy machine, so it keeps trying for a while first.
+        m_table.m_waiting.fetch_add(1);
+        const auto giveUp = std::chrono::steady_clock::now() + kSpinBeforeSleep;
+        bool taken = false;
+        while (!taken && std::chrono::steady_clock::now() < giveUp) {
+            spinPause();
+            taken = m_table.m_mutex.tryLock();
+        }
+        if (!taken)
+            m_table.m_mutex.lock();
+        m_table.m_waiting.fetch_sub(1);
+    }
+    // Written only under the lock, read by a walk waiting to go on.
+    m_table.m_taken.store(m_table.m_taken.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+}
+
+CTargetInfo::CLock::~CLock()
+{
+    m_table.m_mutex.unlock();
+}
+
+// A mutex of Qt's is not fair: a walk that takes it again at once, before a thread its release
+// woke has run, would keep that thread out through all its shares. Between shares, a thread
+// that waits is let in first.
+void CTargetInfo::letWaitingIn()
+{
+    if (m_waiting.load() == 0)
+        return;
+    const uint64_t taken = m_taken.load();
+    while (m_waiting.load() > 0 && m_taken.load() == taken)
+        QThread::yieldCurrentThread();
+}
+
 CTargetInfo::CTargetInfo(CAbstractSensorService* service) : m_service(service)
 {
     m_ownNavi.assignTargetModel(TARGET_TYPE_AIS, false, SENSOR_I62_LISTENER_NONE);
@@ -130,7 +179,7 @@ CTargetInfo::~CTargetInfo()
 
 void CTargetInfo::fillAisOwnData(SENSOR_I62_LISTENER listener)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_updateMask |= maskOf(listener);
     if (m_ownTarget == nullptr) {
         m_ownTarget = new CTargetMetaData;
@@ -142,7 +191,7 @@ void CTargetInfo::fillAisOwnData(SENSOR_I62_LISTENER listener)
 
 void CTargetInfo::fillAisTargetData(unsigned int mmsi)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     auto found = m_targets.find(mmsi);
     if (found != m_targets.end()) {
         found->second->updateAisData(true, SENSOR_I62_LISTENER_AIS_TARGET);
@@ -157,7 +206,7 @@ void CTargetInfo::fillAisTargetData(unsigned int mmsi)
 
 void CTargetInfo::updateOwnVslData()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_ownTarget == nullptr || m_ownTarget->aisData() == nullptr)
         return;
     m_ownNavi.aisData()->assignData(m_ownTarget->aisData());
@@ -177,7 +226,7 @@ void CTargetInfo::updateOwnVslData()
 void CTargetInfo::calTargetSourcePivotScreenPoint(int sources)
 {
     if (sources & TARGET_SOURCE_OWN) {
-        QMutexLocker locker(&m_mutex);
+        CLock locker(*this);
         if (m_ownTarget != nullptr)
             updateTargetPivotData(m_ownTarget, TARGET_SOURCE_OWN);
     }
@@ -188,7 +237,9 @@ void CTargetInfo::calTargetSourcePivotScreenPoint(int sources)
     bool first = true;
     unsigned int last = 0;
     for (;;) {
-        QMutexLocker locker(&m_mutex);
+        if (!first)
+            letWaitingIn();
+        CLock locker(*this);
         auto entry = first ? m_targets.begin() : m_targets.upper_bound(last);
         first = false;
         for (size_t n = 0; n < kTargetsPerHold && entry != m_targets.end(); ++n, ++entry) {
@@ -226,7 +277,9 @@ void CTargetInfo::updateAllTargetMeasureValue()
     bool first = true;
     unsigned int last = 0;
     for (;;) {
-        QMutexLocker locker(&m_mutex);
+        if (!first)
+            letWaitingIn();
+        CLock locker(*this);
         auto entry = m_targets.begin();
         if (first) {
             service = m_service;
@@ -252,7 +305,9 @@ void CTargetInfo::updateAllTargetMeasureValue()
         results.push_back(measure(service, own, input));
 
     for (size_t done = 0; done < results.size();) {
-        QMutexLocker locker(&m_mutex);
+        if (done > 0)
+            letWaitingIn();
+        CLock locker(*this);
         // Both walk the map in MMSI order; a target removed meanwhile is skipped.
         auto target = m_targets.lower_bound(results[done].mmsi);
         const size_t end = std::min(results.size(), done + kTargetsPerHold);
@@ -290,7 +345,7 @@ void CTargetInfo::updateMeasureValue(CTargetMetaData* own, CTargetAisData* targe
 void CTargetInfo::reset()
 {
     // All of it under the lock: the own vessel is written by the communication thread too.
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_updateMask = 0;
     m_holder = nullptr;
     for (auto& entry : m_targets)
@@ -312,7 +367,7 @@ void CTargetInfo::reset()
 
 void CTargetInfo::clearAllTargets()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_holder = nullptr;
     for (auto& entry : m_targets)
         delete entry.second;
@@ -322,7 +377,7 @@ void CTargetInfo::clearAllTargets()
 
 std::vector<STargetCopy> CTargetInfo::getTargetCopies()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     std::vector<STargetCopy> copies;
     copies.reserve(m_targets.size());
     for (const auto& entry : m_targets) {
@@ -334,7 +389,7 @@ std::vector<STargetCopy> CTargetInfo::getTargetCopies()
 
 bool CTargetInfo::getOwnCopy(STargetCopy* out)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (out == nullptr || m_ownTarget == nullptr || m_ownTarget->aisData() == nullptr)
         return false;
     *out = {*m_ownTarget->aisData(), m_ownTarget->m_updateTime};
@@ -343,44 +398,44 @@ bool CTargetInfo::getOwnCopy(STargetCopy* out)
 
 size_t CTargetInfo::targetCount()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     return m_targets.size();
 }
 
 uint32_t CTargetInfo::updateMask()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     return m_updateMask;
 }
 
 void CTargetInfo::initial()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_updateMask = 0;
 }
 
 void CTargetInfo::setSensorService(CAbstractSensorService* service)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_service = service;
 }
 
 void CTargetInfo::detectNewExtSensor(uint32_t sources)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_updateMask |= sources;
 }
 
 void CTargetInfo::setOwnVslPos(double latitude, double longitude)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_ownNavi.aisData()->setLatLonChecking(latitude, longitude);
     updateTargetPivotData(&m_ownNavi, TARGET_SOURCE_OWN);
 }
 
 void CTargetInfo::setOwnAisPos(double latitude, double longitude)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_ownTarget == nullptr || m_ownTarget->aisData() == nullptr)
         return;
     m_ownTarget->aisData()->setLatLonChecking(latitude, longitude);
@@ -400,7 +455,7 @@ SSensorTargetDimension CTargetInfo::getTargetDimension(const CTargetMetaData* re
 
 uint64_t CTargetInfo::getHorderTargeStyle()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_holder == nullptr)
         return 0;
     if (m_holder->model() == TARGET_TYPE_ARPA)
@@ -413,7 +468,7 @@ uint64_t CTargetInfo::getHorderTargeStyle()
 bool CTargetInfo::queryTarget(char display, int x, int y, const std::string& mmsi)
 {
     {
-        QMutexLocker locker(&m_mutex);
+        CLock locker(*this);
         m_holder = nullptr;
     }
     const unsigned int value = mmsi.empty() ? TARGET_MMSI_NA : static_cast<unsigned int>(std::atoi(mmsi.c_str()));
@@ -435,7 +490,7 @@ bool CTargetInfo::checkTargetExist(char display, CTargetMetaData* record, int x,
 
 bool CTargetInfo::queryTargetAis(char display, int x, int y, unsigned int mmsi)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     auto from = mmsi == TARGET_MMSI_NA ? m_targets.begin() : m_targets.find(mmsi);
     if (from == m_targets.end())
         from = m_targets.begin();
@@ -457,7 +512,7 @@ void CTargetInfo::updateHolderTarget(CTargetMetaData* record, time_t time)
 {
     if (record == nullptr)
         return;
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     record->setActivatedLatestTime(time);
     m_holder = record;
 }
@@ -469,7 +524,7 @@ void CTargetInfo::calTargetScreenPoint()
 
 void CTargetInfo::calTargetSourceScreenPoint(int sources)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_service == nullptr)
         return;
     if (sources & TARGET_SOURCE_OWN)
@@ -487,7 +542,7 @@ void CTargetInfo::calTargetPivotScreenPoint()
 
 void CTargetInfo::calAllTargetTrackScreenPoint()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_service == nullptr)
         return;
     for (auto& entry : m_targets)
@@ -496,7 +551,7 @@ void CTargetInfo::calAllTargetTrackScreenPoint()
 
 void CTargetInfo::calTargetSourceOutlineFactor(int sources)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (sources & TARGET_SOURCE_AIS) {
         for (auto& entry : m_targets)
             updateTargetOutlineParameter(entry.second);
@@ -518,7 +573,7 @@ void CTargetInfo::updateTargetOutlineParameter(CTargetMetaData* record)
 void CTargetInfo::updateAllTargetNaviStatusFlag()
 {
     const int snooze = m_service != nullptr ? m_service->getAlarmSnoozeTime() : 0;
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_ownNavi.m_updateTime != 0) {
         m_ownNavi.updateOwnVslLostFlag(kOwnLostSeconds);
         if (m_ownTarget != nullptr)
@@ -543,7 +598,7 @@ void CTargetInfo::updateAllAisNaviStatusFlag(int snoozeSeconds)
 
 void CTargetInfo::doAisTargetsInspection()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     for (auto it = m_targets.begin(); it != m_targets.end();) {
         it->second->doTargetsTrackLoseNode();
         if (!it->second->m_naviStatus.deleted) {
@@ -559,14 +614,14 @@ void CTargetInfo::doAisTargetsInspection()
 
 void CTargetInfo::visitRecords(const RecordVisitor& visit)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (visit)
         visit(&m_ownNavi, m_targets, m_holder);
 }
 
 void CTargetInfo::recordTargetTrack()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     for (auto& entry : m_targets) {
         const CTargetAisData* ais = entry.second->aisData();
         if (!entry.second->m_naviStatus.lost && ais != nullptr && ais->m_positionValid)

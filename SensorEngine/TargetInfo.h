@@ -5,6 +5,7 @@
 #include "SensorEngine/TargetSetting.h"
 
 #include <QMutex>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <string>
@@ -94,11 +95,27 @@ public:
     CTargetSetting m_targetSetting;
 
 private:
+    // The table's lock, taken through here so that the once-a-second walks see who waits.
+    class CLock
+    {
+    public:
+        explicit CLock(CTargetInfo& table);
+        ~CLock();
+        CLock(const CLock&) = delete;
+        CLock& operator=(const CLock&) = delete;
+
+    private:
+        CTargetInfo& m_table;
+    };
+
+    void letWaitingIn();
     void updateMeasureValue(CTargetMetaData* own, CTargetAisData* target);
     void updateTargetPivotData(CTargetMetaData* record, int source);
     void updateAllAisNaviStatusFlag(int snoozeSeconds);
 
     QMutex m_mutex;
+    std::atomic<int> m_waiting{0};    // threads in CLock that found the mutex taken
+    std::atomic<uint64_t> m_taken{0}; // times the mutex was taken through CLock
     CAbstractSensorService* m_service;
     CTargetMetaData* m_ownTarget = nullptr;
     CTargetMetaData m_ownNavi;

@@ -5,6 +5,7 @@
 #include "services/PortalTime.h"
 
 #include <QThread>
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <functional>
@@ -405,8 +406,11 @@ TEST(TargetMeasure, BearingsAreKeptWithinACircle)
     EXPECT_EQ(value.bearing, value.bearing2);
 }
 
+// More stations than one share of the refresh's walks, so that the link's thread fills the
+// table between the shares too.
 TEST(TargetTableThreads, ReadersAndTheRefreshRunWhileTheLinkFillsTheTable)
 {
+    const int stations = static_cast<int>(2 * CTargetInfo::kTargetsPerHold + 50);
     CSensorService service;
     CTargetInfo table(&service);
     std::atomic<bool> stop{false};
@@ -427,21 +431,27 @@ TEST(TargetTableThreads, ReadersAndTheRefreshRunWhileTheLinkFillsTheTable)
             Qt::DirectConnection);
         while (!stop) {
             const int k = rounds++;
-            for (const std::string& s : armour(classA(211000000 + k % 50, 4.0f + k % 7 * 0.01f, 52.0f), "VDM", 'A'))
+            for (const std::string& s :
+                 armour(classA(211000000 + k % stations, 4.0f + k % 7 * 0.01f, 52.0f), "VDM", 'A'))
                 link.receive(s);
             for (const std::string& s : armour(classA(244000001, 4.0f, 52.0f), "VDO", 'B'))
                 link.receive(s);
         }
     }));
     writer->start();
-    for (int reads = 0; reads < 300 || rounds < 300; ++reads) {
+    size_t most = 0;
+    for (int reads = 0; reads < 300 || rounds < 3 * stations; ++reads) {
         table.updateOwnVslData();
+        table.calTargetSourcePivotScreenPoint(TARGET_SOURCE_AIS);
         table.updateAllTargetMeasureValue();
-        for (const STargetCopy& copy : table.getTargetCopies())
-            ASSERT_TRUE(copy.ais.m_mmsi >= 211000000 && copy.ais.m_mmsi < 211000050);
-        if (reads % 50 == 0)
+        const std::vector<STargetCopy> copies = table.getTargetCopies();
+        for (const STargetCopy& copy : copies)
+            ASSERT_TRUE(copy.ais.m_mmsi >= 211000000 && copy.ais.m_mmsi < 211000000u + stations);
+        most = std::max(most, copies.size());
+        if (reads % 50 == 0 && rounds < 2 * stations)
             table.reset();
     }
     stop = true;
     writer->wait();
+    EXPECT_GT(most, CTargetInfo::kTargetsPerHold) << "the walks went over more than one share";
 }
