@@ -40,12 +40,13 @@ constexpr SListenerOf kListeners[] = {
 
 constexpr int kFormatterZda = 8;
 
-// A line without CR LF gets one, so that Parser finds its end.
-void repairLineEnd(char* text)
+// A line without CR LF gets one, so that Parser finds its end. Most end in CR LF already, which
+// is seen without a search.
+void repairLineEnd(char* text, size_t length)
 {
-    if (std::strstr(text, "\r\n") != nullptr)
+    const bool endsInCrLf = length >= 2 && text[length - 2] == '\r' && text[length - 1] == '\n';
+    if (endsInCrLf || std::strstr(text, "\r\n") != nullptr)
         return;
-    const size_t length = std::strlen(text);
     if (length > 0 && text[length - 1] == '\n') {
         text[length - 1] = '\r';
         text[length] = '\n';
@@ -119,7 +120,7 @@ void CSensorSentenceHandle::sentenceProc(COMM::CServiceComm* comm, COMM::COMM_TY
             continue;
         if (package.sentence[0] != '$' && package.sentence[0] != '!')
             continue;
-        repairLineEnd(package.sentence);
+        repairLineEnd(package.sentence, std::strlen(package.sentence));
         i62ParserProc(package);
     }
 }

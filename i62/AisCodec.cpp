@@ -547,7 +547,7 @@ bool paPairs(SWalk& w, const AIS_FIELD_DESCRIPTOR&)
 }
 
 // Storage and conversion of each field kind, indexed by kind.
-const SKindCodec kKindCodecs[AIS_FIELD_KIND_COUNT] = {
+constexpr SKindCodec kKindCodecs[AIS_FIELD_KIND_COUNT] = {
     {unU8, paU8},             // 0 u8
     {unU16, paU16},           // 1 u16
     {unU16, paU16},           // 2 u16
@@ -584,6 +584,43 @@ const SKindCodec* codecOf(int kind)
     return kind >= 0 && kind < AIS_FIELD_KIND_COUNT ? &kKindCodecs[kind] : nullptr;
 }
 
+// The kinds of the position reports, which are most of what is received, are unpacked here where
+// their routines can be inlined; any other kind through the table, which the cases follow.
+bool unpackField(SWalk& w, const AIS_FIELD_DESCRIPTOR& field)
+{
+    switch (field.kind) {
+    case AIS_FIELD_U8:
+    case AIS_FIELD_TIME_STAMP:
+        return unU8(w, field);
+    case AIS_FIELD_COMM_SELECTOR:
+    case AIS_FIELD_MMSI:
+    case AIS_FIELD_COMM_STATE:
+        return unU32(w, field);
+    case AIS_FIELD_UNSIGNED:
+    case AIS_FIELD_COG:
+        return unUnsigned(w, field);
+    case AIS_FIELD_LON:
+    case AIS_FIELD_LAT:
+        return unPosition(w, field);
+    case AIS_FIELD_ROT:
+        return unRot(w, field);
+    case AIS_FIELD_HEADING:
+        return unHeading(w, field);
+    default: {
+        const SKindCodec* codec = codecOf(field.kind);
+        return codec != nullptr && codec->unpack(w, field);
+    }
+    }
+}
+static_assert(kKindCodecs[AIS_FIELD_U8].unpack == unU8 && kKindCodecs[AIS_FIELD_TIME_STAMP].unpack == unU8 &&
+                  kKindCodecs[AIS_FIELD_COMM_SELECTOR].unpack == unU32 && kKindCodecs[AIS_FIELD_MMSI].unpack == unU32 &&
+                  kKindCodecs[AIS_FIELD_COMM_STATE].unpack == unU32 &&
+                  kKindCodecs[AIS_FIELD_UNSIGNED].unpack == unUnsigned &&
+                  kKindCodecs[AIS_FIELD_COG].unpack == unUnsigned && kKindCodecs[AIS_FIELD_LON].unpack == unPosition &&
+                  kKindCodecs[AIS_FIELD_LAT].unpack == unPosition && kKindCodecs[AIS_FIELD_ROT].unpack == unRot &&
+                  kKindCodecs[AIS_FIELD_HEADING].unpack == unHeading,
+              "the inlined kinds unpack as the table says");
+
 } // namespace
 
 int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, const AIS_message_formatter* format,
@@ -605,8 +642,7 @@ int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, cons
     SWalk w{nullptr, pad ? padded : payload, pad, bits, 0, 0, record, record, recordSize, 0, 0, 0};
     for (uint64_t i = 0; i < format->count && w.bit < w.bits; ++i) {
         const AIS_FIELD_DESCRIPTOR& field = format->fields[i];
-        const SKindCodec* codec = codecOf(field.kind);
-        if (codec == nullptr || !codec->unpack(w, field))
+        if (!unpackField(w, field))
             return AIS_CODEC_FAILED;
         if (field.kind == AIS_FIELD_BINARY) {
             if (binaryBytes != nullptr)

@@ -37,7 +37,8 @@ constexpr SSentenceParser kSentenceParsers[] = {
     {"VDM", AIS_FMT_VDM},  {"VDO", AIS_FMT_VDO},  {"VER", ATON_FMT_VER}, {"VSD", AIS_FMT_VSD},  {"VTG", I62_FMT_VTG},
     {"WPL", I62_FMT_WPL},  {"ZDA", I62_FMT_ZDA},
 };
-static_assert(I62_FormattersRise(kSentenceParsers), "the parsers' formatters rise");
+constexpr auto kParserKeys = I62_KeysOf(kSentenceParsers);
+static_assert(I62_KeysRise(kParserKeys), "the parsers' formatters rise");
 
 // Index of the first comma, or the length of the text.
 std::size_t addressEnd(const char* text)
@@ -124,7 +125,7 @@ uint8_t I62_Decompose(char* sentence, I61162_Data_Structure* record, std::size_t
                                             : readStandardAddress(sentence, record);
     if (!address)
         return I62_RESULT_REFUSED;
-    const SSentenceParser* entry = I62_FindRisingFormatter(kSentenceParsers, record->formatter);
+    const SSentenceParser* entry = I62_FindRisingFormatter(kSentenceParsers, kParserKeys, record->formatter);
     if (entry == nullptr || !entry->parse(parseFrom, record))
         return I62_RESULT_REFUSED;
     return I62_RESULT_TAKEN;

@@ -45,7 +45,8 @@ constexpr SFormatterGroup kFormatterGroups[] = {
     {"VDM", I62_GROUP_AIS, 29},         {"VDO", I62_GROUP_AIS, 30},         {"VER", I62_GROUP_ATON, 57},
     {"VSD", I62_GROUP_AIS, 26},         {"VTG", I62_GROUP_GPS, 7},          {"ZDA", I62_GROUP_GPS, 8},
 };
-static_assert(I62_FormattersRise(kFormatterGroups), "the groups' formatters rise");
+constexpr auto kGroupKeys = I62_KeysOf(kFormatterGroups);
+static_assert(I62_KeysRise(kGroupKeys), "the groups' formatters rise");
 
 void storeGps(I61162_Data_Structure* record)
 {
@@ -125,7 +126,7 @@ void I62_GetGroupType(int* group, int* formatterId, const char* formatter)
         g = I62_GROUP_QUERY;
         id = I62_FORMATTER_ID_QUERY;
     }
-    if (const SFormatterGroup* entry = I62_FindRisingFormatter(kFormatterGroups, formatter)) {
+    if (const SFormatterGroup* entry = I62_FindRisingFormatter(kFormatterGroups, kGroupKeys, formatter)) {
         g = entry->group;
         id = entry->id;
     }

@@ -25,45 +25,59 @@ inline bool I62_SameFormatter(const char* a, const char* b)
     return I62_SameText(a, b, 4);
 }
 
-// Orders two formatters the way strncmp(a, b, 4) does.
-constexpr int I62_CompareFormatter(const char* a, const char* b)
+// A formatter as one number: its characters up to its end, at most four, the first in the top
+// byte, so that numbers are equal and ordered as strncmp(a, b, 4) finds the texts.
+constexpr uint32_t I62_FormatterKey(const char* formatter)
 {
+    uint32_t key = 0;
+    bool ended = false;
     for (int i = 0; i < 4; ++i) {
-        const unsigned char x = static_cast<unsigned char>(a[i]);
-        const unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-        if (x == '\0')
-            return 0;
+        const unsigned char c = ended ? 0 : static_cast<unsigned char>(formatter[i]);
+        ended = ended || c == '\0';
+        key = key << 8 | c;
     }
-    return 0;
+    return key;
 }
 
-// True when the formatters of a table rise strictly from entry to entry.
-template <typename Entry, std::size_t N> constexpr bool I62_FormattersRise(const Entry (&table)[N])
+// The keys of a table's formatters, worked out where the table is made.
+template <std::size_t N> struct I62_FORMATTER_KEYS
+{
+    uint32_t key[N];
+};
+
+template <typename Entry, std::size_t N> constexpr I62_FORMATTER_KEYS<N> I62_KeysOf(const Entry (&table)[N])
+{
+    I62_FORMATTER_KEYS<N> keys{};
+    for (std::size_t i = 0; i < N; ++i)
+        keys.key[i] = I62_FormatterKey(table[i].formatter);
+    return keys;
+}
+
+// True when the keys rise strictly from entry to entry.
+template <std::size_t N> constexpr bool I62_KeysRise(const I62_FORMATTER_KEYS<N>& keys)
 {
     for (std::size_t i = 1; i < N; ++i) {
-        if (I62_CompareFormatter(table[i - 1].formatter, table[i].formatter) >= 0)
+        if (keys.key[i - 1] >= keys.key[i])
             return false;
     }
     return true;
 }
 
 // The lookup of I62_FindFormatter in a table whose formatters rise (checked where the table
-// is made, with I62_FormattersRise), by halving: the tables every sentence goes through.
+// is made, with I62_KeysRise on its keys), by halving: the tables every sentence goes through.
 template <typename Entry, std::size_t N>
-const Entry* I62_FindRisingFormatter(const Entry (&table)[N], const char* formatter)
+const Entry* I62_FindRisingFormatter(const Entry (&table)[N], const I62_FORMATTER_KEYS<N>& keys, const char* formatter)
 {
     if (formatter == nullptr)
         return nullptr;
+    const uint32_t key = I62_FormatterKey(formatter);
     std::size_t low = 0;
     std::size_t high = N;
     while (low < high) {
         const std::size_t middle = (low + high) / 2;
-        const int order = I62_CompareFormatter(formatter, table[middle].formatter);
-        if (order == 0)
+        if (keys.key[middle] == key)
             return &table[middle];
-        if (order < 0)
+        if (key < keys.key[middle])
             high = middle;
         else
             low = middle + 1;
