@@ -65,7 +65,7 @@ inline uint64_t loadBigEndian64(const uint8_t* at)
 }
 
 // Bits of the payload from first on; those at or past the end read as zero.
-uint32_t readBits(const SWalk& w, int first, int width)
+uint32_t readBitsAnywhere(const SWalk& w, int first, int width)
 {
     if (width <= 0 || first >= w.bits || first < 0)
         return 0;
@@ -80,6 +80,16 @@ uint32_t readBits(const SWalk& w, int first, int width)
     const int available = w.bits - first < width ? w.bits - first : width;
     const uint32_t value = pickBits(w.source, first, available);
     return available == width ? value : value << (width - available);
+}
+
+// The same, with the usual case, a field of a padded payload, small enough to go inline.
+inline uint32_t readBits(const SWalk& w, int first, int width)
+{
+    if (w.padded && first >= 0 && first < w.bits && width > 0 && width <= 32) {
+        const unsigned at = static_cast<unsigned>(first);
+        return static_cast<uint32_t>(loadBigEndian64(w.source + at / 8) << (at % 8) >> (64 - width));
+    }
+    return readBitsAnywhere(w, first, width);
 }
 
 int32_t signExtend(uint32_t raw, int width)

@@ -154,23 +154,24 @@ bool I62_MarkEmptyFields(char* sentence, std::size_t length, std::size_t marked)
 {
     if (marked > static_cast<std::size_t>(kPreParseMaxChars))
         return false;
-    // From the end backwards: the text behind each empty field moves right by the blanks still
-    // to come, and the blank goes in behind its comma; what lies before the first empty field
-    // stays where it is. The text before `from` is still as received.
-    std::size_t from = length;
-    std::size_t to = marked;
-    sentence[to] = '\0';
-    std::size_t i = length;
-    while (to > from) {
-        do {
-            --i;
-        } while (sentence[i] != ',' || (sentence[i + 1] != ',' && sentence[i + 1] != '*'));
-        const std::size_t shift = to - from;
-        std::memmove(sentence + i + 1 + shift, sentence + i + 1, from - i - 1);
-        sentence[i + shift] = ' ';
+    // From comma to comma until every blank is in: each goes in behind its comma, the rest of
+    // the text (and its end) moving up by one. What lies behind the last empty field is never
+    // looked at.
+    std::size_t end = length;
+    std::size_t from = 0;
+    while (end < marked) {
+        const char* comma = static_cast<const char*>(std::memchr(sentence + from, ',', end - from));
+        if (comma == nullptr)
+            break; // a marked length that does not belong to this text
+        const std::size_t i = static_cast<std::size_t>(comma - sentence);
+        if (sentence[i + 1] == ',' || sentence[i + 1] == '*') {
+            std::memmove(sentence + i + 2, sentence + i + 1, end - i);
+            sentence[i + 1] = ' ';
+            ++end;
+        }
         from = i + 1;
-        to = i + shift;
     }
+    sentence[end] = '\0';
     return true;
 }
 
