@@ -108,9 +108,11 @@ uint8_t I62_Decompose(char* sentence, I61162_Data_Structure* record, std::size_t
         return I62_RESULT_NO_LF;
     if (length < 2 || sentence[length - 2] != '\r')
         return I62_RESULT_NO_CR;
-    if (I62_Parse_CheckSum(sentence, bufSize) == I62_CHECKSUM_ERROR)
+    const uint8_t checksum = I62_Parse_CheckSum(sentence, bufSize);
+    if (checksum == I62_CHECKSUM_ERROR)
         return I62_RESULT_CHECKSUM;
-    const std::size_t checked = strnlen(sentence, bufSize); // a missing checksum was written in
+    // A missing checksum was written in: "*FF" before the CR LF.
+    const std::size_t checked = checksum == I62_CHECKSUM_MISSING ? length + 3 : length;
     const std::size_t marked = I62_MarkedLength(sentence, checked);
     if (marked >= bufSize || !I62_MarkEmptyFields(sentence, checked, marked))
         return I62_RESULT_REFUSED;

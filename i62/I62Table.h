@@ -119,3 +119,16 @@ bool I62_StoreByTable(const I62_STORE_ENTRY<Store> (&table)[N], const I61162_Dat
     store.*entry->present = 1;
     return true;
 }
+
+// The same for a table whose formatters rise, found by halving over its keys.
+template <typename Store, std::size_t N>
+bool I62_StoreByRisingTable(const I62_STORE_ENTRY<Store> (&table)[N], const I62_FORMATTER_KEYS<N>& keys,
+                            const I61162_Data_Structure& record, const char* formatter, Store& store)
+{
+    const I62_STORE_ENTRY<Store>* entry = I62_FindRisingFormatter(table, keys, formatter);
+    if (entry == nullptr)
+        return false;
+    entry->copy(record, store);
+    store.*entry->present = 1;
+    return true;
+}
