@@ -163,6 +163,32 @@ void CTargetInfo::letWaitingIn()
         QThread::yieldCurrentThread();
 }
 
+// The target of an MMSI, or null; called with the lock held.
+CTargetMetaData* CTargetInfo::findTarget(unsigned int mmsi)
+{
+    SRecentTarget& recent = m_recent[mmsi % kRecentSlots];
+    if (recent.record != nullptr && recent.mmsi == mmsi)
+        return recent.record;
+    const auto found = m_targets.find(mmsi);
+    if (found == m_targets.end())
+        return nullptr;
+    recent = {mmsi, found->second};
+    return found->second;
+}
+
+// A record about to be deleted leaves the small table too; called with the lock held.
+void CTargetInfo::forgetTarget(unsigned int mmsi, const CTargetMetaData* record)
+{
+    SRecentTarget& recent = m_recent[mmsi % kRecentSlots];
+    if (recent.record == record)
+        recent = {};
+}
+
+void CTargetInfo::forgetAllTargets()
+{
+    m_recent.fill({});
+}
+
 CTargetInfo::CTargetInfo(CAbstractSensorService* service) : m_service(service)
 {
     m_ownNavi.assignTargetModel(TARGET_TYPE_AIS, false, SENSOR_I62_LISTENER_NONE);
@@ -192,16 +218,16 @@ void CTargetInfo::fillAisOwnData(SENSOR_I62_LISTENER listener)
 void CTargetInfo::fillAisTargetData(unsigned int mmsi)
 {
     CLock locker(*this);
-    auto found = m_targets.find(mmsi);
-    if (found != m_targets.end()) {
-        found->second->updateAisData(true, SENSOR_I62_LISTENER_AIS_TARGET);
-        found->second->setGeneration(++m_generation);
+    if (CTargetMetaData* found = findTarget(mmsi)) {
+        found->updateAisData(true, SENSOR_I62_LISTENER_AIS_TARGET);
+        found->setGeneration(++m_generation);
         return;
     }
     auto* target = new CTargetMetaData;
     target->assignTargetModel(TARGET_TYPE_AIS, true, SENSOR_I62_LISTENER_AIS_TARGET);
     target->setGeneration(++m_generation);
     m_targets.emplace(mmsi, target);
+    m_recent[mmsi % kRecentSlots] = {mmsi, target};
 }
 
 void CTargetInfo::updateOwnVslData()
@@ -351,6 +377,7 @@ void CTargetInfo::reset()
     for (auto& entry : m_targets)
         delete entry.second;
     m_targets.clear();
+    forgetAllTargets();
     SYS_DEBUG(DEBUG_MSG_INFO, "%s", "");
     if (m_ownTarget == nullptr || m_ownTarget->aisData() == nullptr)
         return;
@@ -372,6 +399,7 @@ void CTargetInfo::clearAllTargets()
     for (auto& entry : m_targets)
         delete entry.second;
     m_targets.clear();
+    forgetAllTargets();
     SYS_DEBUG(DEBUG_MSG_INFO, "%s", "");
 }
 
@@ -607,6 +635,7 @@ void CTargetInfo::doAisTargetsInspection()
         }
         if (m_holder == it->second)
             m_holder = nullptr;
+        forgetTarget(it->first, it->second);
         delete it->second;
         it = m_targets.erase(it);
     }

@@ -5,6 +5,7 @@
 #include "SensorEngine/TargetSetting.h"
 
 #include <QMutex>
+#include <array>
 #include <atomic>
 #include <functional>
 #include <map>
@@ -109,6 +110,9 @@ private:
     };
 
     void letWaitingIn();
+    CTargetMetaData* findTarget(unsigned int mmsi);
+    void forgetTarget(unsigned int mmsi, const CTargetMetaData* record);
+    void forgetAllTargets();
     void updateMeasureValue(CTargetMetaData* own, CTargetAisData* target);
     void updateTargetPivotData(CTargetMetaData* record, int source);
     void updateAllAisNaviStatusFlag(int snoozeSeconds);
@@ -123,6 +127,16 @@ private:
     CTargetMetaData* m_holder = nullptr;
     uint32_t m_updateMask = 0;
     uint64_t m_generation = 0; // the last one given to a filled target
+
+    // The link's thread looks up the target of every VDM: a small table by the MMSI's low bits
+    // answers first, the map's walk down its tree costing several times more.
+    struct SRecentTarget
+    {
+        unsigned int mmsi = 0;
+        CTargetMetaData* record = nullptr;
+    };
+    static constexpr size_t kRecentSlots = 1024;
+    std::array<SRecentTarget, kRecentSlots> m_recent{};
 };
 
 } // namespace Target

@@ -320,6 +320,29 @@ TEST_F(TargetTable, EveryTargetOfATableOfManySharesIsMeasured)
         ASSERT_NEAR(copy.ais.m_range, 10.0, 0.05) << copy.ais.m_mmsi;
 }
 
+// A target silent past the delete time is removed; heard again, it is a new target, and so is
+// one heard again after a reset.
+TEST_F(TargetTable, ARemovedTargetHeardAgainIsANewTarget)
+{
+    receive(classA(211000001, 4.0f, 52.0f));
+    receive(classA(211000002, 4.1f, 52.0f));
+    STestClock::now += m_table.m_targetSetting.m_timeOut.deleteSeconds + 1;
+    receive(classA(211000002, 4.2f, 52.0f));
+    m_table.updateAllTargetNaviStatusFlag();
+    m_table.doAisTargetsInspection();
+    ASSERT_EQ(m_table.targetCount(), 1u);
+
+    receive(classA(211000001, 4.3f, 52.0f));
+    ASSERT_EQ(m_table.targetCount(), 2u);
+    EXPECT_NEAR(target(211000001).ais.m_longitude, 4.3, 1e-4);
+    EXPECT_EQ(target(211000001).updateTime, STestClock::now);
+
+    m_table.reset();
+    receive(classA(211000002, 4.4f, 52.0f));
+    ASSERT_EQ(m_table.targetCount(), 1u);
+    EXPECT_NEAR(target(211000002).ais.m_longitude, 4.4, 1e-4);
+}
+
 TEST_F(TargetTable, OwnVesselFromItsSourcesAndItsResetKeepsTheLastPosition)
 {
     EXPECT_EQ(m_table.updateMask(), 0u);
