@@ -140,7 +140,9 @@ void CSensorSentenceHandle::i62ParserProc(SENSOR_SENTENCE_PACKAGE& package)
 
     // Parser cuts the text into fields in place; the listener gets it whole.
     char received[sizeof(package.sentence)];
-    std::memcpy(received, package.sentence, sizeof(received));
+    const size_t length = strnlen(package.sentence, sizeof(package.sentence) - 1);
+    std::memcpy(received, package.sentence, length);
+    received[length] = '\0';
 
     T1msTimerEvent();
     const time_t now = m_hostClock();

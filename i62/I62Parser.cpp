@@ -64,8 +64,7 @@ signed char storeAisMessage(const I61162_Data_Structure& record)
 {
     if (!I62_EncapSentenceDecode(&EncapSentenRxCopy, &RxAisRawMsgTuple))
         return I62_RESULT_NOT_SIXBIT;
-    std::memset(&Un_RxMsg, 0, sizeof(Un_RxMsg));
-    if (!AisMessageUnpack(&RxAisRawMsgTuple, &Un_RxMsg))
+    if (!AisMessageUnpack(&RxAisRawMsgTuple, &Un_RxMsg)) // clears the record before it unpacks
         return I62_RESULT_UNDECODABLE;
     const int channel = record.fields.encap.channel - 'A';
     const int index = StoreAisMsg(&Un_RxMsg, channel, 0, isFormatter(record, "VDO"));
