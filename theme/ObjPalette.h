@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PaletteDefine.h"
-#include "PaletteWidgetDefine.h"
+#include "palette/PaletteDefine.h"
+#include "palette/PaletteWidgetDefine.h"
 
 #include "widgets/LibraryImage.h"
 #include "widgets/ResourceImage.h"

@@ -1,6 +1,6 @@
 // The white theme on a root widget, its focus-free delegate on every combo box below the root,
 // the main page stack and the main menu buttons.
-#include "palette/ObjPalette.h"
+#include "theme/ObjPalette.h"
 #include "palette/QtObjPalette.h"
 
 #include "SheetProbe.h"

@@ -1,7 +1,7 @@
 // Page element styles: group frames, titles, value labels, pictures and window controls.
 #include "ObjPalette.h"
 
-#include "QtObjPalette.h"
+#include "palette/QtObjPalette.h"
 
 #include <QAbstractButton>
 #include <QWidget>

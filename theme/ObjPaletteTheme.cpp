@@ -1,7 +1,7 @@
 // The white theme of a whole window, the main page stack and the main menu buttons.
 #include "ObjPalette.h"
 
-#include "QtObjPalette.h"
+#include "palette/QtObjPalette.h"
 
 #include "widgets/StyledItemDelegate.h"
 

@@ -3,7 +3,7 @@
 // Stand-in pages of the main window and the About dialog: real Qt widgets under the object
 // names the view gives them, enough of each page for every theme operation to act on, and
 // the one routine that styles them all as the view does at start-up.
-#include "palette/ObjPalette.h"
+#include "theme/ObjPalette.h"
 #include "palette/QtObjPalette.h"
 
 #include "services/Singleton.h"

@@ -1,6 +1,6 @@
 // Page element styles: the exact sheet of every setter on a widget of the kind the view
 // passes, set with Qt's warnings captured, then every setter at once on the stand-in pages.
-#include "palette/ObjPalette.h"
+#include "theme/ObjPalette.h"
 #include "palette/QtObjPalette.h"
 
 #include "SheetProbe.h"

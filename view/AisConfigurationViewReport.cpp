@@ -1,0 +1,7 @@
+// The text of the configuration summary.
+#include "AisConfigurationView.h"
+
+QString CAisConfigurationView::generateCfgReport()
+{
+    return QString();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "SensorEngine/TargetInfo.h"
+#include "widgets/SortFilterProxyModel.h"
+#include "widgets/StringGridModel.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The columns of the Other Vessels table.
+enum TG_ITEM_CELL : int {
+    TG_ITEM_NONE = -1,
+    TG_ITEM_MMSI = 0,
+    TG_ITEM_NAME = 1,
+    TG_ITEM_CALL_SIGN = 2,
+    TG_ITEM_CLASS = 3,
+    TG_ITEM_SOG = 4,
+    TG_ITEM_COG = 5,
+    TG_ITEM_LAT = 6,
+    TG_ITEM_LON = 7,
+    TG_ITEM_RANGE = 8,
+    TG_ITEM_BEARING = 9,
+    TG_ITEM_REPORT_AGE = 10,
+    TG_ITEM_CELL_COUNT = 11,
+};
+
+// Which column kind each position shows, with its header text and sort type.
+struct STargetListItemSequence
+{
+    STargetListItemSequence();
+
+    // Header texts by kind, translated, with their unit when withUnit.
+    void SetHeaderString(bool withUnit);
+    // Sort type of each position from its kind; then the header texts.
+    void SetSortType();
+
+    int iCount;
+    QString strHeader[TG_ITEM_CELL_COUNT];
+    TG_ITEM_CELL eCell[TG_ITEM_CELL_COUNT];
+    // Read in place by the sort proxy whenever it sorts.
+    CSortFilterProxyModel::SORT_T aSortType[TG_ITEM_CELL_COUNT];
+};
+
+// The AIS targets as table rows, one per MMSI, behind a sort proxy that the two vessel tables
+// show. Refreshed once a second on the GUI thread from a copy of the target table taken under
+// the table's own lock; rows of known targets are rewritten in place.
+class CTargetExchangeSet
+{
+public:
+    CTargetExchangeSet();
+    ~CTargetExchangeSet();
+    CTargetExchangeSet(const CTargetExchangeSet&) = delete;
+    CTargetExchangeSet& operator=(const CTargetExchangeSet&) = delete;
+
+    void initMember();
+    void setItemSequence(int count, const TG_ITEM_CELL* kinds);
+
+    // Brings the rows in line with the target table; a null table is ignored.
+    void updateExchangeSet(SensorScope::Target::CTargetInfo* targets);
+    // The same from targets already copied, in ascending MMSI.
+    void updateExchangeSet(const std::vector<SensorScope::Target::STargetCopy>& targets);
+
+    void buildModelItem(const SensorScope::Target::STargetCopy* target);
+    void updateModelItem(CStringGridModel::ROW_ITEMS* row, const SensorScope::Target::STargetCopy* target);
+    void buildItemString(QStringList* texts, const SensorScope::Target::STargetCopy* target) const;
+
+    // The model the table views are given.
+    CSortFilterProxyModel* sortProxy() { return &m_proxy; }
+    CStringGridModel* gridModel() { return &m_grid; }
+    const STargetListItemSequence& itemSequence() const { return m_sequence; }
+
+    // The wall clock of the report age; tests replace it.
+    static void setHostClock(SensorScope::HostClock clock) { s_hostClock = clock; }
+
+private:
+    void mergeRows(const std::vector<SensorScope::Target::STargetCopy>& targets);
+    void rebuildRows(const std::vector<SensorScope::Target::STargetCopy>& targets);
+
+    CStringGridModel m_grid;
+    CSortFilterProxyModel m_proxy;
+    STargetListItemSequence m_sequence;
+
+    static inline SensorScope::HostClock s_hostClock = &SensorScope::HostTime;
+};
