@@ -135,10 +135,8 @@ void CAisConfigurationView::getConfigData(CSensorConfig* config)
 
 void CAisConfigurationView::updateCfgViewText()
 {
-#ifdef KELVORA_VIEW_HAS_RESOURCE_TEXT
     resourceText.updateBaudRateName(machineInfo.eMachineType, sensorConfig->iMultipleBaudRate);
     resourceText.updateSRMName(sensorConfig->iSrmEnable, sensorConfig->iSrmBoxCount, srmSingle(*sensorConfig));
-#endif
 }
 
 void CAisConfigurationView::updateCfgVesselDetail()
@@ -197,12 +195,8 @@ void CAisConfigurationView::updateCfgBaudRate()
     for (int i = 0; i < 4; ++i)
         rows[i]->setVisible(shown[i]);
 
-#ifdef KELVORA_VIEW_HAS_RESOURCE_TEXT
     for (int i = 0; i < 4; ++i)
         labels[i]->setText(resourceText.strBaudRateName[i]);
-#else
-    (void)labels;
-#endif
 
     if (machineInfo.eMachineType == MACHINE_TYPE_T_275) {
         combos[0]->setCurrentIndex(getBuadRateIndex(rates[0]));
@@ -227,12 +221,8 @@ void CAisConfigurationView::updateCfgSRM()
         for (int i = 0; i < 4; ++i)
             rows[i]->setVisible(count == 4 || (count == 1 && i == 0));
     }
-#ifdef KELVORA_VIEW_HAS_RESOURCE_TEXT
     for (int i = 0; i < 4; ++i)
         labels[i]->setText(resourceText.strSRMName[i]);
-#else
-    (void)labels;
-#endif
     // The single text is shown as UTF-8, the boxes as Latin-1; each is read back the same way.
     edits[0]->setText(count == 1 ? srmShown(cfg.szSrmSingle, true) : srmShown(cfg.aszSrmBox[0], false));
     for (int i = 1; i < 4; ++i)

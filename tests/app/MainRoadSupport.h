@@ -36,6 +36,7 @@ inline std::vector<std::string> wire(const std::vector<std::string>& bodies)
 
 // The leave line goes out with its checksum already in the text.
 inline const std::string kLeaveWiFi = "$PDBG,163,0,,,,,,*15\r\n";
+inline const std::string kLeaveWiFiLfOnly = "$PDBG,163,0,,,,,,*15\n";
 inline const std::string kVersionQuery = wire("!AIAIQ,VER");
 
 // The full configuration read of a model.
@@ -65,8 +66,11 @@ public:
     {
         const std::vector<SSimRxLine> all = m_w.sim().received();
         std::vector<std::string> out;
-        for (size_t i = m_mark; i < all.size(); ++i)
-            out.push_back(all[i].bytes);
+        for (size_t i = m_mark; i < all.size(); ++i) {
+            // Until the device object has seen a sentence it cannot know the link is out of
+            // pass-through, and ends its own lines with LF alone; either end is right then.
+            out.push_back(all[i].bytes == kLeaveWiFiLfOnly ? kLeaveWiFi : all[i].bytes);
+        }
         return out;
     }
     // Waits until at least count lines have come since the mark.
@@ -88,17 +92,21 @@ private:
     size_t m_mark = 0;
 };
 
-// Ticks until the configuration is shown again after a read started by the window.
-inline bool tickUntilHandedOver(CWindowHarness& w, int maxTicks = 20)
+// Connects and detects with exactly one full read: each tick waits for what the last one asked,
+// so no second read is left answering after the configuration is shown (its text would look
+// like the answer to a later read).
+inline bool detectOnce(CWindowHarness& w)
 {
-    for (int i = 0; i < maxTicks; ++i) {
-        w.waitFor([&] { return w.handle()->getReplyState() == CAisSentenceHandle::REPLY_STATE_CONFIG_END; }, 500);
-        const bool pending = w.handle()->getReplyState() == CAisSentenceHandle::REPLY_STATE_CONFIG_END;
-        w.tick();
-        if (pending)
-            return true;
-    }
-    return false;
+    if (!w.connect())
+        return false;
+    w.tick();
+    if (!w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_IDENTIFIED; }))
+        return false;
+    w.tick(5); // the fifth second after the query sends the read
+    if (!w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_CONFIG_TEXT; }))
+        return false;
+    w.tick();
+    return w.detectState() == COMM_TRX_DEV_CONFIG_SHOWN;
 }
 
 // Waits until the simulator has answered the whole read the window asked last (its system-data
@@ -141,9 +149,10 @@ inline void chooseItem(QComboBox* combo, int index)
     combo->setFocus();
     if (combo->currentIndex() < 0)
         QTest::keyClick(combo, Qt::Key_Home);
-    while (combo->currentIndex() < index)
+    // Bounded: a combo that takes no keys (hidden, disabled) is left as it is.
+    for (int i = 0; i <= combo->count() && combo->currentIndex() < index; ++i)
         QTest::keyClick(combo, Qt::Key_Down);
-    while (combo->currentIndex() > index)
+    for (int i = 0; i <= combo->count() && combo->currentIndex() > index; ++i)
         QTest::keyClick(combo, Qt::Key_Up);
 }
 

@@ -46,7 +46,7 @@ TEST(ConfigurationPage, KvxShowsSixGroupsOnTwoPagesWithItsValues)
 {
     CWindowHarness w(1);
     withoutWiFi(w);
-    ASSERT_TRUE(w.connectAndDetect());
+    ASSERT_TRUE(detectOnce(w));
     openConfigurationPage(w);
     Ui::AisConfiguration* ui = w.ui();
     ASSERT_EQ(ui->tbwgMain->currentWidget(), ui->tabMainConfiguration);
@@ -138,7 +138,7 @@ TEST(ConfigurationPage, T275ShowsFourGroupsOnOnePageWithItsValues)
 {
     CWindowHarness w(2);
     withoutWiFi(w);
-    ASSERT_TRUE(w.connectAndDetect());
+    ASSERT_TRUE(detectOnce(w));
     openConfigurationPage(w);
     Ui::AisConfiguration* ui = w.ui();
 
@@ -214,7 +214,7 @@ TEST(ConfigurationPage, OptionalGroupsFollowTheFirstConfigurationOfTheConnection
             s.srmBoxCount = c.srmBoxCount;
             s.group108[2] = c.encryptionPresent;
         });
-        ASSERT_TRUE(w.connectAndDetect()) << c.name;
+        ASSERT_TRUE(detectOnce(w)) << c.name;
         const SCfgLayoutInfo& layout = w.view()->cfgLayoutInfo;
         EXPECT_EQ(layout.bSrm, c.srm) << c.name;
         EXPECT_EQ(layout.bEncryption, c.encryption) << c.name;
@@ -231,7 +231,7 @@ TEST(ConfigurationPage, OptionalGroupsFollowTheFirstConfigurationOfTheConnection
     // groups it started with.
     CWindowHarness w(1);
     withoutWiFi(w);
-    ASSERT_TRUE(w.connectAndDetect());
+    ASSERT_TRUE(detectOnce(w));
     const QList<QWidget*> first = w.view()->cfgLayoutInfo.lstFirstPage;
     const QList<QWidget*> second = w.view()->cfgLayoutInfo.lstSecondPage;
     w.sim().modifyState([](SSimTransponderState& s) {

@@ -18,7 +18,7 @@ TEST(MainRoadThreads, TickHandsOverWhileTheTransponderKeepsSending)
         });
         // Own-ship and target sentences every 20 ms: the receive side is never idle.
         w.sim().setPeriodMs(20);
-        ASSERT_TRUE(w.connectAndDetect()) << "model " << model;
+        ASSERT_TRUE(detectOnce(w)) << "model " << model;
         openConfigurationPage(w);
 
         for (int round = 0; round < 3; ++round) {

@@ -30,7 +30,7 @@ void withoutWiFi(CWindowHarness& w)
 void ready(CWindowHarness& w)
 {
     withoutWiFi(w);
-    ASSERT_TRUE(w.connectAndDetect());
+    ASSERT_TRUE(detectOnce(w));
     openConfigurationPage(w);
     ASSERT_EQ(w.ui()->tbwgMain->currentWidget(), w.ui()->tabMainConfiguration);
 }
@@ -343,7 +343,7 @@ TEST(ProgramDevice, MmsiResetByDoubleClickOnTheCaption)
     ASSERT_FALSE(w.ui()->edtCfgMmsi->isEnabled());
     CWireLog log(w);
     QTest::mouseDClick(&w.view()->mmsiLabel, Qt::LeftButton);
-    const std::vector<std::string> expected = concat(wire({"$PQXV,C,MID,0"}), fullRead(1));
+    const std::vector<std::string> expected = concat(wire(std::vector<std::string>{"$PQXV,C,MID,0"}), fullRead(1));
     ASSERT_TRUE(log.waitForCount(expected.size()));
     EXPECT_EQ(log.lines(), expected);
     ASSERT_TRUE(readBack(w));
@@ -437,7 +437,7 @@ TEST(ProgramDevice, HangUpInTheMiddleLeavesNothingHalfShown)
     EXPECT_EQ(w.detectState(), COMM_TRX_DEV_NONE);
 
     ASSERT_TRUE(w.sim().reopen());
-    ASSERT_TRUE(w.connectAndDetect());
+    ASSERT_TRUE(detectOnce(w));
     openConfigurationPage(w);
     EXPECT_EQ(w.ui()->edtCfgShipName->text(), "HALF WAY") << "taken before the hang-up";
     EXPECT_EQ(w.ui()->cbbxCfgNmea1Input->currentText(), "38400") << "never reached the transponder";
