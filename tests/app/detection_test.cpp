@@ -5,6 +5,7 @@
 
 #include "device/CommSpaceManage.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace MainRoad;
@@ -202,4 +203,51 @@ TEST(DetectionFaults, HangUpDuringTheReadLeavesNothingAndReconnectStartsClean)
     EXPECT_EQ(shown->iMmsi, w.sim().state().mmsi);
     EXPECT_EQ(shown->iSrmEnable, 1);
     EXPECT_TRUE(w.view()->cfgLayoutInfo.bBuilt);
+}
+
+// A box the tick opens (the power reminder of a transponder with a Wi-Fi module) waits in its own
+// event loop while the refresh timer keeps firing. A tick arriving then must not run the tick's
+// work inside the first: here another configuration text is pending, which would be handed over
+// inside the first hand-over and open the reminder a second time on top of the first.
+TEST(DetectionFaults, TickDoesNotRunInsideItselfWhileItsBoxIsOpen)
+{
+    CWindowHarness w(1);
+    class CDialogsTickingInside : public ScriptedDialogs
+    {
+    public:
+        explicit CDialogsTickingInside(CWindowHarness& harness) : m_w(harness) {}
+        QMessageBox::StandardButton messageBox(QMessageBox::Icon icon, QWidget* parent, const QString& title,
+                                               const QString& text, QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton) override
+        {
+            ++depth;
+            maxDepth = std::max(maxDepth, depth);
+            if (nestedTicks < 2) {
+                ++nestedTicks;
+                m_w.handle()->setReplyState(CAisSentenceHandle::REPLY_STATE_CONFIG_END);
+                m_w.tick();
+            }
+            const QMessageBox::StandardButton answer =
+                ScriptedDialogs::messageBox(icon, parent, title, text, buttons, defaultButton);
+            --depth;
+            return answer;
+        }
+        int depth = 0;
+        int maxDepth = 0;
+        int nestedTicks = 0;
+
+    private:
+        CWindowHarness& m_w;
+    };
+    CDialogsTickingInside dialogs(w);
+    dialogs.answers.push_back(QMessageBox::No); // no power: the Wi-Fi procedure stays out of it
+    ASSERT_TRUE(detectOnce(w));
+    ASSERT_GE(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked.front().title, "Information");
+    EXPECT_EQ(dialogs.maxDepth, 1) << "a box opened inside the box";
+    EXPECT_EQ(dialogs.asked.size(), 1);
+    // The pending text is handed over by the next tick, after the box.
+    w.tick();
+    EXPECT_EQ(w.handle()->getReplyState(), CAisSentenceHandle::REPLY_STATE_NONE);
+    EXPECT_EQ(w.detectState(), COMM_TRX_DEV_CONFIG_SHOWN);
 }
