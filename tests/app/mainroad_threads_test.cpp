@@ -4,9 +4,45 @@
 // writes is reported.
 #include "MainRoadSupport.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace MainRoad;
+
+namespace {
+
+// Sends configuration replies nobody asked for, every few milliseconds, from a thread of its own:
+// the received record is written while the tick compares and copies it. They carry the values the
+// simulated transponder holds anyway.
+class CUnaskedReplies
+{
+public:
+    explicit CUnaskedReplies(CSimTransponderPort& sim)
+        : m_thread([this, &sim] {
+              const std::string lines[] = {wire("$PQXV,R,CFG,8117,01234,01010,5"), wire("$PQXV,R,CFG,183,2000,17,")};
+              while (!m_stop) {
+                  for (const std::string& line : lines)
+                      sim.send(line);
+                  std::this_thread::sleep_for(std::chrono::milliseconds(5));
+              }
+          })
+    {
+    }
+    ~CUnaskedReplies() { stop(); }
+    void stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+} // namespace
 
 TEST(MainRoadThreads, TickHandsOverWhileTheTransponderKeepsSending)
 {
@@ -20,6 +56,8 @@ TEST(MainRoadThreads, TickHandsOverWhileTheTransponderKeepsSending)
         w.sim().setPeriodMs(20);
         ASSERT_TRUE(detectOnce(w)) << "model " << model;
         openConfigurationPage(w);
+
+        CUnaskedReplies sender(w.sim());
 
         for (int round = 0; round < 3; ++round) {
             w.dialogs().answers.push_back(QMessageBox::Yes);
@@ -42,6 +80,7 @@ TEST(MainRoadThreads, TickHandsOverWhileTheTransponderKeepsSending)
             w.tick();
             w.waitFor([] { return false; }, 20);
         }
+        sender.stop();
         EXPECT_EQ(w.detectState(), COMM_TRX_DEV_CONFIG_SHOWN);
         EXPECT_GT(w.sim().sentVdo('A') + w.sim().sentVdo('B'), 50);
     }
