@@ -207,8 +207,8 @@ TEST(DetectionFaults, HangUpDuringTheReadLeavesNothingAndReconnectStartsClean)
 
 // A box the tick opens (the power reminder of a transponder with a Wi-Fi module) waits in its own
 // event loop while the refresh timer keeps firing. A tick arriving then must not run the tick's
-// work inside the first: here another configuration text is pending, which would be handed over
-// inside the first hand-over and open the reminder a second time on top of the first.
+// work inside the first: here another configuration text is pending, which must not be handed
+// over, nor a box opened, in the middle of the first hand-over.
 TEST(DetectionFaults, TickDoesNotRunInsideItselfWhileItsBoxIsOpen)
 {
     CWindowHarness w(1);
@@ -226,6 +226,7 @@ TEST(DetectionFaults, TickDoesNotRunInsideItselfWhileItsBoxIsOpen)
                 ++nestedTicks;
                 m_w.handle()->setReplyState(CAisSentenceHandle::REPLY_STATE_CONFIG_END);
                 m_w.tick();
+                pendingAfterNestedTick = m_w.handle()->getReplyState();
             }
             const QMessageBox::StandardButton answer =
                 ScriptedDialogs::messageBox(icon, parent, title, text, buttons, defaultButton);
@@ -235,6 +236,7 @@ TEST(DetectionFaults, TickDoesNotRunInsideItselfWhileItsBoxIsOpen)
         int depth = 0;
         int maxDepth = 0;
         int nestedTicks = 0;
+        int pendingAfterNestedTick = -1;
 
     private:
         CWindowHarness& m_w;
@@ -244,6 +246,8 @@ TEST(DetectionFaults, TickDoesNotRunInsideItselfWhileItsBoxIsOpen)
     ASSERT_TRUE(detectOnce(w));
     ASSERT_GE(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked.front().title, "Information");
+    EXPECT_EQ(dialogs.pendingAfterNestedTick, CAisSentenceHandle::REPLY_STATE_CONFIG_END)
+        << "a configuration was handed over inside the hand-over";
     EXPECT_EQ(dialogs.maxDepth, 1) << "a box opened inside the box";
     EXPECT_EQ(dialogs.asked.size(), 1);
     // The pending text is handed over by the next tick, after the box.
