@@ -10,6 +10,7 @@
 #include "device/SensorConfig.h"
 
 #include <QComboBox>
+#include <QCursor>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -154,6 +155,17 @@ inline void chooseItem(QComboBox* combo, int index)
         QTest::keyClick(combo, Qt::Key_Down);
     for (int i = 0; i <= combo->count() && combo->currentIndex() > index; ++i)
         QTest::keyClick(combo, Qt::Key_Up);
+}
+
+// Clicks a side panel of the Configuration page as a person does: the cursor put there first,
+// since the window decides by the cursor's place on the release.
+inline void clickPanel(CWindowHarness& w, QWidget* panel)
+{
+    w.processEvents();
+    const QPoint at = panel->rect().center();
+    QCursor::setPos(panel->mapToGlobal(at));
+    QTest::mouseClick(panel, Qt::LeftButton, Qt::NoModifier, at);
+    w.processEvents();
 }
 
 inline void clickProgramDevice(CWindowHarness& w)

@@ -31,13 +31,6 @@ bool shownOnPage(CWindowHarness& w, QWidget* widget)
     return widget->isVisibleTo(w.ui()->tabMainConfiguration);
 }
 
-// Clicks a side panel as a person does; the window turns the page on the release.
-void clickPanel(CWindowHarness& w, QWidget* panel)
-{
-    QTest::mouseClick(panel, Qt::LeftButton, Qt::NoModifier, panel->rect().center());
-    w.processEvents();
-}
-
 } // namespace
 
 // "KVX-T-362" as the simulator reports it: SRM (single text) and encryption, so six groups on

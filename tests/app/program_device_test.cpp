@@ -35,9 +35,7 @@ void ready(CWindowHarness& w)
 
 void turnToPage(CWindowHarness& w, int page)
 {
-    QWidget* panel = page == 1 ? w.ui()->wgCfgRightPage : w.ui()->wgCfgLeftPage;
-    QTest::mouseClick(panel, Qt::LeftButton, Qt::NoModifier, panel->rect().center());
-    w.processEvents();
+    clickPanel(w, page == 1 ? w.ui()->wgCfgRightPage : w.ui()->wgCfgLeftPage);
     ASSERT_EQ(w.view()->cfgLayoutInfo.iCurrentPage, page);
 }
 
