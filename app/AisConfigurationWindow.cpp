@@ -2,31 +2,133 @@
 // the About button and the ordered shutdown.
 #include "AisConfiguration.h"
 
+#include "AboutForm.h"
+#include "device/CommSpaceManage.h"
+#include "ui_AisConfiguration.h"
+#include "services/SysDebug.h"
+#include "view/DialogProvider.h"
+#include "view/TargetExchangeSet.h"
+#include "widgets/ModSatelliteMap.h"
+
 #include <QEvent>
+#include <QMouseEvent>
+#include <QTableView>
+#include <QTimer>
+#include <QTranslator>
 
-AisConfiguration::~AisConfiguration() {}
+namespace {
 
-bool AisConfiguration::eventFilter(QObject* watched, QEvent* event)
+// Column widths of the two vessel tables, by column position.
+constexpr int kOtherVesselsColumnWidths[] = {70, 120, 70, 60, 80, 80, 90, 90, 80, 80, 80};
+// Below this the Home sky map would be too small to read; it keeps its last size.
+constexpr int kSkyMapMinHeight = 101;
+
+} // namespace
+
+// The shutdown runs once, after the event loop has returned. The communication thread is
+// stopped before anything it might still reach is deleted.
+AisConfiguration::~AisConfiguration()
 {
-    return QMainWindow::eventFilter(watched, event);
+    SYS_DEBUG(DEBUG_MSG_LEAVE, "%s", "Start");
+    if (m_refreshTimer != nullptr)
+        m_refreshTimer->stop();
+    if (m_commManage != nullptr)
+        m_commManage->end();
+
+    delete m_targetModel;
+    m_targetModel = nullptr;
+    // The view's own widgets sit in the form's layouts: it goes while the form still exists.
+    delete m_view;
+    m_view = nullptr;
+    delete m_aboutForm;
+    m_aboutForm = nullptr;
+    delete m_appTranslator; // a translator removes itself from the application
+    m_appTranslator = nullptr;
+    delete m_noticeTranslator;
+    m_noticeTranslator = nullptr;
+    delete ui;
+    ui = nullptr;
+    SYS_DEBUG(DEBUG_MSG_LEAVE, "%s", "End");
 }
 
+// The Home sky map follows the height of its view; the view itself never sees the resize.
+bool AisConfiguration::eventFilter(QObject* watched, QEvent* event)
+{
+    if (ui == nullptr || watched != ui->gpvwHomeSatelliteMap)
+        return QObject::eventFilter(watched, event);
+    if (event->type() != QEvent::Resize)
+        return false;
+    const int height = ui->gpvwHomeSatelliteMap->height();
+    if (height >= kSkyMapMinHeight && m_view != nullptr && m_view->skyMapHome != nullptr) {
+        m_view->skyMapHome->initSizeInfo(height);
+        m_view->skyMapHome->updateUiObjPalette();
+    }
+    return true;
+}
+
+// A press that no child kept starts a drag: with the left button alone, once the window is built.
 void AisConfiguration::mousePressEvent(QMouseEvent* event)
 {
+    if (m_windowReady && event->buttons() == Qt::LeftButton) {
+        m_dragging = true;
+        m_dragOffset = event->globalPos() - frameGeometry().topLeft();
+        event->accept();
+    }
     QMainWindow::mousePressEvent(event);
 }
 
-void AisConfiguration::mouseReleaseEvent(QMouseEvent*) {}
-
 void AisConfiguration::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_dragging && event->buttons() != Qt::NoButton) {
+        move(event->globalPos() - m_dragOffset);
+        event->accept();
+    }
     QMainWindow::mouseMoveEvent(event);
 }
 
-void AisConfiguration::onMinimized() {}
+// A release ends the drag; the Home panels, the Wi-Fi mode pictures and the configuration
+// arrows are plain widgets that leave their presses to the window, so their clicks end here.
+void AisConfiguration::mouseReleaseEvent(QMouseEvent*)
+{
+    m_dragging = false;
+    wgHomeQuickMenuClick();
+    wgWiFiModeClick();
+    gdLayOutCfgClick();
+}
 
-void AisConfiguration::onClose() {}
+void AisConfiguration::onMinimized()
+{
+    showMinimized();
+}
 
-void AisConfiguration::onAboutClick() {}
+// Closing in the middle of a Wi-Fi job would leave the module in pass-through or half set up:
+// the user is asked first.
+void AisConfiguration::onClose()
+{
+    const CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
+    const bool wifiJobRunning = wifi->systemMode() == WiFiScope::WIFI_SYS_MODE_CONFIG ||
+                                ui->tbwgMain->currentWidget() == ui->tbProgressBar;
+    if (wifiJobRunning) {
+        const QMessageBox::StandardButton answer = CDialogProvider::instance()->messageBox(
+            QMessageBox::Information, this, m_view->wifiText.strInformation, m_view->wifiText.strQuitQuestion,
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    close();
+}
 
-void AisConfiguration::setOtherVesselsColumnWidth(QTableView*) {}
+// Modal: the window takes no input until the dialog is closed. The dialog fades in.
+void AisConfiguration::onAboutClick()
+{
+    m_aboutForm->setModal(true);
+    m_aboutForm->showAnimation(true);
+    m_aboutForm->show();
+}
+
+void AisConfiguration::setOtherVesselsColumnWidth(QTableView* table)
+{
+    int column = 0;
+    for (int width : kOtherVesselsColumnWidths)
+        table->setColumnWidth(column++, width);
+}
