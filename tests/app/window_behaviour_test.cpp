@@ -1,0 +1,239 @@
+// The frameless window's own behaviour through real mouse events: dragging, minimise, close with
+// the Wi-Fi question, the Home sky map following its view, and the column widths of the tables.
+#include "GrabShot.h"
+#include "app/AisConfiguration.h"
+#include "device/CommSpaceManage.h"
+#include "ui_AisConfiguration.h"
+#include "view/DialogProvider.h"
+#include "widgets/ModSatelliteMap.h"
+
+#include <QGraphicsView>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Answers message boxes from a script and keeps what was asked.
+class ScriptedBoxes : public CDialogProvider
+{
+public:
+    struct Asked
+    {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+    };
+
+    QMessageBox::StandardButton messageBox(QMessageBox::Icon icon, QWidget*, const QString& title,
+                                           const QString& text, QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton) override
+    {
+        asked.push_back({icon, title, text, buttons, defaultButton});
+        if (answers.empty())
+            return QMessageBox::Cancel;
+        const QMessageBox::StandardButton answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<QMessageBox::StandardButton> answers;
+    std::vector<Asked> asked;
+};
+
+class WindowBehaviour : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CDialogProvider::setInstance(&boxes);
+        window = std::make_unique<AisConfiguration>();
+        window->getRefreshTimer()->stop();
+        window->setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+        window->move(200, 150);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ui = window->getForm();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        CDialogProvider::setInstance(nullptr);
+    }
+
+    QWindow* handle() const { return window->windowHandle(); }
+
+    // A point of the widget in the window's own coordinates.
+    QPoint at(QWidget* widget) const { return widget->mapTo(window.get(), widget->rect().center()); }
+
+    // Moves the cursor to a global position, as a real mouse would report it to the window.
+    void moveCursorTo(QPoint global) { QTest::mouseMove(handle(), handle()->mapFromGlobal(global)); }
+
+    ScriptedBoxes boxes;
+    std::unique_ptr<AisConfiguration> window;
+    Ui::AisConfiguration* ui = nullptr;
+};
+
+TEST_F(WindowBehaviour, DraggingOnTheTitleBarMovesTheWindowByExactlyTheCursorsMovement)
+{
+    const QPoint start = window->pos();
+    const QPoint press = at(ui->lblBorderTitleName);
+    const QPoint pressGlobal = handle()->mapToGlobal(press);
+
+    QTest::mousePress(handle(), Qt::LeftButton, Qt::NoModifier, press);
+    moveCursorTo(pressGlobal + QPoint(30, 12));
+    EXPECT_EQ(window->pos(), start + QPoint(30, 12));
+    moveCursorTo(pressGlobal + QPoint(-45, 67));
+    EXPECT_EQ(window->pos(), start + QPoint(-45, 67));
+    QTest::mouseRelease(handle(), Qt::LeftButton, Qt::NoModifier, handle()->mapFromGlobal(pressGlobal + QPoint(-45, 67)));
+
+    // Released: the cursor moves on alone.
+    moveCursorTo(pressGlobal + QPoint(80, 80));
+    EXPECT_EQ(window->pos(), start + QPoint(-45, 67));
+}
+
+TEST_F(WindowBehaviour, APressOnAButtonOrWithAnotherButtonDoesNotDrag)
+{
+    const QPoint start = window->pos();
+
+    // The minimise button keeps its press; released away from it, it is no click either.
+    const QPoint onButton = at(ui->btnWinCtrlMin);
+    const QPoint buttonGlobal = handle()->mapToGlobal(onButton);
+    QTest::mousePress(handle(), Qt::LeftButton, Qt::NoModifier, onButton);
+    moveCursorTo(buttonGlobal + QPoint(200, 90));
+    QTest::mouseRelease(handle(), Qt::LeftButton, Qt::NoModifier, handle()->mapFromGlobal(buttonGlobal + QPoint(200, 90)));
+    EXPECT_EQ(window->pos(), start);
+    EXPECT_FALSE(window->isMinimized());
+
+    // The right button, and the left one held together with it, start no drag.
+    const QPoint title = at(ui->lblBorderTitleName);
+    const QPoint titleGlobal = handle()->mapToGlobal(title);
+    QTest::mousePress(handle(), Qt::RightButton, Qt::NoModifier, title);
+    moveCursorTo(titleGlobal + QPoint(40, 40));
+    QTest::mouseRelease(handle(), Qt::RightButton, Qt::NoModifier, handle()->mapFromGlobal(titleGlobal + QPoint(40, 40)));
+    EXPECT_EQ(window->pos(), start);
+
+    QTest::mousePress(handle(), Qt::RightButton, Qt::NoModifier, title);
+    QTest::mousePress(handle(), Qt::LeftButton, Qt::NoModifier, title);
+    moveCursorTo(titleGlobal + QPoint(25, 25));
+    QTest::mouseRelease(handle(), Qt::LeftButton, Qt::NoModifier, handle()->mapFromGlobal(titleGlobal + QPoint(25, 25)));
+    QTest::mouseRelease(handle(), Qt::RightButton, Qt::NoModifier, handle()->mapFromGlobal(titleGlobal + QPoint(25, 25)));
+    EXPECT_EQ(window->pos(), start);
+}
+
+TEST_F(WindowBehaviour, TheMinimiseButtonMinimisesTheWindow)
+{
+    QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier, at(ui->btnWinCtrlMin));
+    EXPECT_TRUE(window->isMinimized());
+}
+
+TEST_F(WindowBehaviour, CloseWithoutAWiFiJobClosesAtOnce)
+{
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier, at(ui->btnWinCtrlClose));
+    EXPECT_TRUE(boxes.asked.empty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(lastClosed.count(), 1);
+}
+
+// The question is asked while the progress page covers the window or the module is in its
+// configuration mode; "No" leaves everything as it was.
+TEST_F(WindowBehaviour, CloseDuringAWiFiJobAsksAndNoKeepsTheWindow)
+{
+    CWiFiConfig* wifi = window->getCommManage()->getDeviceComm()->getWiFiConfig();
+    struct Case
+    {
+        const char* name;
+        bool progressPage;
+        bool configMode;
+    };
+    for (const Case& c : {Case{"progress page", true, false}, Case{"configuration mode", false, true}}) {
+        SCOPED_TRACE(c.name);
+        boxes.asked.clear();
+        if (c.progressPage) {
+            ui->tbwgMain->setCurrentWidget(ui->tbProgressBar);
+            window->getView()->switchHomeMenuDisp(false);
+        }
+        wifi->setSystemMode(c.configMode ? WiFiScope::WIFI_SYS_MODE_CONFIG : WiFiScope::WIFI_SYS_MODE_SENTENCE);
+        QWidget* const page = ui->tbwgMain->currentWidget();
+
+        boxes.answers = {QMessageBox::No};
+        QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier, at(ui->btnWinCtrlClose));
+        ASSERT_EQ(boxes.asked.size(), 1u);
+        const ScriptedBoxes::Asked& asked = boxes.asked.front();
+        EXPECT_EQ(asked.icon, QMessageBox::Information);
+        EXPECT_EQ(asked.title, "Information");
+        EXPECT_EQ(asked.text, "Wi-Fi setting is in progress!\nDo you want to force the application to quit?");
+        EXPECT_EQ(asked.buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(asked.defaultButton, QMessageBox::Yes);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(ui->tbwgMain->currentWidget(), page);
+
+        ui->tbwgMain->setCurrentIndex(0);
+        wifi->setSystemMode(WiFiScope::WIFI_SYS_MODE_SENTENCE);
+    }
+}
+
+TEST_F(WindowBehaviour, CloseDuringAWiFiJobWithYesClosesTheProgram)
+{
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    window->getCommManage()->getDeviceComm()->getWiFiConfig()->setSystemMode(WiFiScope::WIFI_SYS_MODE_CONFIG);
+    boxes.answers = {QMessageBox::Yes};
+    QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier, at(ui->btnWinCtrlClose));
+    EXPECT_EQ(boxes.asked.size(), 1u);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(lastClosed.count(), 1);
+}
+
+TEST_F(WindowBehaviour, TheHomeSkyMapFollowsItsViewFrom101PixelsUp)
+{
+    QGraphicsView* view = ui->gpvwHomeSatelliteMap;
+    ModSatelliteMap* map = window->getView()->skyMapHome;
+    ASSERT_NE(map, nullptr);
+
+    view->resize(view->width(), 180);
+    EXPECT_EQ(map->sceneRect().height(), 180);
+    view->resize(view->width(), 100);
+    EXPECT_EQ(map->sceneRect().height(), 180) << "too small a view leaves the map as it is";
+    view->resize(view->width(), 101);
+    EXPECT_EQ(map->sceneRect().height(), 101);
+    EXPECT_EQ(map->sceneRect().width(), 101);
+}
+
+TEST_F(WindowBehaviour, ColumnWidthsOfTheThreeTables)
+{
+    const std::vector<int> vessels = {70, 120, 70, 60, 80, 80, 90, 90, 80, 80, 80};
+    for (QTableView* table : {ui->tbvwOtherVessels, ui->tbvwHomeOtherVessels}) {
+        SCOPED_TRACE(table->objectName().toStdString());
+        // The last shown column is stretched over what is left.
+        int lastShown = static_cast<int>(vessels.size()) - 1;
+        while (lastShown > 0 && table->isColumnHidden(lastShown))
+            --lastShown;
+        for (int column = 0; column < lastShown; ++column) {
+            if (!table->isColumnHidden(column)) {
+                EXPECT_EQ(table->columnWidth(column), vessels[column]) << "column " << column;
+            }
+        }
+    }
+    const std::vector<int> accessPoints = {36, 36, 194, 96, 36};
+    for (int column = 0; column + 1 < static_cast<int>(accessPoints.size()); ++column)
+        EXPECT_EQ(ui->tbvwWiFiCfgClient->columnWidth(column), accessPoints[column]) << "column " << column;
+}
+
+TEST_F(WindowBehaviour, PictureOfTheWindow)
+{
+    const QString path = TestSupport::saveShot(window.get(), "window-home");
+    EXPECT_FALSE(path.isEmpty());
+    std::printf("window picture: %s\n", qPrintable(path));
+}
+
+} // namespace
