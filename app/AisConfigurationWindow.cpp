@@ -51,7 +51,7 @@ AisConfiguration::~AisConfiguration()
     SYS_DEBUG(DEBUG_MSG_LEAVE, "%s", "End");
 }
 
-// The Home sky map follows the height of its view; the view itself never sees the resize.
+// The Home sky map follows the height of its view.
 bool AisConfiguration::eventFilter(QObject* watched, QEvent* event)
 {
     if (ui == nullptr || watched != ui->gpvwHomeSatelliteMap)
@@ -63,7 +63,9 @@ bool AisConfiguration::eventFilter(QObject* watched, QEvent* event)
         m_view->skyMapHome->initSizeInfo(height);
         m_view->skyMapHome->updateUiObjPalette();
     }
-    return true;
+    // The view must still see its resize: it lays out its viewport there, which would otherwise
+    // keep its first size and show only a part of the map.
+    return false;
 }
 
 // A press that no child kept starts a drag: with the left button alone, once the window is built.
