@@ -1,9 +1,7 @@
 // The About dialog as the user meets it: opened from the window's title bar, modal, with the
 // product's name, version, notices and logo, closed by either button and dragged by its body.
-#include "GrabShot.h"
+#include "WindowHarness.h"
 #include "app/AboutForm.h"
-#include "app/AisConfiguration.h"
-#include "ui_AisConfiguration.h"
 
 #include <QFile>
 #include <QLabel>
@@ -24,12 +22,9 @@ class AboutDialog : public ::testing::Test
 protected:
     void SetUp() override
     {
-        window = std::make_unique<AisConfiguration>();
-        window->getRefreshTimer()->stop();
-        window->setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ui = window->getForm();
+        w = std::make_unique<CWindowHarness>(0);
+        window = w->window();
+        ui = w->ui();
         about = window->getAboutForm();
         ASSERT_NE(about, nullptr);
         widgets = formOf(about);
@@ -38,9 +33,9 @@ protected:
 
     void TearDown() override
     {
-        if (about->isVisible())
+        if (about != nullptr && about->isVisible())
             about->close();
-        window.reset();
+        w.reset();
     }
 
     // Clicks a widget through its window, as the mouse would.
@@ -58,7 +53,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
     }
 
-    std::unique_ptr<AisConfiguration> window;
+    std::unique_ptr<CWindowHarness> w;
+    AisConfiguration* window = nullptr;
     Ui::AisConfiguration* ui = nullptr;
     CAboutForm* about = nullptr;
     // The dialog's widgets, found by their object names.
@@ -173,9 +169,7 @@ TEST_F(AboutDialog, TheNoticesCannotBeEdited)
 TEST_F(AboutDialog, PictureOfTheDialog)
 {
     open();
-    const QString path = TestSupport::saveShot(about, "about-dialog");
-    EXPECT_FALSE(path.isEmpty());
-    std::printf("About dialog picture: %s\n", qPrintable(path));
+    EXPECT_FALSE(w->grab(about, "about-dialog").isEmpty());
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 // The frameless window's own behaviour through real mouse events: dragging, minimise, close with
 // the Wi-Fi question, the Home sky map following its view, and the column widths of the tables.
-#include "GrabShot.h"
-#include "app/AisConfiguration.h"
+#include "WindowHarness.h"
 #include "device/CommSpaceManage.h"
-#include "ui_AisConfiguration.h"
-#include "view/DialogProvider.h"
 #include "widgets/ModSatelliteMap.h"
 
 #include <QGraphicsView>
@@ -13,66 +10,29 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-// Answers message boxes from a script and keeps what was asked.
-class ScriptedBoxes : public CDialogProvider
-{
-public:
-    struct Asked
-    {
-        QMessageBox::Icon icon;
-        QString title;
-        QString text;
-        QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton defaultButton;
-    };
-
-    QMessageBox::StandardButton messageBox(QMessageBox::Icon icon, QWidget*, const QString& title,
-                                           const QString& text, QMessageBox::StandardButtons buttons,
-                                           QMessageBox::StandardButton defaultButton) override
-    {
-        asked.push_back({icon, title, text, buttons, defaultButton});
-        if (answers.empty())
-            return QMessageBox::Cancel;
-        const QMessageBox::StandardButton answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<QMessageBox::StandardButton> answers;
-    std::vector<Asked> asked;
-};
 
 class WindowBehaviour : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        CDialogProvider::setInstance(&boxes);
-        window = std::make_unique<AisConfiguration>();
-        window->getRefreshTimer()->stop();
-        window->setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+        w = std::make_unique<CWindowHarness>(0);
+        window = w->window();
+        ui = w->ui();
         window->move(200, 150);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ui = window->getForm();
+        w->processEvents();
     }
 
-    void TearDown() override
-    {
-        window.reset();
-        CDialogProvider::setInstance(nullptr);
-    }
+    void TearDown() override { w.reset(); }
 
     QWindow* handle() const { return window->windowHandle(); }
 
     // A point of the widget in the window's own coordinates.
-    QPoint at(QWidget* widget) const { return widget->mapTo(window.get(), widget->rect().center()); }
+    QPoint at(QWidget* widget) const { return widget->mapTo(window, widget->rect().center()); }
 
     // Moves the cursor to a global position, as a real mouse would report it to the window.
     void moveCursorTo(QPoint global) { QTest::mouseMove(handle(), handle()->mapFromGlobal(global)); }
@@ -81,7 +41,7 @@ protected:
     // exit code, or -1 when the loop was still running after a while.
     int clickCloseInEventLoop()
     {
-        QTimer::singleShot(0, window.get(),
+        QTimer::singleShot(0, window,
                            [this] { QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier, at(ui->btnWinCtrlClose)); });
         QTimer guard;
         guard.setSingleShot(true);
@@ -90,8 +50,8 @@ protected:
         return qApp->exec();
     }
 
-    ScriptedBoxes boxes;
-    std::unique_ptr<AisConfiguration> window;
+    std::unique_ptr<CWindowHarness> w;
+    AisConfiguration* window = nullptr;
     Ui::AisConfiguration* ui = nullptr;
 };
 
@@ -151,7 +111,7 @@ TEST_F(WindowBehaviour, TheMinimiseButtonMinimisesTheWindow)
 TEST_F(WindowBehaviour, CloseWithoutAWiFiJobEndsTheEventLoopAtOnce)
 {
     EXPECT_EQ(clickCloseInEventLoop(), 0);
-    EXPECT_TRUE(boxes.asked.empty());
+    EXPECT_TRUE(w->dialogs().asked.empty());
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -168,7 +128,7 @@ TEST_F(WindowBehaviour, CloseDuringAWiFiJobAsksAndNoKeepsTheWindow)
     };
     for (const Case& c : {Case{"progress page", true, false}, Case{"configuration mode", false, true}}) {
         SCOPED_TRACE(c.name);
-        boxes.asked.clear();
+        w->dialogs().asked.clear();
         if (c.progressPage) {
             ui->tbwgMain->setCurrentWidget(ui->tbProgressBar);
             window->getView()->switchHomeMenuDisp(false);
@@ -176,10 +136,10 @@ TEST_F(WindowBehaviour, CloseDuringAWiFiJobAsksAndNoKeepsTheWindow)
         wifi->setSystemMode(c.configMode ? WiFiScope::WIFI_SYS_MODE_CONFIG : WiFiScope::WIFI_SYS_MODE_SENTENCE);
         QWidget* const page = ui->tbwgMain->currentWidget();
 
-        boxes.answers = {QMessageBox::No};
+        w->dialogs().answers = {QMessageBox::No};
         QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier, at(ui->btnWinCtrlClose));
-        ASSERT_EQ(boxes.asked.size(), 1u);
-        const ScriptedBoxes::Asked& asked = boxes.asked.front();
+        ASSERT_EQ(w->dialogs().asked.size(), 1);
+        const ScriptedDialogs::SAsked& asked = w->dialogs().asked.front();
         EXPECT_EQ(asked.icon, QMessageBox::Information);
         EXPECT_EQ(asked.title, "Information");
         EXPECT_EQ(asked.text, "Wi-Fi setting is in progress!\nDo you want to force the application to quit?");
@@ -196,9 +156,9 @@ TEST_F(WindowBehaviour, CloseDuringAWiFiJobAsksAndNoKeepsTheWindow)
 TEST_F(WindowBehaviour, CloseDuringAWiFiJobWithYesEndsTheEventLoop)
 {
     window->getCommManage()->getDeviceComm()->getWiFiConfig()->setSystemMode(WiFiScope::WIFI_SYS_MODE_CONFIG);
-    boxes.answers = {QMessageBox::Yes};
+    w->dialogs().answers = {QMessageBox::Yes};
     EXPECT_EQ(clickCloseInEventLoop(), 0);
-    EXPECT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(w->dialogs().asked.size(), 1);
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -242,9 +202,7 @@ TEST_F(WindowBehaviour, ColumnWidthsOfTheThreeTables)
 
 TEST_F(WindowBehaviour, PictureOfTheWindow)
 {
-    const QString path = TestSupport::saveShot(window.get(), "window-home");
-    EXPECT_FALSE(path.isEmpty());
-    std::printf("window picture: %s\n", qPrintable(path));
+    EXPECT_FALSE(w->grab("window-home").isEmpty());
 }
 
 } // namespace
