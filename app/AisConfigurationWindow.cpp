@@ -10,6 +10,7 @@
 #include "view/TargetExchangeSet.h"
 #include "widgets/ModSatelliteMap.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QTableView>
@@ -74,6 +75,7 @@ void AisConfiguration::mousePressEvent(QMouseEvent* event)
     if (m_windowReady && event->buttons() == Qt::LeftButton) {
         m_dragging = true;
         m_dragOffset = event->globalPos() - frameGeometry().topLeft();
+        m_dragPressPos = event->globalPos();
         event->accept();
     }
     QMainWindow::mousePressEvent(event);
@@ -90,9 +92,15 @@ void AisConfiguration::mouseMoveEvent(QMouseEvent* event)
 
 // A release ends the drag; the Home panels, the Wi-Fi mode pictures and the configuration
 // arrows are plain widgets that leave their presses to the window, so their clicks end here.
-void AisConfiguration::mouseReleaseEvent(QMouseEvent*)
+// The window moves with the cursor, so a drag begun on one of them ends over it too: a release
+// as far from its press as a drag goes is no click.
+void AisConfiguration::mouseReleaseEvent(QMouseEvent* event)
 {
+    const bool dragged = m_dragging && (event->globalPos() - m_dragPressPos).manhattanLength() >=
+                                           QApplication::startDragDistance();
     m_dragging = false;
+    if (dragged)
+        return;
     wgHomeQuickMenuClick();
     wgWiFiModeClick();
     gdLayOutCfgClick();

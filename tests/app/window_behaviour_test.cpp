@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QTableView>
 #include <QTest>
+#include <QCursor>
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -203,6 +204,48 @@ TEST_F(WindowBehaviour, ColumnWidthsOfTheThreeTables)
 TEST_F(WindowBehaviour, PictureOfTheWindow)
 {
     EXPECT_FALSE(w->grab("window-home").isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// The window moves with the cursor, so a drag begun on a Home panel ends over the same panel:
+// that release is the end of a drag, not a click that opens the panel's page.
+TEST(WindowDrag, ADragBegunOnAHomePanelOpensNoPageWhereAClickDoes)
+{
+    CWindowHarness w;
+    ASSERT_TRUE(w.connectAndDetect());
+    Ui::AisConfiguration* ui = w.ui();
+    ASSERT_TRUE(ui->wgMainHome->isVisible());
+    AisConfiguration* window = w.window();
+    QWindow* handle = window->windowHandle();
+    // A point of the Configuration panel that is no control: below its last row.
+    QWidget* panel = ui->wgHomeConfiguration;
+    const QPoint inPanel = panel->mapTo(window, QPoint(panel->width() / 2, panel->height() - 8));
+    ASSERT_EQ(window->childAt(inPanel) == nullptr || panel->isAncestorOf(window->childAt(inPanel)) ||
+                  window->childAt(inPanel) == panel,
+              true);
+    const QPoint start = window->pos();
+    const QPoint pressGlobal = handle->mapToGlobal(inPanel);
+
+    // The cursor as the system moves it: the window sees each move with the button held.
+    QCursor::setPos(pressGlobal);
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, inPanel);
+    QCursor::setPos(pressGlobal + QPoint(60, 40));
+    w.processEvents();
+    ASSERT_EQ(window->pos(), start + QPoint(60, 40));
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, inPanel);
+    w.processEvents();
+    EXPECT_TRUE(ui->wgMainHome->isVisible()) << "the drag opened a page";
+
+    // A click on the panel where it now stands opens its page.
+    QCursor::setPos(handle->mapToGlobal(inPanel));
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, inPanel);
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, inPanel);
+    w.processEvents();
+    EXPECT_EQ(ui->tbwgMain->currentWidget(), ui->tabMainConfiguration);
+    EXPECT_FALSE(ui->wgMainHome->isVisible());
 }
 
 } // namespace
