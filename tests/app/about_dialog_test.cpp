@@ -80,7 +80,7 @@ protected:
     SForm* form = &widgets;
 };
 
-TEST_F(AboutDialog, ShowsTheProductsNameVersionNoticesAndLogo)
+TEST_F(AboutDialog, ShowsTheProductsNameVersionReadOnlyNoticesAndLogo)
 {
     EXPECT_FALSE(about->isVisible()) << "built hidden";
     open();
@@ -110,6 +110,14 @@ TEST_F(AboutDialog, ShowsTheProductsNameVersionNoticesAndLogo)
     ASSERT_NE(about->opacityAnimation(), nullptr);
     EXPECT_EQ(about->opacityAnimation()->startValue().toDouble(), 0.0);
     EXPECT_EQ(about->opacityAnimation()->endValue().toDouble(), 1.0);
+
+    // The notices are shown, not edited.
+    form->edtAboutContent->setFocus();
+    QTest::keyClicks(form->edtAboutContent, "typed");
+    QTest::keyClick(form->edtAboutContent, Qt::Key_Backspace);
+    EXPECT_EQ(form->edtAboutContent->toPlainText(), notices);
+
+    EXPECT_FALSE(w->grab(about, "about-dialog").isEmpty());
 }
 
 TEST_F(AboutDialog, IsModalAndTheWindowTakesNoInputMeanwhile)
@@ -154,22 +162,6 @@ TEST_F(AboutDialog, IsDraggedByItsBody)
     QTest::mouseMove(handle, handle->mapFromGlobal(pressGlobal + QPoint(-21, 34)));
     QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, handle->mapFromGlobal(pressGlobal + QPoint(-21, 34)));
     EXPECT_EQ(about->pos(), start + QPoint(-21, 34));
-}
-
-TEST_F(AboutDialog, TheNoticesCannotBeEdited)
-{
-    open();
-    const QString notices = form->edtAboutContent->toPlainText();
-    form->edtAboutContent->setFocus();
-    QTest::keyClicks(form->edtAboutContent, "typed");
-    QTest::keyClick(form->edtAboutContent, Qt::Key_Backspace);
-    EXPECT_EQ(form->edtAboutContent->toPlainText(), notices);
-}
-
-TEST_F(AboutDialog, PictureOfTheDialog)
-{
-    open();
-    EXPECT_FALSE(w->grab(about, "about-dialog").isEmpty());
 }
 
 } // namespace

@@ -199,10 +199,7 @@ TEST_F(WindowBehaviour, ColumnWidthsOfTheThreeTables)
     const std::vector<int> accessPoints = {36, 36, 194, 96, 36};
     for (int column = 0; column + 1 < static_cast<int>(accessPoints.size()); ++column)
         EXPECT_EQ(ui->tbvwWiFiCfgClient->columnWidth(column), accessPoints[column]) << "column " << column;
-}
 
-TEST_F(WindowBehaviour, PictureOfTheWindow)
-{
     EXPECT_FALSE(w->grab("window-home").isEmpty());
 }
 
