@@ -111,7 +111,7 @@ void CSensorSentenceHandle::sentenceProc(COMM::CServiceComm* comm, COMM::COMM_TY
     if (!logText.isEmpty())
         emit signalRxLogMsg(comm, logText);
 
-    std::string sentence;
+    std::string& sentence = m_taken;
     while (queues->queueNextSentence(&sentence)) {
         if (sentence.size() > static_cast<size_t>(SENSOR_SENTENCE_MAX))
             continue;

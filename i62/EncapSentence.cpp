@@ -100,6 +100,8 @@ constexpr SSixBitTable kSixBitOf;
 // When each slot was last started, to find the oldest open message when every slot is taken.
 uint32_t g_slotStart[ENCAP_KIND_COUNT][ENCAP_SLOT_COUNT];
 uint32_t g_startCount = 0;
+// A received single-sentence message that found no free slot.
+Encapsulation_Sentence_Structure g_passing;
 
 int findOpen(int kind, const Encapsulation_Sentence_Structure& fragment)
 {
@@ -110,11 +112,19 @@ int findOpen(int kind, const Encapsulation_Sentence_Structure& fragment)
     return -1;
 }
 
+// A message of one sentence; receivers may number it like the parts of a longer one.
+bool isSingle(const Encapsulation_Sentence_Structure& fragment)
+{
+    return fragment.total <= 1;
+}
+
 // A first sentence restarts its own message, else takes a free slot from the current index on,
-// else the oldest open one; none when every slot holds a message not yet transmitted.
+// else the oldest open one; none when every slot holds a message not yet transmitted. A
+// single-sentence message never takes an open message's slot: it takes a free one or none.
 int slotForFirst(int kind, const Encapsulation_Sentence_Structure& fragment)
 {
-    const int open = findOpen(kind, fragment);
+    const bool single = isSingle(fragment);
+    const int open = single ? -1 : findOpen(kind, fragment);
     if (open >= 0)
         return open;
     for (int n = 0; n < ENCAP_SLOT_COUNT; ++n) {
@@ -122,6 +132,8 @@ int slotForFirst(int kind, const Encapsulation_Sentence_Structure& fragment)
         if (isFree(EncapSentenStore[kind][i]))
             return i;
     }
+    if (single)
+        return -1;
     int oldest = -1;
     for (int i = 0; i < ENCAP_SLOT_COUNT; ++i) {
         if (isOpen(EncapSentenStore[kind][i]) &&
@@ -193,6 +205,14 @@ Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sen
     int index;
     if (fragment->number == 1) {
         index = slotForFirst(kind, *fragment);
+        if (index < 0 && isSingle(*fragment) && !isTransmitKind(kind)) {
+            // Every slot awaits the rest of a message: a received message of one sentence is
+            // handed on at once, past the store.
+            g_passing = *fragment;
+            g_passing.payload[ENCAP_PAYLOAD_MAX] = '\0';
+            g_passing.complete = 1;
+            return &g_passing;
+        }
         if (index < 0)
             return nullptr;
         Encapsulation_Sentence_Structure& slot = EncapSentenStore[kind][index];
@@ -231,6 +251,7 @@ void I62_EncapSenten_Init()
     EncapSentenActive = nullptr;
     std::memset(g_slotStart, 0, sizeof(g_slotStart));
     g_startCount = 0;
+    std::memset(&g_passing, 0, sizeof(g_passing));
 }
 
 bool I62_EncapSenten_CheckProcess()

@@ -6,7 +6,6 @@ thread_local char* StrTokenPtr = nullptr;
 
 namespace {
 
-constexpr int kPreParseMaxChars = 98;
 // Characters counted into one byte before the count moves on.
 constexpr std::size_t kCountBlock = 255;
 constexpr int kShortField = 8;
@@ -152,7 +151,7 @@ std::size_t I62_MarkedLength(const char* text, std::size_t length)
 
 bool I62_MarkEmptyFields(char* sentence, std::size_t length, std::size_t marked)
 {
-    if (marked > static_cast<std::size_t>(kPreParseMaxChars))
+    if (marked > static_cast<std::size_t>(I62_MAX_SENTENCE_LEN))
         return false;
     // From comma to comma until every blank is in: each goes in behind its comma, the rest of
     // the text (and its end) moving up by one. What lies behind the last empty field is never

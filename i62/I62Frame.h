@@ -38,7 +38,8 @@ bool I62_CalFieldDelimiter(const char* sentence, int n);
 // Length of the text once every empty field (a comma before ',' or '*') holds its blank.
 std::size_t I62_MarkedLength(const char* text, std::size_t length);
 
-// Puts a blank into every empty field; false (text untouched) when the result would pass 98 characters.
+// Puts a blank into every empty field; false (text untouched) when the result would pass
+// I62_MAX_SENTENCE_LEN characters. The buffer takes I62_MAX_SENTENCE_LEN + 1 bytes.
 bool I62_PreParse(char* sentence);
 // The same for a text whose length and I62_MarkedLength are known.
 bool I62_MarkEmptyFields(char* sentence, std::size_t length, std::size_t marked);

@@ -39,7 +39,7 @@ void countReception(const I61162_Data_Structure& record, GENERIC_SHIP_DATA& stat
 }
 
 // The received text as it came, without its line end, to echo an ABM or BBM on the sentence
-// output; at most 97 characters so that CR LF and the NUL still fit.
+// output; CR LF and the NUL always fit behind it.
 struct SReceivedCopy
 {
     char text[I62_RECEIVED_COPY_SIZE];

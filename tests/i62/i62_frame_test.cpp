@@ -113,8 +113,8 @@ TEST(Tokenizer, EmptyFieldsGetABlank)
         EXPECT_STREQ(StrToken(nullptr, ","), " ") << i;
     EXPECT_STREQ(StrToken(nullptr, "*"), " ");
 
-    // A copy that would pass 98 characters is refused and the text stays.
-    std::string wide = "$GPGSA" + std::string(46, ',') + "*00\r\n";
+    // A copy that would pass 200 characters is refused and the text stays.
+    std::string wide = "$GPGSA" + std::string(95, ',') + "*00\r\n";
     char buffer[I62_SENTENCE_BUF_SIZE] = {};
     std::memcpy(buffer, wide.c_str(), wide.size());
     EXPECT_FALSE(I62_PreParse(buffer));
@@ -122,7 +122,7 @@ TEST(Tokenizer, EmptyFieldsGetABlank)
 }
 
 // Blanks go behind every empty field wherever it lies; the last field's comma before '*' counts,
-// a comma at the very end does not, and the text may grow to 98 characters but no further.
+// a comma at the very end does not, and the text may grow to 200 characters but no further.
 TEST(Tokenizer, EmptyFieldsAnywhereAndTheLengthLimit)
 {
     const struct
@@ -145,16 +145,16 @@ TEST(Tokenizer, EmptyFieldsAnywhereAndTheLengthLimit)
         EXPECT_STREQ(buffer, c.marked);
     }
     for (std::size_t empties : {1u, 2u, 3u}) {
-        // 96 characters and the empties' blanks: up to 98 taken, beyond refused untouched.
+        // 198 characters and the empties' blanks: up to 200 taken, beyond refused untouched.
         std::string text = "$GPTXT" + std::string(empties, ',') + "*";
-        text += std::string(96 - text.size(), 'x');
+        text += std::string(198 - text.size(), 'x');
         char buffer[I62_SENTENCE_BUF_SIZE] = {};
         std::strcpy(buffer, text.c_str());
-        EXPECT_EQ(I62_PreParse(buffer), 96 + empties <= 98) << empties;
-        if (96 + empties > 98)
+        EXPECT_EQ(I62_PreParse(buffer), 198 + empties <= 200) << empties;
+        if (198 + empties > 200)
             EXPECT_EQ(std::string(buffer), text);
         else
-            EXPECT_EQ(std::strlen(buffer), 96 + empties);
+            EXPECT_EQ(std::strlen(buffer), 198 + empties);
     }
 }
 
