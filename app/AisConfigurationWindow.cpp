@@ -4,8 +4,8 @@
 
 #include "AboutForm.h"
 #include "device/CommSpaceManage.h"
-#include "ui_AisConfiguration.h"
 #include "services/SysDebug.h"
+#include "ui_AisConfiguration.h"
 #include "view/DialogProvider.h"
 #include "view/TargetExchangeSet.h"
 #include "widgets/ModSatelliteMap.h"
