@@ -207,6 +207,7 @@ private:
     bool m_windowReady = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
+    QPoint m_dragPressPos; // global; a release far from it ends a drag, not a click
     QButtonGroup* m_mainMenuGroup = nullptr; // Qt child of wgMainMenu
     QButtonGroup* m_homeMenuGroup = nullptr; // Qt child of tabMainHome
     QTimer* m_refreshTimer = nullptr;        // Qt child

@@ -5,86 +5,140 @@
 #include "AboutForm.h"
 #include "device/CommSpaceManage.h"
 #include "services/SysDebug.h"
+#include "ui_AisConfiguration.h"
+#include "view/DialogProvider.h"
+#include "view/TargetExchangeSet.h"
 #include "widgets/ModSatelliteMap.h"
 
-#include "view/TargetExchangeSet.h"
-
-#include "ui_AisConfiguration.h"
-
+#include <QApplication>
 #include <QEvent>
+#include <QMouseEvent>
+#include <QTableView>
 #include <QTimer>
 #include <QTranslator>
 
 namespace {
 
-constexpr int kVesselColumnWidths[] = {70, 120, 70, 60, 80, 80, 90, 90, 80, 80, 80};
+// Column widths of the two vessel tables, by column position.
+constexpr int kOtherVesselsColumnWidths[] = {70, 120, 70, 60, 80, 80, 90, 90, 80, 80, 80};
+// Below this the Home sky map would be too small to read; it keeps its last size.
+constexpr int kSkyMapMinHeight = 101;
 
 } // namespace
 
+// The shutdown runs once, after the event loop has returned. The communication thread is
+// stopped before anything it might still reach is deleted.
 AisConfiguration::~AisConfiguration()
 {
-    SYS_DEBUG(DEBUG_MSG_LEAVE, "Start");
-    m_refreshTimer->stop();
-    // Waits until the communication thread has released every link and ended: nothing below may
-    // be in use there any more.
-    m_commManage->end();
+    SYS_DEBUG(DEBUG_MSG_LEAVE, "%s", "Start");
+    if (m_refreshTimer != nullptr)
+        m_refreshTimer->stop();
+    if (m_commManage != nullptr)
+        m_commManage->end();
+
     delete m_targetModel;
     m_targetModel = nullptr;
-    // The view's own widgets sit in the form's layouts: it goes while they still exist.
+    // The view's own widgets sit in the form's layouts: it goes while the form still exists.
     delete m_view;
     m_view = nullptr;
     delete m_aboutForm;
     m_aboutForm = nullptr;
-    delete m_appTranslator;
+    delete m_appTranslator; // a translator removes itself from the application
     m_appTranslator = nullptr;
     delete m_noticeTranslator;
     m_noticeTranslator = nullptr;
     delete ui;
     ui = nullptr;
-    SYS_DEBUG(DEBUG_MSG_LEAVE, "End");
+    SYS_DEBUG(DEBUG_MSG_LEAVE, "%s", "End");
 }
 
+// The Home sky map follows the height of its view.
 bool AisConfiguration::eventFilter(QObject* watched, QEvent* event)
 {
     if (ui == nullptr || watched != ui->gpvwHomeSatelliteMap)
         return QObject::eventFilter(watched, event);
     if (event->type() != QEvent::Resize)
         return false;
-    // The Home sky map follows the height of its view; a view too small to draw in keeps the map.
     const int height = ui->gpvwHomeSatelliteMap->height();
-    if (height > 100 && m_view != nullptr && m_view->skyMapHome != nullptr) {
+    if (height >= kSkyMapMinHeight && m_view != nullptr && m_view->skyMapHome != nullptr) {
         m_view->skyMapHome->initSizeInfo(height);
         m_view->skyMapHome->updateUiObjPalette();
     }
     // The view must still see its resize: it lays out its viewport there, which would otherwise
-    // keep its first, tiny size and show nothing of the map.
+    // keep its first size and show only a part of the map.
     return false;
 }
 
+// A press that no child kept starts a drag: with the left button alone, once the window is built.
 void AisConfiguration::mousePressEvent(QMouseEvent* event)
 {
+    if (m_windowReady && event->buttons() == Qt::LeftButton) {
+        m_dragging = true;
+        m_dragOffset = event->globalPos() - frameGeometry().topLeft();
+        m_dragPressPos = event->globalPos();
+        event->accept();
+    }
     QMainWindow::mousePressEvent(event);
 }
 
-void AisConfiguration::mouseReleaseEvent(QMouseEvent*)
-{}
-
 void AisConfiguration::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_dragging && event->buttons() != Qt::NoButton) {
+        move(event->globalPos() - m_dragOffset);
+        event->accept();
+    }
     QMainWindow::mouseMoveEvent(event);
 }
 
+// A release ends the drag; the Home panels, the Wi-Fi mode pictures and the configuration
+// arrows are plain widgets that leave their presses to the window, so their clicks end here.
+// The window moves with the cursor, so a drag begun on one of them ends over it too: a release
+// as far from its press as a drag goes is no click.
+void AisConfiguration::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool dragged = m_dragging && (event->globalPos() - m_dragPressPos).manhattanLength() >=
+                                           QApplication::startDragDistance();
+    m_dragging = false;
+    if (dragged)
+        return;
+    wgHomeQuickMenuClick();
+    wgWiFiModeClick();
+    gdLayOutCfgClick();
+}
+
 void AisConfiguration::onMinimized()
-{}
+{
+    showMinimized();
+}
 
+// Closing in the middle of a Wi-Fi job would leave the module in pass-through or half set up:
+// the user is asked first.
 void AisConfiguration::onClose()
-{}
+{
+    const CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
+    const bool wifiJobRunning = wifi->systemMode() == WiFiScope::WIFI_SYS_MODE_CONFIG ||
+                                ui->tbwgMain->currentWidget() == ui->tbProgressBar;
+    if (wifiJobRunning) {
+        const QMessageBox::StandardButton answer = CDialogProvider::instance()->messageBox(
+            QMessageBox::Information, this, m_view->wifiText.strInformation, m_view->wifiText.strQuitQuestion,
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    close();
+}
 
+// Modal: the window takes no input until the dialog is closed. The dialog fades in.
 void AisConfiguration::onAboutClick()
-{}
+{
+    m_aboutForm->setModal(true);
+    m_aboutForm->showAnimation(true);
+    m_aboutForm->show();
+}
 
 void AisConfiguration::setOtherVesselsColumnWidth(QTableView* table)
 {
-    for (int column = 0; column < static_cast<int>(std::size(kVesselColumnWidths)); ++column)
-        table->setColumnWidth(column, kVesselColumnWidths[column]);
+    int column = 0;
+    for (int width : kOtherVesselsColumnWidths)
+        table->setColumnWidth(column++, width);
 }

@@ -29,9 +29,13 @@ namespace Ui {
 class AisConfiguration;
 }
 
-// The product's name and version as the window, the About dialog and the report show them.
+// The product's name and version as the window, the About dialog and the report show them. The
+// version is the project's own (project() in CMakeLists.txt), handed in by the build.
+#ifndef KELVORA_VERSION
+#error "KELVORA_VERSION is defined by the view library's build"
+#endif
 constexpr const char* kProductTitle = "Kelvora AIS Class B Configuration";
-constexpr const char* kProductVersion = "v2.0.3";
+constexpr const char* kProductVersion = "v" KELVORA_VERSION;
 
 // The kind of a message box.
 enum MSG_BOX_S : int {

@@ -50,6 +50,8 @@ public:
     CWindowHarness& operator=(const CWindowHarness&) = delete;
 
     AisConfiguration* window() const { return m_window.get(); }
+    // Hands the window over, so that a test runs its shutdown alone while the simulator still runs.
+    std::unique_ptr<AisConfiguration> takeWindow() { return std::move(m_window); }
     Ui::AisConfiguration* ui() const { return m_window->getForm(); }
     CAisConfigurationView* view() const { return m_window->getView(); }
     CCommSpaceManage* manage() const;

@@ -27,6 +27,7 @@ public:
     // tile, enlarged beside them, with its path under it.
     QImage contactSheet(int first, int count) const;
     int count() const { return m_entries.size(); }
+    const QString& root() const { return m_root; }
 
 private:
     struct SEntry

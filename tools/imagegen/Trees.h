@@ -7,3 +7,7 @@ bool addWidgetImages(ImageSet& set);      // ImageWidget: window controls, check
 bool addSymbolImages(ImageSet& set);      // ImageSymbol: lamps, arrows, small symbols
 bool addGraphicImages(ImageSet& set);     // ImageGraphic: sky-map background and satellite markers
 bool addApplicationImages(ImageSet& set); // AisConfiguration: logos, menus, Wi-Fi, vessel drawing
+
+class QString;
+// The program's icon for the desktop entry, not a Qt resource: <root>/Desktop/kelvora-ais-cfg-<side>.png.
+bool writeDesktopIcons(const QString& root);

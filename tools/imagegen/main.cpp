@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     ImageSet set(QString::fromLocal8Bit(argv[1]));
     const bool drawn =
         addWidgetImages(set) && addSymbolImages(set) && addGraphicImages(set) && addApplicationImages(set);
-    if (!drawn || !set.writeQrcFiles()) {
+    if (!drawn || !set.writeQrcFiles() || !writeDesktopIcons(set.root())) {
         std::fprintf(stderr, "imagegen: could not write under %s\n", argv[1]);
         return 1;
     }
