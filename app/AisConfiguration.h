@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/AisCommandData.h"
 #include "device/EnvironmentSetup.h"
 #include "view/AisConfigurationView.h"
 #include "wifi/WiFiScope.h"
@@ -37,13 +38,6 @@ class AisConfiguration;
 
 // The manual opened by Help, in "Help/" beside the program.
 constexpr const char* kManualFileName = "KelvoraAISClassBCfg_Manual_EN.pdf";
-
-// One id/value pair of a debug parameter sentence.
-typedef struct SDBGCommandStruct
-{
-    int iId;
-    int iValue;
-} DBG_COMMAND_STRUCT;
 
 // The main window and its controller: reacts to the user, drives detection, reading and
 // programming of the transponder and the Wi-Fi procedures once a second, and reaches the
@@ -189,6 +183,10 @@ public:
     void wifiFunModeCtrlProc(int subState);
     void wifiFactoryResetProc(int subState);
     bool checkOPMode(int mode);
+    // A join request for this network name makes the module leave its access point.
+    static constexpr const char* kWiFiDisconnectSsid = "%72904#-*K318Q?";
+    // For the tests.
+    const WiFiScope::SClintAPCntData& getApJoinRequest() const { return m_apJoinRequest; }
 
     // Wi-Fi user actions and input checks (AisConfigurationWiFiActions.cpp).
     bool checkInputRule();
@@ -227,4 +225,5 @@ private:
     QString m_savedPassword;       // the Wi-Fi password kept aside while "None" is checked
     int m_keyExchangeSequence = 0; // sequence number of the next key-exchange sentence
     bool m_startupReady = false;
+    bool m_wifiProcBusy = false; // a step of the Wi-Fi procedure waits on a message box
 };
