@@ -2,9 +2,52 @@
 // of the Home and GPS Status pages, Diagnostics "Refresh" and the Wi-Fi power reminder.
 #include "AisConfiguration.h"
 
-void AisConfiguration::onMainMenuSwitch(int) {}
+#include "ui_AisConfiguration.h"
 
-void AisConfiguration::updateCurPageDisp(int) {}
+#include <QButtonGroup>
+
+void AisConfiguration::onMainMenuSwitch(int iIdx)
+{
+    updateCurPageDisp(iIdx);
+}
+
+void AisConfiguration::updateCurPageDisp(int page)
+{
+    // Before a configuration is shown only Home is available.
+    if (!ui->wgMainMenu->isEnabled())
+        return;
+    QWidget* const pages[] = {ui->tabMainHome,         ui->tabMainConfiguration, ui->tabMainGPSStatus,
+                              ui->tabMainDiagnostics,  ui->tabMainOtherVessels,  ui->tabMainSerialData,
+                              ui->tabMainWiFi};
+    const bool known = page >= 0 && page < static_cast<int>(std::size(pages));
+    switch (page) {
+    case 0:
+        updateHomePageDisp(false);
+        break;
+    case 1:
+        m_view->updateConfigurationInfo();
+        break;
+    case 2:
+        updateGPSStatusDisp();
+        break;
+    case 4:
+        m_view->updateOtherVslListDisp(false);
+        break;
+    case 5:
+        m_view->updateSerialDataDisp();
+        break;
+    case 6:
+        isWiFiAPListNeedToFirstRefresh();
+        break;
+    default:
+        break;
+    }
+    m_view->switchHomeMenuDisp(page == 0);
+    if (QAbstractButton* button = m_mainMenuGroup->button(page))
+        button->setChecked(true);
+    if (known)
+        ui->tbwgMain->setCurrentWidget(pages[page]);
+}
 
 void AisConfiguration::wgHomeQuickMenuClick() {}
 
