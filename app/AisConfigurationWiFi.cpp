@@ -76,6 +76,10 @@ void AisConfiguration::wifiMainProc(WIFI_MAIN_PROC_S state)
                 m_view->updateWiFiDisp();
             }
         }
+        // A first scan that timed out has ended too: what waited for it (a report) goes on with
+        // whatever list there is.
+        if (wifi->m_cfgType == WIFI_CFG_SCAN)
+            wifi->m_apListRefreshedOnce = 1;
         // The queue is given up first, so that the leave line queued after it is kept.
         device->resetComm();
         restWiFiCfgSubProc();
