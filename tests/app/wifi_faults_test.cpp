@@ -4,6 +4,7 @@
 #include "WiFiWindow.h"
 
 #include <cstring>
+#include <ostream>
 
 using namespace WiFiScope;
 using namespace WiFiWindow;
@@ -20,6 +21,12 @@ struct SJobFault
     const char* word; // the command the fault strikes
     const char* name;
 };
+
+// Test listings name the case, not its bytes.
+void PrintTo(const SJobFault& fault, std::ostream* out)
+{
+    *out << fault.name;
+}
 
 std::string nameOf(const ::testing::TestParamInfo<SJobFault>& info)
 {
