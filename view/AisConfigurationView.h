@@ -180,6 +180,8 @@ public:
     void enableWiFiWaitingDisp(bool on);
     void updateWiFiPGBWaitingMsg(const QString& text);
     static bool isClientAPConnected(const WiFiScope::SWiFiData& wifi);
+    // The main page that was current when the waiting page took its place.
+    int wifiWaitingPrevPage = 0;
 
     // The configuration summary.
     QString generateCfgReport();

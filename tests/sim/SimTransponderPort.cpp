@@ -131,6 +131,12 @@ void CSimTransponderPort::addFault(const std::string& prefix, SIM_FAULT fault, i
     m_faults.push_back({prefix, fault, param});
 }
 
+void CSimTransponderPort::clearFaults()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_faults.clear();
+}
+
 int CSimTransponderPort::pendingFaults() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);

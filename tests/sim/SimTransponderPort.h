@@ -80,6 +80,8 @@ public:
     // The next received line that starts with prefix gets the fault; each fault is used once.
     void addFault(const std::string& prefix, SIM_FAULT fault, int param = 0);
     int pendingFaults() const;
+    // Forgets the faults not yet used.
+    void clearFaults();
 
     std::vector<SSimRxLine> received() const;
     std::vector<SSimRxLine> receivedStartingWith(const std::string& prefix) const;
