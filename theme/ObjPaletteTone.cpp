@@ -96,7 +96,11 @@ QString ObjPalette::compPushButtonColorToneStyle(const QString& selector, WG_COL
     const WIDGET_BORDER border{&line, &corners};
     const WIDGET_PUSH_BTN style{&normal,  &pressed, &checked, &font, withGradient ? &gradient : nullptr,
                                 &border, nullptr};
-    return QtObjPalette::compPushButtonStyleSheet(selector, style, descendant);
+    // Every tone greys out when disabled: a disabled "Program Device" must not look ready.
+    const SWidgetColor disabled{colorOf(kGrey), colorOf(kLightGrey)};
+    return QtObjPalette::compPushButtonStyleSheet(selector, style, descendant) +
+           QtObjPalette::compRuleBlock(selector, "QPushButton", "", ":disabled", descendant,
+                                       QtObjPalette::compColorStyle(&disabled, false));
 }
 
 QString ObjPalette::compSpinBoxColorToneStyle(const QString& selector, WG_COLOR_TONE_S tone, bool descendant,

@@ -15,6 +15,9 @@ WgComboGuide::WgComboGuide(QWidget* parent) : QTreeView(parent)
     setRootIsDecorated(false);
     setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // The guide opens and closes its drop boxes on clicks itself; the tree's own toggle on a
+    // double click would close what the double click's first press opened.
+    setExpandsOnDoubleClick(false);
     setStyleSheetDefault();
 }
 
@@ -60,7 +63,18 @@ void WgComboGuide::itemViewBranchCollapse(QTreeView*, QModelIndex)
 
 void WgComboGuide::onItemViewActivated(QModelIndex index)
 {
+    if (m_inDoubleClick)
+        return;
     itemViewClicked(index);
+}
+
+// The second press of a double click is part of a click already handled, however late it
+// comes within the double-click time: what the tree announces for it is no new click.
+void WgComboGuide::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_inDoubleClick = true;
+    QTreeView::mouseDoubleClickEvent(event);
+    m_inDoubleClick = false;
 }
 
 void WgComboGuide::onItemViewClicked(QModelIndex index)

@@ -4,7 +4,8 @@
 
 // The combo guide's tree: a click opens or closes a drop box (one open at a time), picks a
 // choice and closes its drop box, or flips an LED. Clicks closer than 200 ms after the last
-// handled one are ignored, so a press announced as both clicked and activated counts once.
+// handled one are ignored, so a press announced as both clicked and activated counts once;
+// a double click counts as its first click.
 class WgComboGuide : public QTreeView
 {
     Q_OBJECT
@@ -28,9 +29,13 @@ public slots:
     void onItemViewClicked(QModelIndex index);
     void onBranchExpanded(QModelIndex index);
 
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
 private:
     void itemViewClicked(const QModelIndex& index);
 
     long long m_lastClickMs = 0;
-    bool m_clicked = false; // false until the first click is handled
+    bool m_clicked = false;       // false until the first click is handled
+    bool m_inDoubleClick = false; // within the tree's handling of a double click
 };

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QStringList>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -50,6 +51,8 @@ protected:
 private:
     void drawPillars(QPainter& painter, int width, int height);
     void drawText(QPainter& painter, int height);
+    // texts: the value labels of the items of 10 and more, in order.
+    void drawUprightValues(QPainter& painter, const QStringList& texts);
     void drawAxis(QPainter& painter, int width, int height);
     void drawXScale(QPainter& painter, int width, int height);
     void drawYScale(QPainter& painter, int height);

@@ -42,7 +42,8 @@ void WgLineEditAffixes::updatePrefixDisp(const char* text)
     m_prefix->setText(QString::fromUtf8(text));
     m_prefix->adjustSize();
     m_prefix->move(kPrefixLeft, affixTop(m_prefix));
-    setTextMargins(m_prefix->width(), 0, 0, 0);
+    // The label stands kPrefixLeft in from the edge: the text starts after all of it.
+    setTextMargins(kPrefixLeft + m_prefix->width(), 0, 0, 0);
 }
 
 void WgLineEditAffixes::updatePostfixDisp(const char* text)

@@ -8,6 +8,9 @@
 #include "StandInWindow.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -72,6 +75,50 @@ TEST_F(ThemePicture, ConfigurationPage)
     auto* mmsi = m_window.cfgLeftPage->findChild<QLineEdit*>("edtCfgMmsi");
     ASSERT_NE(mmsi, nullptr);
     EXPECT_EQ(colorAt(image, root, mmsi, QPoint(mmsi->width() - 6, 4)), QColor(0xfffbf0));
+}
+
+// A disabled push button must not look ready: the navy buttons of the white theme and the
+// royal "More..." button turn grey, and come back when enabled again.
+TEST_F(ThemePicture, DisabledPushButtonsLookDisabled)
+{
+    QWidget* root = m_window.root.get();
+    QPushButton* buttons[] = {m_window.cfgWrite, m_window.cfgMore};
+    // Inside the rounded border: the face's most frequent colour, and how often a colour shows.
+    auto inside = [root](const QImage& image, QPushButton* button, const std::function<void(QColor)>& take) {
+        for (int x = 3; x < button->width() - 3; ++x)
+            for (int y = 3; y < button->height() - 3; ++y)
+                take(colorAt(image, root, button, QPoint(x, y)));
+    };
+    auto face = [&](const QImage& image, QPushButton* button) {
+        std::map<QRgb, int> counts;
+        inside(image, button, [&](QColor c) { ++counts[c.rgb()]; });
+        return QColor(std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })
+                          ->first);
+    };
+
+    const QImage enabled = shoot(1, "theme_buttons_enabled");
+    for (QPushButton* button : buttons)
+        button->setEnabled(false);
+    const QImage disabled = shoot(1, "theme_buttons_disabled");
+    for (QPushButton* button : buttons) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        EXPECT_EQ(face(disabled, button), QColor(0xececec));
+        EXPECT_NE(face(enabled, button), QColor(0xececec));
+        // The caption is drawn in mid grey, not in the enabled white.
+        int grey = 0;
+        int white = 0;
+        inside(disabled, button, [&](QColor c) {
+            grey += c == QColor(0x808080);
+            white += c == QColor(0xffffff);
+        });
+        EXPECT_GT(grey, 5);
+        EXPECT_EQ(white, 0);
+    }
+    for (QPushButton* button : buttons)
+        button->setEnabled(true);
+    const QImage again = shoot(1, "theme_buttons_enabled_again");
+    for (QPushButton* button : buttons)
+        EXPECT_EQ(face(again, button), face(enabled, button));
 }
 
 TEST_F(ThemePicture, OtherPages)

@@ -395,10 +395,13 @@ TEST(ComboGuideViewTest, LedFlipsAndQuickClicksCountOnce)
     g.click(led);
     EXPECT_TRUE(g.model.getCheckBoxState(3, 0));
 
-    // A double click is one click.
+    // A double click (press, release, double click, release) is one click.
     const long long since = Portal::Time::Clock::msecsSinceStart();
     waitFor([since] { return Portal::Time::Clock::msecsSinceStart() - since > WgComboGuide::kClickIntervalMs; }, kWait);
-    QTest::mouseDClick(g.view.viewport(), Qt::LeftButton, Qt::NoModifier, g.view.visualRect(led).center());
+    const QPoint lamp = g.view.visualRect(led).center();
+    QTest::mouseClick(g.view.viewport(), Qt::LeftButton, Qt::NoModifier, lamp);
+    QTest::mouseDClick(g.view.viewport(), Qt::LeftButton, Qt::NoModifier, lamp);
+    QTest::mouseRelease(g.view.viewport(), Qt::LeftButton, Qt::NoModifier, lamp);
     EXPECT_FALSE(g.model.getCheckBoxState(3, 0));
 
     // An LED without a state, a title and an action row do nothing.
@@ -409,6 +412,47 @@ TEST(ComboGuideViewTest, LedFlipsAndQuickClicksCountOnce)
     g.click(g.model.index(0, 0));
     g.click(g.model.index(4, 0));
     EXPECT_FALSE(g.model.getCheckBoxState(4, 0));
+}
+
+// A double click is one click, however slowly it comes within the double-click time: the
+// drop box it opened stays open.
+TEST(ComboGuideViewTest, DoubleClickLeavesADropBoxOpen)
+{
+    SGuideView g;
+    const QModelIndex rates = g.model.index(1, 0);
+    auto waitInterval = [] {
+        const long long since = Portal::Time::Clock::msecsSinceStart();
+        waitFor([since] { return Portal::Time::Clock::msecsSinceStart() - since > WgComboGuide::kClickIntervalMs; },
+                kWait);
+    };
+    const QPoint at = g.view.visualRect(rates).center();
+
+    // A double click reaches a widget as press, release, double click, release.
+    waitInterval();
+    QTest::mouseClick(g.view.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(g.view.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(g.view.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_TRUE(g.view.isExpanded(rates));
+    EXPECT_EQ(g.view.currentIndex(), g.model.index(1, 0, rates));
+    TestSupport::saveShot(&g.view, "combo_guide_double_click");
+
+    g.click(rates);
+    ASSERT_FALSE(g.view.isExpanded(rates));
+
+    // The second press comes after the click interval, still within a double click.
+    waitInterval();
+    QTest::mouseClick(g.view.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_TRUE(g.view.isExpanded(rates));
+    waitInterval();
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, g.view.viewport()->mapToGlobal(at), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(g.view.viewport(), &second);
+    QTest::mouseRelease(g.view.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_TRUE(g.view.isExpanded(rates));
+
+    // A click after that closes it as before.
+    g.click(rates);
+    EXPECT_FALSE(g.view.isExpanded(rates));
 }
 
 TEST(ComboGuideViewTest, KeyboardActivationOpensADropBox)

@@ -21,6 +21,7 @@ public:
         QPointF baseline;
         double width;
         QColor pen;
+        QRectF box; // the text's ink on the device
     };
     struct SFilledRect
     {
@@ -99,8 +100,10 @@ private:
         }
         void drawTextItem(const QPointF& point, const QTextItem& item) override
         {
-            texts.append({item.text(), painter()->transform().map(point),
-                          QFontMetricsF(item.font()).horizontalAdvance(item.text()), painter()->pen().color()});
+            const QFontMetricsF metrics(item.font());
+            const QRectF ink = metrics.tightBoundingRect(item.text()).translated(point);
+            texts.append({item.text(), painter()->transform().map(point), metrics.horizontalAdvance(item.text()),
+                          painter()->pen().color(), painter()->transform().mapRect(ink)});
         }
 
         QVector<SFilledRect> rects;
@@ -195,7 +198,11 @@ TEST(HistogramTest, AxesScalesAndCaptions)
     EXPECT_EQ(caption->baseline, QPointF(300, 198));
     const RecordingDevice::SText* snr = device.text("SNR");
     ASSERT_NE(snr, nullptr);
-    EXPECT_EQ(snr->baseline, QPointF(10, 100)); // written upwards from the left edge's middle
+    // Written upwards from the left edge's middle, whole inside the widget and clear of the Y labels.
+    EXPECT_EQ(snr->baseline.y(), 100);
+    EXPECT_LT(snr->box.bottom(), 100.5);
+    EXPECT_GE(snr->box.left(), 0);
+    EXPECT_LE(snr->box.right(), 20);
     const RecordingDevice::SText* id = device.text("7");
     ASSERT_NE(id, nullptr);
     EXPECT_GT(id->baseline.y(), 168);
@@ -293,4 +300,112 @@ TEST(HistogramTest, PictureOfTheSignalBars)
         EXPECT_EQ(shot.pixelColor(bar.center().x(), bar.bottom() - 2), histogram.items()[i].color) << i;
     }
     EXPECT_EQ(shot.pixelColor(40, 100), QColor("#fffbf0")); // the Y axis
+}
+
+namespace {
+
+// The texts drawn in one colour, in the order drawn.
+QVector<RecordingDevice::SText> textsIn(const RecordingDevice& device, const QColor& pen)
+{
+    QVector<RecordingDevice::SText> found;
+    for (const RecordingDevice::SText& text : device.texts())
+        if (text.pen == pen)
+            found.append(text);
+    return found;
+}
+
+// A full sky: GPS, SBAS and GLONASS numbers of up to three digits, strong and weak signals;
+// the first count of them.
+void fillSky(WgHistogram& histogram, int count = 24)
+{
+    const int prns[24] = {2, 5, 7, 9, 13, 15, 18, 20, 29, 30, 120, 123, 127, 131, 136, 65, 66, 72, 73, 80, 81, 87, 88, 158};
+    const int snr[24] = {42, 38, 9, 47, 31, 22, 12, 45, 27, 36, 17, 40, 50, 10, 33, 44, 28, 19, 8, 35, 41, 24, 30, 46};
+    for (int i = 0; i < count; ++i)
+        histogram.addItem(QString::number(prns[i]), snr[i], i % 3 ? kInUse : kInView, i);
+}
+
+} // namespace
+
+// The GPS Status page shows up to 24 bars: every label stays whole, legible and apart, also
+// where the bars are too narrow for a value written across.
+TEST(HistogramTest, TwentyFourBarsKeepEveryLabelLegible)
+{
+    struct SCase
+    {
+        int bars;
+        QSize size;
+    };
+    for (const SCase c : {SCase{24, {600, 200}}, SCase{24, {700, 240}}, SCase{12, {600, 200}}, SCase{12, {400, 160}}}) {
+        const QSize size = c.size;
+        SCOPED_TRACE(QString("%1 bars on %2 x %3").arg(c.bars).arg(size.width()).arg(size.height()).toStdString());
+        WgHistogram histogram;
+        histogram.setMaxValue(50);
+        fillSky(histogram, c.bars);
+        RecordingDevice device(size.width(), size.height());
+        histogram.paint(&device);
+        const auto& items = histogram.items();
+        const QRectF widget(0, 0, size.width(), size.height());
+
+        // Satellite numbers under their bars, inside the widget, none touching the next.
+        const auto axisTexts = textsIn(device, QColor("#fffbf0"));
+        ASSERT_GE(axisTexts.size(), c.bars);
+        for (int k = 0; k < c.bars; ++k) {
+            SCOPED_TRACE(k);
+            const RecordingDevice::SText& id = axisTexts[k];
+            ASSERT_EQ(id.text, items[k].label);
+            EXPECT_TRUE(widget.contains(id.box)) << id.box.left() << " " << id.box.right();
+            EXPECT_GE(id.box.height(), 7.0); // digits not shrunk past reading
+            EXPECT_GT(id.box.top(), size.height() - 32);
+            EXPECT_NEAR(id.box.center().x(), items[k].rect.left() + items[k].rect.width() / 2.0, 1.5);
+            if (k > 0) {
+                EXPECT_LT(axisTexts[k - 1].box.right(), id.box.left());
+            }
+        }
+
+        // Values of 10 and more whole inside their bars: dark text on a dark panel is lost.
+        const auto values = textsIn(device, QColor("#282828"));
+        int v = 0;
+        for (int k = 0; k < c.bars; ++k) {
+            if (items[k].value < 10)
+                continue;
+            SCOPED_TRACE(k);
+            ASSERT_LT(v, values.size());
+            const RecordingDevice::SText& value = values[v++];
+            EXPECT_EQ(value.text, QString::number(items[k].value));
+            const QRectF bar = QRectF(items[k].rect).adjusted(0, 0, 1, 1);
+            EXPECT_TRUE(bar.adjusted(-0.5, -0.5, 0.5, 0.5).contains(value.box))
+                << "box " << value.box.left() << "," << value.box.top() << " " << value.box.width() << "x"
+                << value.box.height() << " bar " << bar.left() << "," << bar.top() << " " << bar.width();
+            EXPECT_GE(std::min(value.box.width(), value.box.height()), 7.0);
+        }
+        EXPECT_EQ(v, values.size());
+
+        // The captions inside the widget.
+        const RecordingDevice::SText* snr = device.text("SNR");
+        ASSERT_NE(snr, nullptr);
+        EXPECT_TRUE(widget.contains(snr->box));
+        EXPECT_LE(snr->box.right(), 20); // clear of the Y labels
+        const RecordingDevice::SText* caption = device.text("Satellite ID");
+        ASSERT_NE(caption, nullptr);
+        EXPECT_TRUE(widget.contains(caption->box));
+        for (int k = 0; k < c.bars; ++k)
+            EXPECT_LT(axisTexts[k].box.bottom(), caption->box.top()) << k;
+    }
+}
+
+TEST(HistogramTest, PictureOfTwentyFourBars)
+{
+    WgHistogram histogram;
+    histogram.resize(600, 200);
+    histogram.setStyleSheet("background-color: #282828;");
+    histogram.setAttribute(Qt::WA_StyledBackground);
+    histogram.setMaxValue(50);
+    fillSky(histogram);
+    const QString path = TestSupport::saveShot(&histogram, "signal_bars_24");
+    ASSERT_FALSE(path.isEmpty());
+    const QImage shot(path);
+    for (int i = 0; i < 24; ++i) {
+        const QRect bar = histogram.items()[i].rect;
+        EXPECT_EQ(shot.pixelColor(bar.center().x(), bar.bottom() - 2), histogram.items()[i].color) << i;
+    }
 }

@@ -160,9 +160,36 @@ TEST(LabelWidgetsTest, AffixesPlacedInsideTheEdit)
     // Height 30: bottom minus top is 29.
     EXPECT_EQ(prefix->pos(), QPoint(8, 29 / 2 - prefix->height() / 2));
     EXPECT_EQ(postfix->pos(), QPoint(200 - postfix->width() - 6, 29 / 2 - postfix->height() / 2));
-    EXPECT_EQ(edit.textMargins(), QMargins(prefix->width(), 0, 0, 0));
+    EXPECT_EQ(edit.textMargins(), QMargins(8 + prefix->width(), 0, 0, 0));
     EXPECT_EQ(prefix->parentWidget(), &edit);
     EXPECT_EQ(postfix->parentWidget(), &edit);
+}
+
+// The text starts after the prefix, with or without the padding a theme gives line edits:
+// the first digit of an MMSI must not cover the label's last letter.
+TEST(LabelWidgetsTest, AffixTextStartsAfterThePrefix)
+{
+    struct SCaretProbe : WgLineEditAffixes
+    {
+        using QLineEdit::cursorRect;
+    };
+    for (const char* sheet : {"", "QLineEdit {border:1px solid #282828;padding-left:8px;}"}) {
+        SCOPED_TRACE(sheet);
+        QWidget window;
+        window.setStyleSheet(sheet);
+        auto* edit = new SCaretProbe;
+        edit->setParent(&window);
+        edit->resize(220, 28);
+        window.resize(220, 28);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        edit->updatePrefixDisp("MMSI");
+        edit->setText("211234567");
+        edit->setCursorPosition(0);
+        const int caret = edit->cursorRect().center().x();
+        EXPECT_GT(caret, edit->prefixLabel()->geometry().right()) << "caret " << caret;
+        EXPECT_FALSE(TestSupport::saveShot(&window, *sheet ? "affix_text_themed" : "affix_text").isEmpty());
+    }
 }
 
 TEST(LabelWidgetsTest, ComboBoxAnnouncesBeforeItsListOpens)
