@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/AisCommandData.h"
 #include "device/EnvironmentSetup.h"
 #include "view/AisConfigurationView.h"
 #include "wifi/WiFiScope.h"
@@ -38,12 +39,6 @@ class AisConfiguration;
 // The manual opened by Help, in "Help/" beside the program.
 constexpr const char* kManualFileName = "KelvoraAISClassBCfg_Manual_EN.pdf";
 
-// One id/value pair of a debug parameter sentence.
-typedef struct SDBGCommandStruct
-{
-    int iId;
-    int iValue;
-} DBG_COMMAND_STRUCT;
 
 // The main window and its controller: reacts to the user, drives detection, reading and
 // programming of the transponder and the Wi-Fi procedures once a second, and reaches the
