@@ -110,6 +110,7 @@ private:
     void run();
     void takeReceived(const std::string& chunk, long long earliest, long long now);
     void schedule(std::vector<std::string> lines, long long now, const SFault* fault);
+    void schedulePeriodic(std::vector<std::string> lines, long long now);
     void writeDue(long long now);
     void noteSent(const std::string& line);
     static std::string garbled(std::string line);
