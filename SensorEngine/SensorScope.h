@@ -42,7 +42,7 @@ time_t HostTime();
 
 // Received text above 200 characters is dropped; the buffer also takes the two characters a
 // repaired line end may add, and the blanks the sentence library's pre-parse may insert.
-constexpr int SENSOR_SENTENCE_MAX = 200;
+constexpr int SENSOR_SENTENCE_MAX = I62_MAX_SENTENCE_LEN;
 constexpr int SENSOR_SENTENCE_BUF_SIZE = I62_SENTENCE_BUF_SIZE;
 
 // One received sentence on its way through the sentence handler.

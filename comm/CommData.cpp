@@ -8,9 +8,15 @@
 #include "SerialPort.h"
 #include "services/SysDebug.h"
 
+#include <atomic>
+
 namespace COMM {
 
-CCommData::CCommData() = default;
+namespace {
+std::atomic<uint64_t> g_nextSerial{1};
+} // namespace
+
+CCommData::CCommData() : m_serial(g_nextSerial++) {}
 
 CCommData::~CCommData()
 {

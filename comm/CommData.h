@@ -52,8 +52,11 @@ public:
     unsigned char getReConntTimes() const { return m_reConntTimes; }
     unsigned char getReConntedCount() const { return m_reConntedCount; }
     bool isKeepComm() const { return m_keepComm; }
+    // Never the same for two links of the process, though one may reuse another's address.
+    uint64_t getCommSerial() const { return m_serial; }
 
 private:
+    const uint64_t m_serial;
     COMM_TYPE m_commType = COMM_TYPE_NONE;
     int32_t m_socketType = -1;
     CSerialPort* m_serialPort = nullptr;

@@ -174,7 +174,7 @@ bool CCommSpace::fillSaveSlot(const SCommConntProfile& profile)
     }
 }
 
-bool CCommSpace::fillDeleteSlot(CCommData* link, bool keep)
+bool CCommSpace::fillDeleteSlot(CCommData* link, uint64_t serial, bool keep)
 {
     const int limitMs = m_requestWaitLimitMs;
     for (int waitedMs = 0;; waitedMs += kRequestPollMs) {
@@ -182,6 +182,7 @@ bool CCommSpace::fillDeleteSlot(CCommData* link, bool keep)
             QMutexLocker locker(slotMutex());
             if (m_pendingDelete == nullptr) {
                 m_pendingDelete = link;
+                m_pendingDeleteSerial = serial;
                 m_pendingDeleteKeep = keep;
                 return true;
             }
@@ -200,6 +201,7 @@ bool CCommSpace::parkForDelete(CCommData* link)
     if (m_pendingDelete != nullptr)
         return false;
     m_pendingDelete = link;
+    m_pendingDeleteSerial = link->getCommSerial();
     m_pendingDeleteKeep = false;
     return true;
 }
@@ -217,15 +219,20 @@ void CCommSpace::setNewCommProfileCmd(SCommConntProfile& profile)
 
 void CCommSpace::deleteComm(CCommData* link)
 {
+    deleteComm(link, listedSerial(link));
+}
+
+void CCommSpace::deleteComm(CCommData* link, uint64_t serial)
+{
     // A dropped request announces nothing.
-    if (fillDeleteSlot(link, false))
+    if (fillDeleteSlot(link, serial, false))
         emit signalCommDataDelete(link);
 }
 
 void CCommSpace::setCommReleaseCmd(CCommData* link, bool keep)
 {
     // The re-create mark is set on the manager thread, once the link is known to be listed.
-    fillDeleteSlot(link, keep);
+    fillDeleteSlot(link, listedSerial(link), keep);
 }
 
 void CCommSpace::clearNewCommProfileCmd()
@@ -239,6 +246,7 @@ void CCommSpace::clearCommReleaseCmd()
 {
     QMutexLocker locker(slotMutex());
     m_pendingDelete = nullptr;
+    m_pendingDeleteSerial = 0;
     m_pendingDeleteKeep = false;
 }
 
@@ -256,14 +264,27 @@ bool CCommSpace::isDisconnecting()
 
 // ---- Registry -----------------------------------------------------------------------
 
-CCommData* CCommSpace::getCommData(CServiceComm* transport)
+CCommData* CCommSpace::getCommData(CServiceComm* transport, uint64_t* serial)
 {
+    if (serial != nullptr)
+        *serial = 0;
     if (transport == nullptr)
         return nullptr;
     QMutexLocker locker(&m_listMutex);
     auto found = std::find_if(m_commList.begin(), m_commList.end(),
                               [transport](CCommData* link) { return link->getServiceComm() == transport; });
-    return found != m_commList.end() ? *found : nullptr;
+    if (found == m_commList.end())
+        return nullptr;
+    if (serial != nullptr)
+        *serial = (*found)->getCommSerial();
+    return *found;
+}
+
+uint64_t CCommSpace::listedSerial(CCommData* link)
+{
+    QMutexLocker locker(&m_listMutex);
+    const bool listed = link != nullptr && std::find(m_commList.begin(), m_commList.end(), link) != m_commList.end();
+    return listed ? link->getCommSerial() : 0;
 }
 
 bool CCommSpace::isCommListed(CCommData* link)
@@ -513,15 +534,20 @@ void CCommSpace::repairComm()
 void CCommSpace::inspectCommData()
 {
     CCommData* link;
+    uint64_t serial;
     bool keep;
     {
         QMutexLocker locker(slotMutex());
         link = m_pendingDelete;
+        serial = m_pendingDeleteSerial;
         keep = m_pendingDeleteKeep;
         m_pendingDelete = nullptr;
+        m_pendingDeleteSerial = 0;
         m_pendingDeleteKeep = false;
     }
-    if (link != nullptr && isCommListed(link)) {
+    // A request names the link it was made for: one deleted since, whose address a new
+    // link may have taken, is not that new link.
+    if (link != nullptr && serial != 0 && listedSerial(link) == serial) {
         if (keep)
             link->keepComm();
         SCommConntProfile recreate;

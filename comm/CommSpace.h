@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <atomic>
+#include <cstdint>
 #include <list>
 
 class CThread;
@@ -52,6 +53,8 @@ public:
     void saveComm(COMM::SCommConntProfile& profile);
     void setNewCommProfileCmd(COMM::SCommConntProfile& profile);
     void deleteComm(COMM::CCommData* link);
+    // The link as a lookup found it: a link that took its address since is left alone.
+    void deleteComm(COMM::CCommData* link, uint64_t serial);
     void setCommReleaseCmd(COMM::CCommData* link, bool keep);
     void clearNewCommProfileCmd();
     void clearCommReleaseCmd();
@@ -59,8 +62,9 @@ public:
     bool isDisconnecting();
 
     // Lookups, from any thread. A link found may be deleted by the manager thread as soon
-    // as the call returns: hand it back to deleteComm, never use it on another thread.
-    COMM::CCommData* getCommData(COMM::CServiceComm* transport);
+    // as the call returns: hand it back to deleteComm with its serial, never use it on
+    // another thread.
+    COMM::CCommData* getCommData(COMM::CServiceComm* transport, uint64_t* serial = nullptr);
     bool isCommListed(COMM::CCommData* link);
     int commCount();
 
@@ -130,7 +134,9 @@ private:
     QMutex* slotMutex();
     // Fills an empty slot under the lock, waiting for it in 100 ms steps up to the limit.
     bool fillSaveSlot(const COMM::SCommConntProfile& profile);
-    bool fillDeleteSlot(COMM::CCommData* link, bool keep);
+    bool fillDeleteSlot(COMM::CCommData* link, uint64_t serial, bool keep);
+    // The serial of a listed link; 0, which no link has, when it is not listed.
+    uint64_t listedSerial(COMM::CCommData* link);
     // On the manager thread: parks the link when the slot is free; never waits.
     bool parkForDelete(COMM::CCommData* link);
     void appendCommItem(COMM::CCommData* link);
@@ -143,6 +149,7 @@ private:
     const bool m_enableLog;
     COMM::SCommConntProfile* m_pendingSave = nullptr;
     COMM::CCommData* m_pendingDelete = nullptr;
+    uint64_t m_pendingDeleteSerial = 0;
     bool m_pendingDeleteKeep = false;
     COMM::CLogListener* m_logListener = nullptr;
     std::list<COMM::CCommData*> m_commList;

@@ -75,7 +75,6 @@ void CLogListener::resetReplaySetting()
 
 void CLogListener::clearRequest()
 {
-    QMutexLocker locker(&m_mutex);
     m_requestPath.clear();
     m_requestSpeed = kNoSpeedRequest;
     m_requestInterval = 0;
@@ -186,7 +185,10 @@ bool CLogListener::isFileOpen()
 bool CLogListener::openFile(std::string path)
 {
     if (isFileOpen()) {
-        replayStop();
+        // Stopped and closed here and now: a close request filed for a later tick would
+        // close the file about to be opened.
+        changeState(LOG_REPLAY_STOP);
+        getRawDataHandle()->clearAllData();
         closeFile();
     }
     struct stat info;
@@ -219,19 +221,22 @@ int CLogListener::convtExtensonType(const std::string& extension)
 
 void CLogListener::refreshReplaySetting()
 {
-    m_requestPending = false;
     std::string requestPath;
     unsigned char requestSpeed;
     uint32_t requestInterval;
     float requestRatio;
     std::string currentPath;
     {
+        // Taken and cleared in one step: a request made while this one is applied waits for
+        // the next tick instead of being cleared with it.
         QMutexLocker locker(&m_mutex);
+        m_requestPending = false;
         requestPath = m_requestPath;
         requestSpeed = m_requestSpeed;
         requestInterval = m_requestInterval;
         requestRatio = m_requestRatio;
         currentPath = m_path;
+        clearRequest();
     }
     if (!requestPath.empty()) {
         bool close = requestPath == kCloseFileRequest;
@@ -257,18 +262,11 @@ void CLogListener::refreshReplaySetting()
     QMutexLocker locker(&m_mutex);
     if (requestSpeed != kNoSpeedRequest && static_cast<signed char>(requestSpeed) != m_speed)
         m_speed = static_cast<signed char>(requestSpeed);
-    if (requestInterval != 0) {
-        if (requestInterval == m_interval && requestRatio == m_ratio) {
-            locker.unlock();
-            clearRequest();
-            return;
-        }
+    if (requestInterval != 0 && (requestInterval != m_interval || requestRatio != m_ratio)) {
         m_timer->setInterval(static_cast<int>(requestInterval));
         m_interval = requestInterval;
         m_ratio = requestRatio;
     }
-    locker.unlock();
-    clearRequest();
 }
 
 void CLogListener::onReplayTimer()

@@ -73,7 +73,7 @@ public slots:
 private:
     void resetReplaySetting();
     void requestSpeed(char speed, int interval, float ratio); // under the mutex
-    void clearRequest();
+    void clearRequest(); // under the mutex
     void refreshReplaySetting();
     bool sentenceReplay();
     bool bindataReplay();

@@ -72,8 +72,25 @@ CRawDataHandle::~CRawDataHandle() = default;
 
 void CRawDataHandle::appendToLogMsgQ(const QByteArray& data)
 {
+    uint64_t dropped = 0;
+    {
+        QMutexLocker locker(&m_mutex);
+        if (m_logMsgQ.size() >= kQueueBound) {
+            m_logMsgQ.pop();
+            dropped = ++m_droppedLogMsgs;
+        }
+        m_logMsgQ.push(data);
+    }
+    // Once at the first drop and once per queue's worth after it, not for every chunk.
+    if (dropped % kQueueBound == 1)
+        SYS_DEBUG(DEBUG_MSG_WARNING, "log messages not taken: %llu dropped",
+                  static_cast<unsigned long long>(dropped));
+}
+
+uint64_t CRawDataHandle::droppedLogMsgCount()
+{
     QMutexLocker locker(&m_mutex);
-    m_logMsgQ.push(data);
+    return m_droppedLogMsgs;
 }
 
 void CRawDataHandle::appendToMsgQ(const QByteArray& data, bool split)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QMutex>
 #include <QString>
+#include <cstdint>
 #include <queue>
 #include <string>
 #include <vector>
@@ -27,7 +28,10 @@ public:
     CRawDataHandle(const CRawDataHandle&) = delete;
     CRawDataHandle& operator=(const CRawDataHandle&) = delete;
 
+    // Keeps the newest kQueueBound chunks: a link whose log receiver never takes them drops
+    // the oldest, counted.
     void appendToLogMsgQ(const QByteArray& data);
+    uint64_t droppedLogMsgCount();
     void appendToMsgQ(const QByteArray& data, bool split);
     void appendToSentQ(const QByteArray& data);
     void appendToBinQ(const QByteArray& data);
@@ -76,6 +80,7 @@ private:
     // The last line was cut at a CR that ended everything received so far.
     bool m_crEndedBuffer = false;
     std::queue<QByteArray> m_logMsgQ;
+    uint64_t m_droppedLogMsgs = 0;
     std::queue<QByteArray> m_messageQ;
     std::queue<std::string> m_sentenceQ;
     std::queue<QByteArray> m_binDataQ;

@@ -5,7 +5,8 @@
 #include <cstring>
 
 namespace {
-// A received sentence holds at most 200 characters; the checksum test may add its own.
+// A received sentence holds at most I62_MAX_SENTENCE_LEN characters; the copy leaves room
+// for what the checksum test may add.
 constexpr std::size_t kCopySize = I62_SENTENCE_BUF_SIZE;
 
 } // namespace
@@ -19,7 +20,8 @@ bool CAISControl::paser(const char* sentence)
 
 bool CAISControl::paserProc(const char* sentence)
 {
-    if (sentence == nullptr || std::strlen(sentence) >= kCopySize - 6)
+    // What the sentence handler passes, and no more.
+    if (sentence == nullptr || strnlen(sentence, I62_MAX_SENTENCE_LEN + 1) > I62_MAX_SENTENCE_LEN)
         return false;
     char copy[kCopySize] = {};
     std::strncpy(copy, sentence, kCopySize - 1);

@@ -151,7 +151,7 @@ void CAisSentenceHandle::sensorAisListener(char* sentence, int iI62Listener, cha
 // <hardware rev>,<sequential message id>*hh
 bool CAisSentenceHandle::updateAIVERData(const char* sentence, SAiverData& data)
 {
-    if (sentence == nullptr || std::strlen(sentence) >= static_cast<std::size_t>(I62_SENTENCE_BUF_SIZE) - 6)
+    if (sentence == nullptr || strnlen(sentence, I62_MAX_SENTENCE_LEN + 1) > I62_MAX_SENTENCE_LEN)
         return false;
     char copy[I62_SENTENCE_BUF_SIZE] = {};
     std::strncpy(copy, sentence, sizeof(copy) - 1);

@@ -19,9 +19,10 @@ void CCommSpaceManage::disconnectDeviceComm()
     COMM::CServiceComm* current = m_deviceComm.currentComm();
     if (current == nullptr)
         return;
-    COMM::CCommData* link = getCommData(current);
+    uint64_t serial = 0;
+    COMM::CCommData* link = getCommData(current, &serial);
     if (link != nullptr)
-        deleteComm(link);
+        deleteComm(link, serial);
 }
 
 bool CCommSpaceManage::sendCommand(const char* data, int length)

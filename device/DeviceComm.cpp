@@ -46,6 +46,8 @@ void CDeviceComm::setComm(COMM::CCommData* link)
     if (link == nullptr || link->getCommType() != COMM::COMM_TYPE_SERIAL)
         return;
     link->setReConntTimes(kSerialReConntTimes);
+    // The configuration-mode check starts afresh: what the last link said ends with it.
+    CXQDWiFiPaser::resetCfgModeCheck();
     COMM::CServiceComm* transport = link->getServiceComm();
     QMutexLocker locker(&m_commMutex);
     m_comm = transport;

@@ -61,14 +61,15 @@ bool floatDataRead(float* out, const char* key, const char* text)
     return true;
 }
 
-bool charDataRead(char* out, const char* key, int length, const char* text)
+bool charDataRead(char* out, std::size_t size, const char* key, int length, const char* text)
 {
     const char* at = text != nullptr && key != nullptr ? std::strstr(text, key) : nullptr;
-    if (at == nullptr || out == nullptr || length < 0)
+    if (at == nullptr || out == nullptr || size == 0 || length < 0)
         return false;
-    // At most length characters, and none past the end of the text.
+    // At most length characters, none past the end of the text, and the NUL within size.
     const char* value = at + std::strlen(key);
-    const std::size_t n = strnlen(value, static_cast<std::size_t>(length));
+    std::size_t n = strnlen(value, static_cast<std::size_t>(length));
+    n = n < size - 1 ? n : size - 1;
     std::memcpy(out, value, n);
     out[n] = '\0';
     return true;
@@ -174,7 +175,7 @@ bool CSensorConfig::updateConfigData(const char* text)
 
 bool CSensorConfig::updateConfigDataForStd(const char* sentence, MACHINE_TYPE type, const SAISCommandData& data)
 {
-    if (sentence == nullptr || std::strlen(sentence) >= I62_SENTENCE_BUF_SIZE - 6)
+    if (sentence == nullptr || strnlen(sentence, I62_MAX_SENTENCE_LEN + 1) > I62_MAX_SENTENCE_LEN)
         return false;
     char copy[I62_SENTENCE_BUF_SIZE] = {};
     std::strncpy(copy, sentence, sizeof(copy) - 1);

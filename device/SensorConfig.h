@@ -3,6 +3,7 @@
 #include "device/AisCommandData.h"
 #include "device/DeviceDefine.h"
 
+#include <cstddef>
 #include <cstdint>
 
 constexpr int CFG_STATUS_COUNT = 5;
@@ -82,6 +83,7 @@ private:
 // Readers of one value behind a key found anywhere in a line; false, storing nothing, when the
 // key is absent. Nothing is read past the line's end.
 bool floatDataRead(float* out, const char* key, const char* text);
-bool charDataRead(char* out, const char* key, int length, const char* text);
+// charDataRead copies at most length characters into out, whose size bounds the copy and its NUL.
+bool charDataRead(char* out, std::size_t size, const char* key, int length, const char* text);
 bool boolDataRead(bool* out, const char* key, const char* text);
 bool intDataRead(int* out, const char* key, const char* text);

@@ -205,7 +205,7 @@ int AisMsg_GetFormat_ByMsg(const uint8_t* payload, AIS_message_formatter** forma
         return AIS_FORMAT_NONE;
     unsigned selector = 0;
     if (msgId == 24)
-        selector = AisMsgCodec_FieldPick(payload, 38, 2) == 1 ? 1 : 0; // parts 2 and 3 read as part A
+        selector = AisMsgCodec_FieldPick(payload, 38, 2); // parts 2 and 3 have no layout
     else if (msgId == 25 || msgId == 26)
         selector = AisMsgCodec_FieldPick(payload, 38, 1);
     const int layout = twoFormLayout(msgId, selector);

@@ -13,15 +13,15 @@ constexpr long kMaxAbmSeqId = 3;
 constexpr long kMaxAbmChannel = 3;
 constexpr long kMaxFillBits = 5;
 constexpr long kMaxMmsi = 999999999;
-constexpr std::size_t kPayloadWithoutSeqId = 62;
-constexpr std::size_t kPayloadWithSeqId = I62_ENCAP_PAYLOAD_SIZE - 1;
+constexpr std::size_t kPayloadMax = I62_ENCAP_PAYLOAD_SIZE - 1;
 constexpr long kMaxTxtNumber = 99;
 
-// The payload of one sentence: at most 62 characters for a single-sentence message (no or a
-// zero sequential id), 63 for a fragment of a numbered message.
-bool takePayload(const char* field, uint8_t seqId, I62_ENCAP_SENTENCE& encap)
+// The payload of one sentence. Receivers fill a sentence beyond the 82 characters of the
+// standard (a first fragment of message 5 with 64 payload characters is common), so any
+// payload a joined message could hold is taken; the checksum has vouched for the text.
+bool takePayload(const char* field, I62_ENCAP_SENTENCE& encap)
 {
-    const std::size_t limit = seqId == I62_U8_EMPTY || seqId == 0 ? kPayloadWithoutSeqId : kPayloadWithSeqId;
+    const std::size_t limit = kPayloadMax;
     const std::size_t length = I62_IsEmptyField(field) ? 0 : strnlen(field, limit + 1);
     if (length > limit)
         return false;
@@ -61,7 +61,7 @@ bool readTail(I62_ENCAP_SENTENCE& encap)
     const char* payload = I62_NextField();
     const long fillBits = I62_FieldLong(I62_LastField(), I62_U8_EMPTY);
     encap.fillBits = static_cast<uint8_t>(fillBits);
-    return takePayload(payload, encap.seqId, encap) && inRange(fillBits, 0, kMaxFillBits);
+    return takePayload(payload, encap) && inRange(fillBits, 0, kMaxFillBits);
 }
 
 // VDM and VDO: !--VDM,x,x,x,a,s--s,x*hh

@@ -10,7 +10,8 @@
 // Field layouts of the AIS sentences. Empty u8 fields hold 128 unless a layout says otherwise,
 // empty floats -100000.0, empty texts "".
 
-constexpr int I62_ENCAP_PAYLOAD_SIZE = 64;
+// One sentence may carry as much payload as a joined message holds (175 characters), and a NUL.
+constexpr int I62_ENCAP_PAYLOAD_SIZE = 176;
 constexpr uint16_t I62_ALARM_EMPTY = 1000;
 constexpr int SSD_CALL_SIGN_SIZE = 8;
 constexpr int SSD_NAME_SIZE = 21;

@@ -14,6 +14,7 @@ Encapsulation_Sentence_Structure* EncapSentenActive = nullptr;
 namespace {
 
 constexpr int kSentenceChars = 60;
+static_assert(I62_ENCAP_PAYLOAD_SIZE == ENCAP_PAYLOAD_MAX + 1, "a sentence carries what a joined message holds");
 
 struct SEncapKind
 {

@@ -40,6 +40,8 @@ void CWiFiConfig::setSystemMode(WIFI_SYS_MODE mode)
 
 void CWiFiConfig::reset()
 {
+    // An "AT+EXIT" whose answer never came must not swallow the next link's first "+ok".
+    CXQDWiFiPaser::resetCfgModeCheck();
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_paser.init();

@@ -104,7 +104,9 @@ void CXQDWiFiPaser::clientAPCntStatus(const char* token, SCmdProcData* target)
     if (token == nullptr)
         return;
     std::string key(token);
-    key = upperCase(key.substr(0, key.find(',')));
+    key = key.substr(0, key.find(','));
+    // Both sides are compared within the same 31 characters.
+    key = upperCase(key.substr(0, WIFI_AP_ID_MATCH));
     int groupIndex = -1;
     int recordIndex = -1;
     for (size_t g = 0; g < groups.size() && groupIndex < 0; ++g) {

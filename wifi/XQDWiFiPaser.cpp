@@ -26,7 +26,13 @@ void CXQDWiFiPaser::cmdProc(const char* line, WiFiScope::SCmdProcData* target)
 {
     if (line == nullptr || target == nullptr)
         return;
-    const std::string text(line, strnlen(line, kLineLimit));
+    std::string text(line, strnlen(line, kLineLimit + 1));
+    if (text.size() > kLineLimit) {
+        // Cut as a line of its own: without its CR LF it would swallow the line after it.
+        SYS_DEBUG(DEBUG_MSG_WARNING, "Wi-Fi line longer than %zu characters cut", kLineLimit);
+        text.resize(kLineLimit - 2);
+        text += "\r\n";
+    }
     std::string printable;
     for (char c : text) {
         if (c == '\r')

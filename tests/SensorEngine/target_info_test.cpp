@@ -1,5 +1,6 @@
 #include "SensorEngine/SensorSentenceHandle.h"
 #include "SensorEngine/TargetInfo.h"
+#include "i62/AisCodec.h"
 
 #include "SensorTestSupport.h"
 #include "services/PortalTime.h"
@@ -199,6 +200,59 @@ TEST_F(TargetTable, EachKindOfStationBecomesATarget)
     EXPECT_FLOAT_EQ(target(111232511).ais.m_class.sar.altitude, 303.0f);
     EXPECT_EQ(target(970123456).ais.m_aisType, AIS_TYPE_SART);
     EXPECT_EQ(target(970123456).ais.m_class.sart.sartMode, 1);
+}
+
+// Live receivers pass on message 24 with part numbers 2 and 3; only 0 (A) and 1 (B) are data.
+TEST_F(TargetTable, MessageTwentyFourOfAnUnknownPartIsDroppedAndCounted)
+{
+    UN_AIS_MESSAGE partA{};
+    partA.msg24A.msgId = 24;
+    partA.msg24A.mmsi = 230000001;
+    std::strcpy(partA.msg24A.name, "SUOKKI");
+    receive(partA);
+    ASSERT_STREQ(target(230000001).ais.m_name, "SUOKKI");
+
+    std::strcpy(partA.msg24A.name, "O");
+    AIS_raw_message raw;
+    ASSERT_EQ(AisMessagePack(&raw, &partA), 1u);
+    for (uint32_t part : {2u, 3u}) {
+        AisMsgInsertPut(raw.payload, 38, 2, part);
+        for (const std::string& sentence : armourRaw(raw))
+            m_link.receive(sentence);
+    }
+    EXPECT_STREQ(target(230000001).ais.m_name, "SUOKKI");
+    EXPECT_EQ(m_handle.undecodableCount(), 2u);
+}
+
+// Live receivers cut message 5 (71 characters) into 64 and 7: the first sentence is longer than
+// the standard's 82 characters, and the vessel's static data must still arrive.
+TEST_F(TargetTable, VoyageDataWhoseFirstFragmentCarriesSixtyFourCharacters)
+{
+    UN_AIS_MESSAGE voyage{};
+    voyage.msg5.msgId = 5;
+    voyage.msg5.mmsi = 230994000;
+    std::strcpy(voyage.msg5.callSign, "OJMQ");
+    std::strcpy(voyage.msg5.name, "SUOKKI");
+    std::strcpy(voyage.msg5.destination, "HELSINKI");
+    voyage.msg5.shipType = 52;
+    AIS_raw_message raw;
+    ASSERT_EQ(AisMessagePack(&raw, &voyage), 1u);
+    Encapsulation_Sentence_Structure armoured{};
+    ASSERT_TRUE(I62_EncapSentenceEncode(&armoured, &raw));
+    const std::string payload = armoured.payload;
+    ASSERT_EQ(payload.size(), 71u);
+    const std::string first = withChecksum("!AIVDM,2,1,3,A," + payload.substr(0, 64) + ",0");
+    const std::string second =
+        withChecksum("!AIVDM,2,2,3,A," + payload.substr(64) + "," + std::to_string(armoured.fillBits));
+    ASSERT_EQ(first.size(), 84u + 2u); // and CR LF
+
+    m_link.receive(first);
+    m_link.receive(second);
+    const STargetCopy vessel = target(230994000);
+    EXPECT_STREQ(vessel.ais.m_name, "SUOKKI");
+    EXPECT_STREQ(vessel.ais.m_callSign, "OJMQ");
+    EXPECT_STREQ(vessel.ais.m_class.classA.destination, "HELSINKI");
+    EXPECT_EQ(vessel.ais.m_shipType, 52);
 }
 
 TEST_F(TargetTable, StaticDataAloneLeavesPositionAndMeasurementsUnavailable)

@@ -340,6 +340,33 @@ TEST(CommSpaceTick, StaleCloseRequestIsIgnored)
     EXPECT_EQ(manager.commCount(), 0);
 }
 
+// A lookup on another thread found a link; the manager deleted it and opened a new one, which
+// the allocator may place at the same address. The request must not close the new link.
+TEST(CommSpaceTick, CloseRequestOfADeletedLinkSparesTheLinkAtItsAddress)
+{
+    RecordingCommSpace manager;
+    uint64_t gone = 0;
+    COMM::CCommData* old = manager.getCommData(manager.connectComm(makeSerialProfile(kMissingPort, false)), &gone);
+    ASSERT_NE(gone, 0u);
+    manager.deleteCommData(old);
+
+    uint64_t serial = 0;
+    COMM::CCommData* fresh = manager.getCommData(manager.connectComm(makeSerialProfile(kMissingPort, false)), &serial);
+    ASSERT_NE(serial, gone);
+    EXPECT_EQ(serial, fresh->getCommSerial());
+    // The address the old lookup gave, now the new link's (ASan never reuses it on its own).
+    manager.deleteComm(fresh, gone);
+    manager.inspectCommData();
+    EXPECT_EQ(manager.commCount(), 1);
+    EXPECT_EQ(manager.count("commDeleteCommData"), 1);
+
+    // Named as its own lookup found it, the new link goes.
+    manager.deleteComm(fresh, serial);
+    manager.inspectCommData();
+    EXPECT_EQ(manager.commCount(), 0);
+    EXPECT_EQ(manager.last("commDeleteCommData").link, fresh);
+}
+
 TEST(CommSpaceTick, MarkedLinkIsClosedAndOpenedAgainInOneTick)
 {
     PtyPeer peer;

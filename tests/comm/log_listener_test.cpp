@@ -178,6 +178,32 @@ TEST(LogListener, SamePathChangesNothingAndCloseRequestCloses)
     EXPECT_FALSE(listener->isFileOpen());
 }
 
+TEST(LogListener, ARequestMadeWhileOneIsAppliedIsKeptForTheNextTick)
+{
+    const std::string first = writeCapture("first.txt", "$F1\r\n");
+    const std::string second = writeCapture("second.txt", "$S1\r\n$S2\r\n");
+    auto listener = makeListener();
+    bool asked = false;
+    // Opening the first file changes the state while its request is applied: a controller on
+    // another thread asks for the second file at that moment.
+    QObject::connect(listener.get(), &CLogListener::signalReplayOperation, [&](int) {
+        if (!asked) {
+            asked = true;
+            listener->setNewSetting(second, 0, 200, 0.0f);
+        }
+    });
+    listener->setNewSetting(first, 0, 200, 0.0f);
+    listener->onReplayTimer();
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(listener->getReplayState(), COMM::LOG_REPLAY_STOP);
+
+    // The second file replaces the first and plays; nothing closes it behind the switch.
+    listener->onReplayTimer();
+    listener->onReplayTimer();
+    EXPECT_EQ(takeSentences(listener.get()), (std::vector<std::string>{"$S1\r\n", "$S2\r\n"}));
+    EXPECT_TRUE(listener->isFileOpen());
+}
+
 TEST(LogListener, OpenFileFailsForMissingAndUnopenableFiles)
 {
     auto listener = makeListener();

@@ -96,6 +96,21 @@ TEST(RawDataHandle, LogChunksAreTakenAsOneText)
     EXPECT_TRUE(handle.takeLogText().isEmpty());
 }
 
+TEST(RawDataHandle, LogChunksNobodyTakesAreBoundedOldestFirstAndCounted)
+{
+    LogProbe log;
+    CRawDataHandle handle;
+    const size_t bound = CRawDataHandle::kQueueBound;
+    for (size_t i = 0; i < bound + 5; ++i)
+        handle.appendToLogMsgQ(bytes(std::to_string(i) + ";"));
+    EXPECT_EQ(handle.droppedLogMsgCount(), 5u);
+    EXPECT_EQ(log.count("log messages not taken: 1 dropped"), 1);
+    const QString text = handle.takeLogText();
+    EXPECT_TRUE(text.startsWith("5;6;")) << "the oldest went first";
+    EXPECT_TRUE(text.endsWith(QString::number(bound + 4) + ";"));
+    EXPECT_EQ(text.count(';'), static_cast<int>(bound));
+}
+
 TEST(RawDataHandle, EndlessLineIsCutOffWithAWarning)
 {
     LogProbe log;

@@ -18,6 +18,13 @@ std::string version(const char* model, const char* serial = "5000000001234")
     return withChecksum(std::string("$AIVER,1,1,AI,KEL,SIM0001,") + serial + ",7," + model + ",HW2,1");
 }
 
+// A checksummed sentence of exactly length characters (CR LF included): head, then fill.
+std::string ofLength(const std::string& head, char fill, size_t length)
+{
+    const size_t tail = 5; // "*hh" and CR LF
+    return withChecksum(head + std::string(length - tail - head.size(), fill));
+}
+
 // Feeds text units through a link's queues into the handler, as the link's signal would.
 class AisSentenceHandleTest : public ::testing::Test
 {
@@ -156,6 +163,43 @@ TEST_F(AisSentenceHandleTest, ConfigurationRepliesAreConsumedAndOnlyTheStatusGro
     EXPECT_EQ(config.aiCfgStatus[3], 1);
     EXPECT_EQ(config.iEpv109, 75u);
     EXPECT_STREQ(config.szEncryptionCode, "ABC");
+}
+
+// The handler passes sentences of up to 200 characters: each reader takes all of them.
+TEST_F(AisSentenceHandleTest, EachReaderTakesTheLongestSentenceTheHandlerPasses)
+{
+    const std::string srmHead = "$PQXV,R,CFG,30,3,14,";
+    const std::string versionHead = "$AIVER,1,1,AI,KEL,SIM0001,5000000001234,7,KVX-T-362,HW2,";
+    SAISCommandData srm{};
+    srm.cfg.group = 30;
+    srm.cfg.subIndex = 3;
+    srm.cfg.value = 14;
+    std::snprintf(srm.cfg.text, sizeof(srm.cfg.text), "SRM TEXT");
+    for (size_t length : {199u, 200u, 201u}) {
+        const bool taken = length <= 200;
+        const std::string reply = ofLength(srmHead, 'S', length);
+        ASSERT_EQ(reply.size(), length);
+        CAISControl control;
+        EXPECT_EQ(control.paser(reply.c_str()), taken) << length;
+        EXPECT_EQ(control.commandData().cfg.group, taken ? 30 : 0) << length;
+
+        CSensorConfig config;
+        config.updateConfigDataForStd(reply.c_str(), MACHINE_TYPE_KVX_T_362, srm);
+        EXPECT_STREQ(config.szSrmSingle, taken ? "SRM TEXT" : "") << length;
+
+        SAiverData aiver{};
+        EXPECT_EQ(CAisSentenceHandle::updateAIVERData(ofLength(versionHead, '1', length).c_str(), aiver), taken)
+            << length;
+        EXPECT_STREQ(aiver.szSoftwareRev, taken ? "KVX-T-362" : "") << length;
+    }
+
+    // The whole road: a 200-character SRM text group reaches the received record.
+    m_handle.setDevDetectState(COMM_TRX_DEV_OPENED);
+    feed(version("KVX-T-362"));
+    const std::string longest = ofLength(srmHead, 'S', 200);
+    feed(longest);
+    const std::string text = longest.substr(srmHead.size(), longest.find('*') - srmHead.size());
+    EXPECT_EQ(m_handle.getReceivedConfig().szSrmSingle, text);
 }
 
 TEST_F(AisSentenceHandleTest, GarbledConfigurationReplyIsNotConsumedAndChangesNothing)

@@ -76,6 +76,16 @@ TEST_F(DeviceCommTest, SerialLinkBecomesCurrentWithItsReconnectionLimit)
     EXPECT_FALSE(port()->isTxRequest());
 }
 
+// The last link was lost behind "AT+EXIT": on the link bound next, "+ok" means configuration mode.
+TEST_F(DeviceCommTest, ABoundLinkStartsTheConfigurationModeCheckAfresh)
+{
+    char exit[] = ">AT+EXIT\r\n";
+    char ok[] = "+ok\r\n";
+    EXPECT_FALSE(m_device.checkWiFiMode(exit));
+    m_device.setComm(&m_link);
+    EXPECT_TRUE(m_device.checkWiFiMode(ok));
+}
+
 TEST_F(DeviceCommTest, LineEndFollowsTheWiFiModeAndTheLinesKeepTheirGap)
 {
     struct Case

@@ -90,6 +90,12 @@ TEST(SensorConfig, SystemDataEdges)
     std::strcpy(config.szShipName, "OLD");
     config.updateConfigData("Name:(NO END\r\n");
     EXPECT_STREQ(config.szShipName, "");
+    // A unit may hold several bracketed values: a terminator in front of the value is another
+    // key's, and the value still ends at its own.
+    config.updateConfigData("(x) Name:(ABC)\r\n");
+    EXPECT_STREQ(config.szShipName, "ABC");
+    config.updateConfigData("(x) Name:(ABC\r\n");
+    EXPECT_STREQ(config.szShipName, "") << "none behind the value: empty";
     config.updateConfigData(("Name:(" + std::string(60, 'N') + ")\r\n").c_str());
     EXPECT_EQ(std::strlen(config.szShipName), sizeof(config.szShipName) - 1) << "cut to the field";
     config.updateConfigData(("S/N:(" + std::string(40, '9') + ")\r\n").c_str());
@@ -177,6 +183,14 @@ TEST(SensorConfig, StatusDigitsOfGroup8117)
     apply(config, control, MACHINE_TYPE_T_275, "$PQXV,R,CFG,8117,12,11,9");
     EXPECT_EQ(config.aiCfgStatus[0], 0) << "nine digits: the leading ones name status 0 with 0";
     EXPECT_EQ(config.aiCfgStatus[2], 1);
+    // A negative sub-index or value names no status: nothing in the record changes, least of
+    // all the field in front of the status values.
+    for (const char* reply : {"$PQXV,R,CFG,8117,-1,1,1", "$PQXV,R,CFG,8117,1,-1,1"}) {
+        CSensorConfig fresh;
+        const CSensorConfig untouched;
+        apply(fresh, control, MACHINE_TYPE_T_275, reply);
+        EXPECT_EQ(std::memcmp(&fresh, &untouched, sizeof(fresh)), 0) << reply;
+    }
 }
 
 TEST(SensorConfig, BaudCodesAndEncryptionCode)
@@ -242,10 +256,19 @@ TEST(SensorConfigReaders, StopAtTheEndOfTheText)
 {
     char out[32];
     std::memset(out, 'x', sizeof(out));
-    EXPECT_TRUE(charDataRead(out, "ID:", 20, "ID:AB"));
+    EXPECT_TRUE(charDataRead(out, sizeof(out), "ID:", 20, "ID:AB"));
     EXPECT_STREQ(out, "AB") << "fewer characters than asked: as many as there are";
-    EXPECT_FALSE(charDataRead(out, "ID:", -1, "ID:AB"));
-    EXPECT_FALSE(charDataRead(out, "NO:", 3, "ID:AB"));
+    EXPECT_FALSE(charDataRead(out, sizeof(out), "ID:", -1, "ID:AB"));
+    EXPECT_FALSE(charDataRead(out, sizeof(out), "NO:", 3, "ID:AB"));
+    // Asked for as many characters as the destination holds: its NUL stays inside it.
+    struct
+    {
+        char text[4];
+        char next;
+    } field{{}, 'n'};
+    EXPECT_TRUE(charDataRead(field.text, sizeof(field.text), "ID:", 4, "ID:ABCDEF"));
+    EXPECT_STREQ(field.text, "ABC");
+    EXPECT_EQ(field.next, 'n');
 
     bool flag = false;
     EXPECT_TRUE(boolDataRead(&flag, "Key:", "Key:ON"));

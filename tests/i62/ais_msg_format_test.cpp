@@ -126,12 +126,13 @@ TEST(AisMsgFormat, LayoutFromPayload)
         ASSERT_EQ(AisMsg_GetFormat_ByMsg(payload, &format), AIS_FORMAT_FOUND) << c.msgId;
         EXPECT_EQ(format, AisMsgFmt[c.layout]) << c.msgId;
     }
-    // Parts 2 and 3 of a message 24 read as part A.
-    std::memset(payload, 0, sizeof(payload));
-    AisMsgCodec_FieldPut(payload, 0, 6, 24);
-    AisMsgCodec_FieldPut(payload, 38, 2, 3);
-    ASSERT_EQ(AisMsg_GetFormat_ByMsg(payload, &format), AIS_FORMAT_FOUND);
-    EXPECT_EQ(format, &AisMsgFmt24A);
+    // Parts 2 and 3 of a message 24 are neither A nor B: read as A, they would rename the station.
+    for (uint32_t part : {2u, 3u}) {
+        std::memset(payload, 0, sizeof(payload));
+        AisMsgCodec_FieldPut(payload, 0, 6, 24);
+        AisMsgCodec_FieldPut(payload, 38, 2, part);
+        EXPECT_EQ(AisMsg_GetFormat_ByMsg(payload, &format), AIS_FORMAT_NONE) << part;
+    }
     EXPECT_EQ(AisMsgFmt[29], nullptr);
 }
 

@@ -72,12 +72,18 @@ TEST(AisSentence, EncapsulationFields)
     for (const SResultCase& c : cases)
         EXPECT_EQ(read(c.body, &r), c.result) << c.body;
 
-    // Payload length: 62 characters without an id, 63 with one.
+    // Payload length: anything a joined message can hold (175 characters), with or without an id.
+    // All zeros is message 0, which the codec refuses (7) once the sentence is taken.
     EXPECT_EQ(read("!AIVDM,1,1,,A," + p62 + ",0", &r), 7);
-    EXPECT_EQ(read("!AIVDM,1,1,,A," + p63 + ",0", &r), 8);
-    EXPECT_EQ(read("!AIVDM,1,1,0,A," + p63 + ",0", &r), 8);
+    EXPECT_EQ(read("!AIVDM,1,1,,A," + p63 + ",0", &r), 7);
+    EXPECT_EQ(read("!AIVDM,1,1,0,A," + p63 + ",0", &r), 7);
     EXPECT_EQ(read("!AIVDM,2,1,3,A," + p63 + ",0", &r), 4);
-    EXPECT_EQ(read("!AIVDM,2,1,3,A," + p64 + ",0", &r), 8);
+    EXPECT_EQ(read("!AIVDM,2,1,3,A," + p64 + ",0", &r), 4);
+    // The parser itself takes up to 175; the pre-parse bounds the sentence (98 with its blanks).
+    for (size_t length : {175u, 176u}) {
+        std::string text = "!AIVDM,1,1,0,A," + std::string(length, '0') + ",0*00\r\n";
+        EXPECT_EQ(AIS_FMT_VDM(&text[0], &r), length == 175) << length;
+    }
 }
 
 TEST(AisSentence, OtherAisSentences)

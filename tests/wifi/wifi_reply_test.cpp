@@ -244,6 +244,16 @@ TEST(WiFiConfigMode, TheDetectorFollowsReplyWordsAndSentences)
     CXQDWiFiPaser::resetCfgModeCheck();
 }
 
+// A link lost behind "AT+EXIT": the next link's first "+ok" is a reply word again.
+TEST(WiFiConfigMode, AResetForgetsAnExitStillAwaitingItsAnswer)
+{
+    CWiFiConfig wifi;
+    EXPECT_FALSE(CXQDWiFiPaser::checkCfgModeEnable(">AT+EXIT\r\n"));
+    wifi.reset();
+    EXPECT_TRUE(CXQDWiFiPaser::checkCfgModeEnable("+ok\r\n"));
+    CXQDWiFiPaser::resetCfgModeCheck();
+}
+
 TEST(WiFiTextReaders, NeverPastTheTextOrTheDestination)
 {
     char out[8];

@@ -75,6 +75,26 @@ TEST(WiFiScan, AccessPointsGroupedBySsidStrongestFirst)
     EXPECT_EQ(wifi.getCmdProcData().scanReady, 1);
 }
 
+// What is not a result line (an error, a line cut short, one longer than a line may be) is
+// skipped, and the results around it stay whole.
+TEST(WiFiScan, LinesThatAreNoResultsLeaveTheirNeighboursWhole)
+{
+    CWiFiConfig wifi;
+    scan(wifi, {
+                   "+ERR=-3",
+                   "Half,a0:63:91:10:22:09,6",
+                   "Harbour Office,a0:63:91:10:22:01,6,-48,WPA2",
+                   std::string(230, 'Z') + ",a0:63:91:10:22:0f,1,-50,WPA2",
+                   "Pier 7 Cafe,c8:3a:35:44:10:0a,1,-65,NONE",
+                   "Yacht Club,00:1a:2b:3c:4d:5e,9,-83,WPA2",
+               });
+    const SCmdProcData d = wifi.getCmdProcData();
+    EXPECT_EQ(d.scanReady, 1);
+    EXPECT_EQ(ssids(d), (std::vector<std::string>{"Harbour Office", "Pier 7 Cafe", "Yacht Club"}));
+    ASSERT_EQ(d.data.scanned.size(), 3u);
+    EXPECT_EQ(d.data.scanned[1].records[0].apId, "c8:3a:35:44:10:0a");
+}
+
 TEST(WiFiScan, TheLinkedAccessPointIsMarkedAndMovedToTheFront)
 {
     CWiFiConfig wifi;
@@ -111,4 +131,18 @@ TEST(WiFiScan, TheLinkedAccessPointIsMarkedAndMovedToTheFront)
     d = wifi.getCmdProcData();
     EXPECT_EQ(d.data.scanned[0].ssid, "Harbour Office");
     EXPECT_EQ(d.data.scanned[0].connectStatus, 1);
+}
+
+// An identifier longer than the 31 characters that take part in matching still finds its group.
+TEST(WiFiScan, ALongAccessPointIdentifierMatchesItsGroup)
+{
+    const std::string longId = "kelvora-mesh-node-0123456789-abcdef"; // 35 characters
+    CWiFiConfig wifi;
+    scan(wifi, {"Harbour Office,a0:63:91:10:22:01,6,-48,WPA2", "Mesh," + longId + ",6,-60,WPA2"});
+    wifi.cmdProc(">AT+STALINK\r\n");
+    wifi.cmdProc(("+ok=" + longId + ",Mesh\r\n").c_str());
+    const SCmdProcData d = wifi.getCmdProcData();
+    ASSERT_EQ(d.data.scanned[0].ssid, "Mesh");
+    EXPECT_EQ(d.data.scanned[0].connectStatus, 0);
+    EXPECT_EQ(d.data.sLinkStatus.linkedAP.apId, longId);
 }
