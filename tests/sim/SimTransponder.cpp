@@ -56,11 +56,11 @@ template <typename... Args> std::string keyLine(const char* format, Args... args
     return std::string(line) + "\r\n";
 }
 
-// "hhmmss.00" and "ddmmyy" of now. Worked out by hand: gmtime would touch the C library's
-// time-zone state, which the program's own time conversions use on another thread.
-void utcNow(char* clock, size_t clockSize, char* date, size_t dateSize)
+// "hhmmss.00" and "ddmmyy" of a time, or of now for 0. Worked out by hand: gmtime would touch
+// the C library's time-zone state, which the program's own time conversions use on another thread.
+void utcNow(long long given, char* clock, size_t clockSize, char* date, size_t dateSize)
 {
-    const long long now = static_cast<long long>(std::time(nullptr));
+    const long long now = given != 0 ? given : static_cast<long long>(std::time(nullptr));
     const long long seconds = now % 86400;
     // Days since 1970-01-01 to a civil date (proleptic Gregorian).
     const long long z = now / 86400 + 719468;
@@ -337,7 +337,7 @@ std::vector<std::string> CSimTransponder::periodic()
     const SSimTransponderState& s = m_state;
     char clock[48];
     char date[48];
-    utcNow(clock, sizeof(clock), date, sizeof(date));
+    utcNow(s.utcSeconds, clock, sizeof(clock), date, sizeof(date));
     const std::string lat = angle(s.latitude, 2, 'N', 'S');
     const std::string lon = angle(s.longitude, 3, 'E', 'W');
 

@@ -128,6 +128,12 @@ void CSimTransponderPort::send(const std::string& bytes)
     schedule({bytes}, nowMs(), nullptr);
 }
 
+void CSimTransponderPort::sendPeriodicNow()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    schedulePeriodic(m_sim.periodic(), nowMs());
+}
+
 void CSimTransponderPort::addFault(const std::string& prefix, SIM_FAULT fault, int param)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

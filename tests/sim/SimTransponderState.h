@@ -90,6 +90,8 @@ struct SSimTransponderState
     double sog = 5.5;
     double cog = 87.0;
     char vdoChannel = 'B';
+    // The UTC time of the GPS sentences, seconds since 1970; 0 takes the host's clock.
+    long long utcSeconds = 0;
     // Satellites in view: none sends no GSA and no GSV.
     std::vector<SSimSatellite> satellites;
     int fixMode = 3;
