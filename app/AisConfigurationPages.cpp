@@ -211,11 +211,16 @@ void AisConfiguration::checkDevPower()
     if (device->getSentenceHandle()->getDevDetectState() != COMM_TRX_DEV_CONFIG_SHOWN ||
         !device->getSentenceHandle()->getDisplayedConfig()->bWiFiModule || wifi->m_powerCheckDone != 0)
         return;
-    // Marked before the box opens: the ticks that run under it must not open a second one.
+    // Marked before the box opens, so that nothing running under it opens a second one.
     wifi->m_powerCheckDone = 1;
+    // No, the first of the two buttons, is the default: power is confirmed only by Ok.
     const QMessageBox::StandardButton answer = CDialogProvider::instance()->messageBox(
         QMessageBox::Information, this, m_view->wifiText.strInformation, m_view->wifiText.strPowerSupply,
-        QMessageBox::No | QMessageBox::Ok, QMessageBox::Ok);
+        QMessageBox::No | QMessageBox::Ok, QMessageBox::No);
+    // A disconnection while the box was open has reset the Wi-Fi state: the answer belonged to
+    // the connection that is gone, and the next one asks again.
+    if (wifi->m_powerCheckDone == 0)
+        return;
     if (answer == QMessageBox::Ok) {
         wifi->m_powerConfirmed = 1;
     } else {
