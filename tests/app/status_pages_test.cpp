@@ -8,6 +8,8 @@
 #include "LogProbe.h"
 #include "SimSentence.h"
 #include "device/CommSpaceManage.h"
+#include "services/Singleton.h"
+#include "widgets/LibraryImage.h"
 #include "view/TargetExchangeSet.h"
 #include "widgets/ModSatelliteMap.h"
 
@@ -47,6 +49,23 @@ const std::vector<SSimSatellite> kSatellites = {
     {9, 15, 300, 0, false}, // seen, not tracked
     {12, 45, 120, 28, false},
 };
+
+// Whether a label shows the picture at the path.
+bool shows(const QLabel* label, const QString& path)
+{
+    const QPixmap* shown = label->pixmap();
+    return shown != nullptr && !shown->isNull() && shown->toImage() == QPixmap(path).toImage();
+}
+
+QString lamp(const char* colour)
+{
+    return QStringLiteral(":/Led/Symbol/Led/A30/%1.png").arg(QLatin1String(colour));
+}
+
+QString check(bool good)
+{
+    return Pattern::Singleton<LibraryImage>::instance()->getReportStatusImagePath(good ? 0 : 1);
+}
 
 SSimTarget target(uint32_t mmsi, double lat, double lon, int messageId, char channel, double sog, double cog,
                   const char* name, const char* callSign)
@@ -217,6 +236,14 @@ TEST_F(StatusPages, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageOnlyAnd
         return w.handle()->getDisplayedConfig()->aiCfgStatus[3] == 1;
     }));
 
+    w.tick();
+    EXPECT_TRUE(shows(ui->imgDiagStatusPowerOk, lamp("Green")));
+    EXPECT_TRUE(shows(ui->imgDiagStatusTxTimeout, lamp("Gray")));
+    EXPECT_TRUE(shows(ui->imgDiagStatusError, lamp("Red")));
+    EXPECT_TRUE(shows(ui->imgDiagStatusSilentMode, lamp("Gray")));
+    EXPECT_TRUE(shows(ui->imgDiagCheckExtPwr, check(true)));
+    EXPECT_TRUE(shows(ui->imgDiagCheckMmsi, check(true)));
+
     // The transponder's own messages and those it hears, by channel.
     auto vdm = [](const char* formatter, char channel, uint32_t mmsi) {
         SimSentence::SPositionReport report;
@@ -228,6 +255,11 @@ TEST_F(StatusPages, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageOnlyAnd
     QTest::mouseClick(ui->btnDiagRefresh, Qt::LeftButton);
     EXPECT_EQ(ui->lblDiagRxChAValue->text(), "0");
     EXPECT_EQ(w.handle()->getDisplayedConfig()->aiCfgStatus[1], -1) << "statuses cleared";
+    for (const QLabel* grey : {ui->imgDiagStatusPowerOk, ui->imgDiagStatusTxTimeout, ui->imgDiagStatusError,
+                               ui->imgDiagStatusSilentMode})
+        EXPECT_TRUE(shows(grey, lamp("Gray"))) << grey->objectName().toStdString();
+    EXPECT_TRUE(shows(ui->imgDiagCheckExtPwr, check(false)));
+    EXPECT_TRUE(shows(ui->imgDiagCheckAisRxPos, check(false)));
     std::string burst;
     for (int i = 0; i < 3; ++i)
         burst += vdm("VDM", 'A', 244000100 + i);
