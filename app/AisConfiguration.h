@@ -1,14 +1,12 @@
 #pragma once
 
 #include "device/AisCommandData.h"
+#include "device/Diagnostics.h"
 #include "device/EnvironmentSetup.h"
 #include "view/AisConfigurationView.h"
 #include "wifi/WiFiScope.h"
 
-#if __has_include("view/WiFiAPExchangeSet.h")
 #include "view/WiFiAPExchangeSet.h"
-#define KELVORA_APP_HAS_AP_MODEL 1
-#endif
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -38,7 +36,6 @@ class AisConfiguration;
 
 // The manual opened by Help, in "Help/" beside the program.
 constexpr const char* kManualFileName = "KelvoraAISClassBCfg_Manual_EN.pdf";
-
 
 // The main window and its controller: reacts to the user, drives detection, reading and
 // programming of the transponder and the Wi-Fi procedures once a second, and reaches the
@@ -203,8 +200,10 @@ private:
     CEnvironmentSetup m_envSetup;
     CAboutForm* m_aboutForm = nullptr;
     CCommSpaceManage* m_commManage = nullptr; // Qt child
-    QByteArray m_serialDataText;             // the stored log of the Serial Data page
+    QByteArray m_serialDataText;              // the stored log of the Serial Data page
     CTargetExchangeSet* m_targetModel = nullptr;
+    // The link's counters as last copied for display; the view reads this copy.
+    CDiagnostics m_diagnostics;
     bool m_windowReady = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
@@ -212,14 +211,11 @@ private:
     QButtonGroup* m_homeMenuGroup = nullptr; // Qt child of tabMainHome
     QTimer* m_refreshTimer = nullptr;        // Qt child
     WiFiScope::SClintAPCntData m_apJoinRequest;
-#ifdef KELVORA_APP_HAS_AP_MODEL
     CWiFiAPExchangeSet m_apModel;
-#endif
 
     // State of the later steps, kept here rather than process-wide.
     long long m_autoCheckTime = 0; // the Diagnostics page's automatic status query, seconds
     QString m_lineRemainder;       // the incomplete last line of the Serial Data monitor
     QString m_savedPassword;       // the Wi-Fi password kept aside while "None" is checked
     int m_keyExchangeSequence = 0; // sequence number of the next key-exchange sentence
-    bool m_startupReady = false;
 };

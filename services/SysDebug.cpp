@@ -54,7 +54,12 @@ SysDebug::SysDebug()
 
 SysDebug::~SysDebug()
 {
-    // Workers still running at exit would log into the logger being deleted.
+    stop();
+}
+
+void SysDebug::stop()
+{
+    // Workers still running at exit would log into the logger being stopped.
     CThread::stopAll();
     lock();
     m_stop = true;
@@ -64,6 +69,12 @@ SysDebug::~SysDebug()
     QThread::wait();
     // Records queued after the thread's last pass are still filed.
     msgProc();
+    lock();
+    m_stopped = true;
+    unlock();
+    // A record that came between the last pass and the switch.
+    msgProc();
+    closeLogFile();
 }
 
 bool SysDebug::initialize(const QString& appPath, const QString& profileIniPath)
@@ -161,6 +172,14 @@ void SysDebug::wait()
 void SysDebug::push(SDebugMsgData record)
 {
     m_pending.push_back(std::move(record));
+    if (m_stopped) {
+        // No thread files it any more; the caller holds the lock, so records stay in order.
+        SDebugMsgData taken = std::move(m_pending.front());
+        m_pending.pop_front();
+        printMsgProc(taken);
+        autoLogMsgProc(taken);
+        closeLogFile();
+    }
 }
 
 void SysDebug::print(SDebugMsgData& record)

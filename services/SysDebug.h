@@ -25,6 +25,9 @@ public:
 
     // Reads the settings and starts the thread. False when the log was decoded instead.
     bool initialize(const QString& appPath, const QString& profileIniPath);
+    // Stops and joins the thread and files every queued record. The program calls it before
+    // its application object goes; records made later are filed at once, on the caller's thread.
+    void stop();
 
     void readProfileIni(const QSettings* settings);
     void writeProfileIni(QSettings* settings);
@@ -64,6 +67,7 @@ private:
     QWaitCondition m_condition;
     bool m_waiting = true;
     bool m_stop = false;
+    bool m_stopped = false; // the thread has been joined: records are filed as they come
     std::deque<SDebugMsgData> m_pending;
     std::deque<SDebugMsgData> m_autoLogRing;
     uint32_t m_stakeStates[64] = {};

@@ -4,16 +4,14 @@
 #include "device/DeviceDefine.h"
 #include "services/Unit.h"
 #include "services/UnitTypes.h"
+#include "view/AisCfgViewResourceText.h"
 #include "widgets/StyledItemDelegate.h"
 #include "widgets/WgComboBox.h"
 #include "widgets/WgHistogram.h"
 #include "widgets/WgLabel.h"
 #include "wifi/WiFiScope.h"
 
-#if __has_include("view/AisCfgViewResourceText.h")
 #include "view/AisCfgViewResourceText.h"
-#define KELVORA_VIEW_HAS_RESOURCE_TEXT 1
-#endif
 
 #include <QButtonGroup>
 #include <QList>
@@ -98,12 +96,12 @@ typedef struct SCfgLayoutInfo
     int iPageCount;
     int iCurrentPage;
     bool bBuilt;
-    bool bVesselDetail; // wgCfgVesselDetail
-    bool bShipDim;      // wgCfgShipDim
-    bool bNmeaBaudRate; // wgCfgNmeaBaundRate
-    bool bSrm;          // wgCfgSRM
-    bool bEncryption;   // wgCfgEncryption
-    bool bAdvConfig;    // wgCfgAdvConfig
+    bool bVesselDetail;            // wgCfgVesselDetail
+    bool bShipDim;                 // wgCfgShipDim
+    bool bNmeaBaudRate;            // wgCfgNmeaBaundRate
+    bool bSrm;                     // wgCfgSRM
+    bool bEncryption;              // wgCfgEncryption
+    bool bAdvConfig;               // wgCfgAdvConfig
     QList<QWidget*> lstFirstPage;  // not owned: the form's widgets
     QList<QWidget*> lstSecondPage; // not owned
 } CFG_LAYOUT_INFO;
@@ -229,9 +227,7 @@ public:
     CAisCfgViewWiFiText wifiText;
     SMachineTypeData machineInfo{}; // machine type 0 until setMachineInfo
     SCfgLayoutInfo cfgLayoutInfo;
-#ifdef KELVORA_VIEW_HAS_RESOURCE_TEXT
     CAisCfgViewResourceText resourceText;
-#endif
 
 private:
     void updateCfgVesselDetail();

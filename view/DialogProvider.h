@@ -19,8 +19,7 @@ public:
                                                    QMessageBox::StandardButton defaultButton);
     // The save dialog: the chosen file, empty when cancelled. proposed is the start folder or
     // the proposed file name.
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
-                                 const QString& filter);
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& proposed, const QString& filter);
     // The text input dialog: ok is false when cancelled.
     virtual QString inputText(QWidget* parent, const QString& title, const QString& label, QLineEdit::EchoMode echo,
                               const QString& text, bool* ok);

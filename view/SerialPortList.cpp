@@ -1,5 +1,7 @@
 #include "SerialPortList.h"
 
+#include <QSerialPortInfo>
+
 namespace {
 
 CSerialPortList::Source& source()
@@ -10,14 +12,35 @@ CSerialPortList::Source& source()
 
 } // namespace
 
-QList<QSerialPortInfo> CSerialPortList::availablePorts()
+QList<SSerialPortItem> CSerialPortList::availablePorts()
 {
     if (source())
         return source()();
-    return QSerialPortInfo::availablePorts();
+    QList<SSerialPortItem> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports << fromInfo(info);
+    return ports;
 }
 
 void CSerialPortList::setSource(Source newSource)
 {
     source() = std::move(newSource);
+}
+
+SSerialPortItem CSerialPortList::fromInfo(const QSerialPortInfo& info)
+{
+    SSerialPortItem item;
+    item.portName = info.portName();
+    item.systemLocation = info.systemLocation();
+    item.description = info.description();
+    item.busy = info.isBusy();
+    return item;
+}
+
+SSerialPortItem CSerialPortList::fromPath(const QString& path)
+{
+    SSerialPortItem item;
+    item.portName = path;
+    item.systemLocation = path;
+    return item;
 }

@@ -112,6 +112,7 @@ typedef struct SClintAPCntData
     std::string ssid;
     std::string security;
     std::string passPhrase;
+    int index = -1; // the SSID's group in the scanned list, -1 when absent
 } CLIENT_AP_CNT_DATA;
 
 typedef struct SLinkStatusData

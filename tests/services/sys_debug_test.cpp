@@ -269,6 +269,27 @@ TEST_F(SysDebugTest, PendingRecordsAreWrittenWhenTheLoggerStops)
     EXPECT_TRUE(logBytes().contains("last words 199\n"));
 }
 
+// The program stops the logger before its application object goes: everything queued is in the
+// file when stop returns, and a record made afterwards is filed at once, not left for the exit.
+TEST_F(SysDebugTest, StopFilesTheQueueAndLaterRecordsAtOnce)
+{
+    const QString folder = m_dir.path() + "/";
+    QSettings settings(folder + "profile.ini", QSettings::IniFormat);
+    settings.setValue("/Sys_Debug/Enable", true);
+    settings.setValue("/Sys_Debug/LogTag", "record");
+    settings.setValue("/Sys_Debug/EncryptionEnable", false);
+    settings.sync();
+    SysDebug log;
+    ASSERT_TRUE(log.initialize(folder, folder + "profile.ini"));
+    for (int i = 0; i < 200; ++i)
+        log.debug(DEBUG_MSG_INFO, "void b()", "0x01", "queued %d", i);
+    log.stop();
+    EXPECT_TRUE(log.isFinished());
+    EXPECT_TRUE(logBytes().contains("queued 199\n"));
+    log.debug(DEBUG_MSG_INFO, "void c()", "0x01", "after the stop");
+    EXPECT_TRUE(logBytes().contains("after the stop\n"));
+}
+
 TEST_F(SysDebugTest, ManyThreadsLoseAndTearNothing)
 {
     const QString folder = m_dir.path() + "/";
