@@ -215,6 +215,7 @@ public:
     QString strDeviceConfirm;
     QString strStartLog;
     QString strStopLog;
+    QString strPortUnavailable; // the chosen port went before "Connect"
 
     int shipTypeCode[kShipTypeCount] = {};
     QString shipTypeText[kShipTypeCount];

@@ -394,5 +394,11 @@ Please try again.</translation>
         <source>Log Files(*.txt)</source>
         <translation>Log Files(*.txt)</translation>
     </message>
+    <message>
+        <source>The selected serial port is not available.
+Please choose a port and connect again.</source>
+        <translation>The selected serial port is not available.
+Please choose a port and connect again.</translation>
+    </message>
 </context>
 </TS>

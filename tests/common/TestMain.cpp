@@ -37,6 +37,11 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#if defined(__SANITIZE_THREAD__)
+    // Programs a test starts are checked too, with the same suppressions.
+    if (qEnvironmentVariableIsEmpty("TSAN_OPTIONS"))
+        qputenv("TSAN_OPTIONS", TSAN_OPTIONS);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     TestApplication app(argc, argv);
     TestSupport::TempWorkDir workDir;

@@ -1,0 +1,120 @@
+#pragma once
+
+// The whole window, offscreen, against the simulated transponder.
+//
+//   CWindowHarness w;                 // window built, seams set, simulator (model 1) running
+//   ASSERT_TRUE(w.connect());         // port chosen and "Connect" clicked with the mouse
+//   ASSERT_TRUE(w.connectAndDetect()); // or: connected and ticked until the configuration shows
+//   w.tick(3);                        // three 1 s ticks, the clock stepped with each
+//   w.waitFor([&] { return ...; });   // the event loop runs until the condition holds
+//   w.sim().receivedStartingWith("!AIAIQ"), w.dialogs().asked.back(), w.grab("name")
+//
+// The refresh timer is stopped: only tick() runs the tick. The wall clock is the harness's own,
+// stepped by tick() and advanceClock(). Dialogs go to a script (ScriptedDialogs), the port list
+// offers the simulator's pseudo-terminal (and whatever setPorts adds).
+// A manager's signal reaches the window (queued, connected first) possibly before a test's own
+// direct slot on the communication thread has run: judge by the device's state, or wait for the
+// test's count, never expect it at the moment the window reacted.
+
+#include "ScriptedDialogs.h"
+#include "SimTransponderPort.h"
+#include "app/AisConfiguration.h"
+#include "device/DeviceDefine.h"
+#include "ui_AisConfiguration.h"
+#include "view/SerialPortList.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CCommSpaceManage;
+class CDeviceComm;
+class CAisSentenceHandle;
+
+class CWindowHarness
+{
+public:
+    static constexpr int kWaitMs = 15000; // generous: the machine is shared and the build sanitized
+    static constexpr long long kClockStartMs = 1700000000000LL;
+
+    // model 1 "KVX-T-362" or 2 "T-275"; 0 builds the window without a simulator.
+    explicit CWindowHarness(int model = 1);
+    ~CWindowHarness();
+
+    CWindowHarness(const CWindowHarness&) = delete;
+    CWindowHarness& operator=(const CWindowHarness&) = delete;
+
+    AisConfiguration* window() const { return m_window.get(); }
+    Ui::AisConfiguration* ui() const { return m_window->getForm(); }
+    CAisConfigurationView* view() const { return m_window->getView(); }
+    CCommSpaceManage* manage() const;
+    CDeviceComm* device() const;
+    CAisSentenceHandle* handle() const;
+    CSimTransponderPort& sim() { return *m_sim; }
+    ScriptedDialogs& dialogs() { return m_dialogs; }
+
+    // The detection state and whether the device object's link is connected.
+    COMM_TRX_DEV_STATE detectState() const;
+    bool linkConnected() const;
+
+    // Chooses the simulator's port in the list with the mouse (the list is refilled as it opens).
+    bool choosePort();
+    bool choosePort(const QString& systemLocation);
+    // Clicks "Connect" (or "Disconnect") with the mouse.
+    void clickConnect();
+    // choosePort, clickConnect, then waits until the link is open and the button enabled again.
+    bool connect();
+    // connect, then ticks until the configuration is shown (detection state 3).
+    bool connectAndDetect(int maxTicks = 40);
+    // The simulator hangs up; waits until the window has reacted (button unchecked and enabled).
+    bool hangUp();
+
+    // One 1 s tick each: the clock stepped by a second, the tick run, events processed.
+    void tick(int count = 1);
+    void advanceClock(long long ms);
+    static long long clockMs();
+    // Runs the event loop until the condition holds or timeoutMs passes.
+    bool waitFor(const std::function<bool()>& condition, int timeoutMs = kWaitMs);
+    // Lets queued signals and posted events run.
+    void processEvents();
+
+    // The ports the list offers; by default the simulator's. CSerialPortList::fromPath makes one of a path.
+    void setPorts(std::function<QList<SSerialPortItem>()> source);
+    QList<SSerialPortItem> simPort() const;
+
+    // The window as it shows, saved as PNG into shotFolder(); the path, printed.
+    QString grab(const QString& name);
+    QString grab(QWidget* widget, const QString& name);
+    static QString shotFolder();
+
+private:
+    std::unique_ptr<CSimTransponderPort> m_sim;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<AisConfiguration> m_window;
+};
+
+// The longest time the GUI thread went without serving a 10 ms timer: how long the window could
+// not repaint or take input. Counts only while started.
+class CGuiGapProbe : public QObject
+{
+public:
+    CGuiGapProbe();
+    void start();
+    void stop();
+    // Leaves out what the test itself does meanwhile (a picture, say).
+    void resume();
+    long long longestGapMs() const { return m_longestMs; }
+
+private:
+    void onTimeout();
+
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    long long m_lastMs = -1;
+    long long m_longestMs = 0;
+};

@@ -1,0 +1,35 @@
+// The window harness itself: what other window tests lean on.
+#include "WindowHarness.h"
+
+#include "device/CommSpaceManage.h"
+
+#include <gtest/gtest.h>
+
+TEST(WindowHarness, DrivesTheClockAndTheTickItself)
+{
+    CWindowHarness w(0);
+    EXPECT_FALSE(w.window()->getRefreshTimer()->isActive());
+    const long long start = AisConfiguration::nowSeconds();
+    EXPECT_EQ(start, CWindowHarness::kClockStartMs / 1000);
+    w.tick(3);
+    EXPECT_EQ(AisConfiguration::nowSeconds(), start + 3);
+    w.advanceClock(60000);
+    EXPECT_EQ(AisConfiguration::nowSeconds(), start + 63);
+    EXPECT_FALSE(w.grab("harness-window").isEmpty());
+}
+
+TEST(WindowHarness, OffersTheSimulatorsPortAndRecordsWhatItReceives)
+{
+    CWindowHarness w(2);
+    ASSERT_TRUE(w.choosePort());
+    EXPECT_EQ(w.view()->portComboBox.currentText(), QString::fromStdString(w.sim().portName()));
+    ASSERT_TRUE(w.connect());
+
+    // A line written on the program's side reaches the simulator, with its arrival time.
+    const char line[] = "!AIAIQ,VER*3C\r\n";
+    ASSERT_TRUE(w.manage()->sendCommand(line, static_cast<int>(sizeof(line) - 1)));
+    ASSERT_TRUE(w.waitFor([&] { return !w.sim().receivedStartingWith("!AIAIQ").empty(); }));
+    const SSimRxLine received = w.sim().receivedStartingWith("!AIAIQ").front();
+    EXPECT_EQ(received.bytes, line);
+    EXPECT_GT(received.ms, 0);
+}
