@@ -4,9 +4,9 @@
 // the first scan of access points waits for it.
 //
 // KELVORA_WRITE_GOLDEN=1 writes the golden files anew from what the program writes.
-// Built once the window test harness is in the tree.
-#if __has_include("WindowHarness.h")
 #include "WindowHarness.h"
+
+#include "QtPrint.h"
 
 #include "SimWiFiModule.h"
 #include "device/CommSpaceManage.h"
@@ -76,7 +76,7 @@ protected:
         w.device()->getGpsInfo()->setHostClock(&harnessSeconds);
         if (wifiModule) {
             w.sim().setPassThrough(&m_module);
-            w.dialogs().answerButton(QMessageBox::Ok); // the power reminder
+            w.dialogs().answers.push_back(QMessageBox::Ok); // the power reminder
         }
     }
 
@@ -104,7 +104,7 @@ protected:
     QByteArray report(CWindowHarness& w, const QString& name)
     {
         const QString path = QDir::current().absoluteFilePath(name);
-        w.dialogs().answerFile(path);
+        w.dialogs().fileNames.push_back(path);
         w.ui()->btnDiagGenerateReport->click();
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -136,8 +136,8 @@ protected:
             return;
         const QByteArray text = report(w, name);
         ASSERT_FALSE(text.isEmpty());
-        const CScriptedDialogs::SAsked& save = w.dialogs().last();
-        EXPECT_EQ(save.kind, CScriptedDialogs::SAVE);
+        const ScriptedDialogs::SAsked& save = w.dialogs().asked.last();
+        EXPECT_EQ(save.kind, ScriptedDialogs::SAVE_FILE);
         EXPECT_EQ(save.title, "Save Report File");
         EXPECT_EQ(save.proposed, "AIS Configuration Summary");
         EXPECT_EQ(save.filter, "Log Files(*.txt)");
@@ -177,7 +177,7 @@ TEST_F(ReportFile, CancelWritesNothing)
     ASSERT_TRUE(w.connectAndDetect());
     const QStringList before = QDir::current().entryList(QDir::Files);
     w.ui()->btnDiagGenerateReport->click(); // no file scripted: cancelled
-    EXPECT_EQ(w.dialogs().last().kind, CScriptedDialogs::SAVE);
+    EXPECT_EQ(w.dialogs().asked.last().kind, ScriptedDialogs::SAVE_FILE);
     EXPECT_EQ(QDir::current().entryList(QDir::Files), before);
 }
 
@@ -197,17 +197,17 @@ TEST_F(ReportFile, ARequestBeforeTheFirstScanWaitsForIt)
     ASSERT_EQ(wifi->m_settingsReadOnce, 1) << "the module's settings are read";
     ASSERT_EQ(wifi->m_apListRefreshedOnce, 0);
 
-    const int asked = w.dialogs().count();
+    const int asked = w.dialogs().asked.size();
     const QString path = QDir::current().absoluteFilePath("waited.txt");
-    w.dialogs().answerFile(path);
+    w.dialogs().fileNames.push_back(path);
     w.ui()->btnDiagGenerateReport->click();
-    EXPECT_EQ(w.dialogs().count(), asked) << "no dialog before the scan has ended";
+    EXPECT_EQ(w.dialogs().asked.size(), asked) << "no dialog before the scan has ended";
     EXPECT_EQ(wifi->m_cfgType, WiFiScope::WIFI_CFG_SCAN) << "the scan is started";
     ASSERT_TRUE(w.waitFor([&] {
         w.tick();
-        return w.dialogs().count() > asked;
+        return w.dialogs().asked.size() > asked;
     }, 30000));
-    EXPECT_EQ(w.dialogs().last().title, "Save Report File");
+    EXPECT_EQ(w.dialogs().asked.last().title, "Save Report File");
     EXPECT_EQ(wifi->m_apListRefreshedOnce, 1) << "written after the scan";
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -215,4 +215,3 @@ TEST_F(ReportFile, ARequestBeforeTheFirstScanWaitsForIt)
     EXPECT_TRUE(text.contains("\tClient\r\n")) << text.toStdString();
 }
 
-#endif

@@ -2,9 +2,9 @@
 // whole lines, the stored log keeps every byte as it arrived, logging switches off and on, the
 // page clears, the log is saved through the dialog seam, and a typed command goes out as typed.
 // Help opens the manual through the URL handler.
-// Built once the window test harness is in the tree.
-#if __has_include("WindowHarness.h")
 #include "WindowHarness.h"
+
+#include "QtPrint.h"
 
 #include "SimSentence.h"
 #include "TempWorkDir.h"
@@ -45,7 +45,7 @@ protected:
     QByteArray saved()
     {
         const QString path = QDir::current().absoluteFilePath(QStringLiteral("log-%1.txt").arg(++m_saves));
-        w.dialogs().answerFile(path);
+        w.dialogs().fileNames.push_back(path);
         QTest::mouseClick(w.ui()->btnSaveToFile, Qt::LeftButton);
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<not written>");
@@ -56,7 +56,7 @@ protected:
     {
         w.sim().send(bytes.toStdString());
         ASSERT_TRUE(w.waitFor([&] {
-            w.dialogs().answerFile(QDir::current().absoluteFilePath("probe.txt"));
+            w.dialogs().fileNames.push_back(QDir::current().absoluteFilePath("probe.txt"));
             QTest::mouseClick(w.ui()->btnSaveToFile, Qt::LeftButton);
             QFile probe(QDir::current().absoluteFilePath("probe.txt"));
             return probe.open(QIODevice::ReadOnly) && probe.readAll() == logBefore + bytes;
@@ -113,19 +113,19 @@ TEST_F(SerialDataPage, LoggingOffNeitherShowsNorStoresAndClearEmptiesBoth)
 
     QTest::mouseClick(w.ui()->btnClearLog, Qt::LeftButton);
     EXPECT_EQ(monitor(), "");
-    const int asked = w.dialogs().count();
+    const int asked = w.dialogs().asked.size();
     QTest::mouseClick(w.ui()->btnSaveToFile, Qt::LeftButton);
-    EXPECT_EQ(w.dialogs().count(), asked) << "an empty log opens no dialog";
+    EXPECT_EQ(w.dialogs().asked.size(), asked) << "an empty log opens no dialog";
 }
 
 TEST_F(SerialDataPage, SaveAsksWithItsTitleAndFilterAndCancelWritesNothing)
 {
     receive("$GPTXT,1*00\r\n", QByteArray());
     QTest::mouseClick(w.ui()->btnSaveToFile, Qt::LeftButton); // no answer scripted: cancelled
-    ASSERT_EQ(w.dialogs().last().kind, CScriptedDialogs::SAVE);
-    EXPECT_EQ(w.dialogs().last().title, "Save Log File");
-    EXPECT_EQ(w.dialogs().last().proposed, ".");
-    EXPECT_EQ(w.dialogs().last().filter, "Log Files(*.txt)");
+    ASSERT_EQ(w.dialogs().asked.last().kind, ScriptedDialogs::SAVE_FILE);
+    EXPECT_EQ(w.dialogs().asked.last().title, "Save Log File");
+    EXPECT_EQ(w.dialogs().asked.last().proposed, ".");
+    EXPECT_EQ(w.dialogs().asked.last().filter, "Log Files(*.txt)");
     EXPECT_EQ(QDir::current().entryList({"log-*.txt"}, QDir::Files).size(), 0);
 
     // A later disconnection clears the page but not what was stored.
@@ -162,11 +162,11 @@ TEST_F(SerialDataPage, ACommandLongerThanAPackageInBytesIsRefusedWithAMessage)
     w.ui()->edtSendCommand->setText(command);
     ASSERT_EQ(w.ui()->edtSendCommand->text(), command);
     w.sim().clearReceived();
-    const int asked = w.dialogs().count();
+    const int asked = w.dialogs().asked.size();
     QTest::mouseClick(w.ui()->btnSendCommand, Qt::LeftButton);
-    ASSERT_EQ(w.dialogs().count(), asked + 1);
-    EXPECT_EQ(w.dialogs().last().icon, QMessageBox::Warning);
-    EXPECT_TRUE(w.dialogs().last().text.contains("512")) << w.dialogs().last().text.toStdString();
+    ASSERT_EQ(w.dialogs().asked.size(), asked + 1);
+    EXPECT_EQ(w.dialogs().asked.last().icon, QMessageBox::Warning);
+    EXPECT_TRUE(w.dialogs().asked.last().text.contains("512")) << w.dialogs().asked.last().text.toStdString();
     w.sim().send("$GPTXT,after*00\r\n"); // anything sent would have come before this reply
     w.waitFor([] { return false; }, 500);
     EXPECT_TRUE(w.sim().received().empty());
@@ -220,4 +220,3 @@ TEST(HelpButton, TheManualIsBuiltIntoHelpBesideTheProgram)
 
 #include "serial_data_test.moc"
 
-#endif

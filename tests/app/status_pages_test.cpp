@@ -1,9 +1,9 @@
 // Home, GPS Status, Diagnostics and Other Vessels through the window against the simulated
 // transponder, with the tick and the clock driven by the test; page switching, the Wi-Fi power
 // reminder and the Configuration page's arrows.
-// Built once the window test harness is in the tree.
-#if __has_include("WindowHarness.h")
 #include "WindowHarness.h"
+
+#include "QtPrint.h"
 
 #include "LogProbe.h"
 #include "SimSentence.h"
@@ -53,8 +53,8 @@ const std::vector<SSimSatellite> kSatellites = {
 // Whether a label shows the picture at the path.
 bool shows(const QLabel* label, const QString& path)
 {
-    const QPixmap* shown = label->pixmap();
-    return shown != nullptr && !shown->isNull() && shown->toImage() == QPixmap(path).toImage();
+    const QPixmap shown = label->pixmap(Qt::ReturnByValue);
+    return !shown.isNull() && shown.toImage() == QPixmap(path).toImage();
 }
 
 QString lamp(const char* colour)
@@ -95,7 +95,7 @@ protected:
         });
     }
 
-    void show(QPushButton* menuButton) { QTest::mouseClick(menuButton, Qt::LeftButton); }
+    void show(QAbstractButton* menuButton) { QTest::mouseClick(menuButton, Qt::LeftButton); }
 
     // A mouse release over a point of a widget, the cursor moved there first, as a person does it.
     void releaseOver(QWidget* widget, QPoint at = QPoint(-1, -1))
@@ -385,7 +385,7 @@ TEST_F(StatusPages, MenuAndPanelsDoNothingUntilTheConfigurationShows)
     ASSERT_TRUE(w.connectAndDetect());
     const struct
     {
-        QPushButton* button;
+        QAbstractButton* button;
         QWidget* page;
     } menu[] = {{ui->btnMMConfiguration, ui->tabMainConfiguration}, {ui->btnMMGPSStatus, ui->tabMainGPSStatus},
                 {ui->btnMMDiagnostics, ui->tabMainDiagnostics},     {ui->btnMMOtherVessels, ui->tabMainOtherVessels},
@@ -409,12 +409,12 @@ TEST_F(StatusPages, ThePowerReminderShowsOncePerConnectionAndNoHidesWiFi)
     const QString reminder = w.view()->wifiText.strPowerSupply;
     auto reminders = [&] {
         int count = 0;
-        for (const auto& asked : w.dialogs().asked())
+        for (const auto& asked : w.dialogs().asked)
             count += asked.text == reminder ? 1 : 0;
         return count;
     };
     ASSERT_EQ(reminders(), 1);
-    const CScriptedDialogs::SAsked box = w.dialogs().last();
+    const ScriptedDialogs::SAsked box = w.dialogs().asked.last();
     EXPECT_EQ(box.title, "Information");
     EXPECT_EQ(box.buttons, QMessageBox::No | QMessageBox::Ok);
     // Not answered with Ok (the box's default is No): Wi-Fi stays hidden.
@@ -430,7 +430,7 @@ TEST_F(StatusPages, ThePowerReminderShowsOncePerConnectionAndNoHidesWiFi)
     // The next connection asks again.
     w.clickConnect();
     ASSERT_TRUE(w.waitFor([&] { return !w.ui()->btnCommConnt->isChecked() && w.ui()->btnCommConnt->isEnabled(); }));
-    w.dialogs().answerButton(QMessageBox::Ok);
+    w.dialogs().answers.push_back(QMessageBox::Ok);
     ASSERT_TRUE(w.connectAndDetect());
     EXPECT_EQ(reminders(), 2);
     EXPECT_EQ(w.device()->getWiFiConfig()->m_powerConfirmed, 1);
@@ -457,4 +457,3 @@ TEST_F(StatusPages, TheConfigurationArrowsMoveBetweenTheFirstTwoLayoutPages)
     EXPECT_EQ(log.count("Configuration change to page 0"), 1);
 }
 
-#endif
