@@ -140,15 +140,20 @@ void AisConfiguration::gdLayOutCfgClick()
     SCfgLayoutInfo& layout = m_view->cfgLayoutInfo;
     if (ui->tbwgMain->currentWidget() != ui->tabMainConfiguration || layout.iPageCount < 2)
         return;
+    // The arrows move between the first two pages only.
     const int current = layout.iCurrentPage;
     if (underCursor(ui->wgCfgRightPage)) {
-        if (current <= 0)
-            m_view->setCfgLayoutOrder(current + 1);
-        SYS_DEBUG(DEBUG_MSG_CONTROL, "Configuration change to page %d", m_view->cfgLayoutInfo.iCurrentPage);
+        if (current <= 0) {
+            layout.iCurrentPage = current + 1;
+            m_view->setCfgLayoutOrder(layout.iCurrentPage);
+        }
+        SYS_DEBUG(DEBUG_MSG_CONTROL, "Configuration change to page %d", layout.iCurrentPage);
     } else if (underCursor(ui->wgCfgLeftPage)) {
-        if (current > 0)
-            m_view->setCfgLayoutOrder(current - 1);
-        SYS_DEBUG(DEBUG_MSG_CONTROL, "Configuration change to page %d", m_view->cfgLayoutInfo.iCurrentPage);
+        if (current > 0) {
+            layout.iCurrentPage = current - 1;
+            m_view->setCfgLayoutOrder(layout.iCurrentPage);
+        }
+        SYS_DEBUG(DEBUG_MSG_CONTROL, "Configuration change to page %d", layout.iCurrentPage);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "WindowHarness.h"
 
 #include "QtPrint.h"
+#include "QuietLine.h"
 
 #include "SimSentence.h"
 #include "TempWorkDir.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextCodec>
@@ -28,27 +30,35 @@ class SerialDataPage : public ::testing::Test
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(m_dir.isValid());
         // The transponder's own sentences would mix with the lines a test sends.
         w.sim().setPeriodMs(0);
         ASSERT_TRUE(w.connectAndDetect());
         QTest::mouseClick(w.ui()->btnMMSerialData, Qt::LeftButton);
         ASSERT_EQ(w.ui()->tbwgMain->currentWidget(), w.ui()->tabMainSerialData);
-        // Whatever detection left on the line is shown before a test starts from a clear page.
+        // Queries still queued after detection go out and are answered; a test starts once the line
+        // is quiet and the page shows all of it, from a clear page.
+        waitQuiet(w);
         const std::string lastLine = w.sim().sent().back();
         ASSERT_TRUE(w.waitFor([&] { return monitor().contains(QString::fromStdString(lastLine).trimmed()); }));
         QTest::mouseClick(w.ui()->btnClearLog, Qt::LeftButton);
+        w.sim().clearReceived();
     }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
 
     QString monitor() const { return w.ui()->txbwSerialRx->toPlainText(); }
 
     // What "Save to File" writes, through the dialog seam.
     QByteArray saved()
     {
-        const QString path = QDir::current().absoluteFilePath(QStringLiteral("log-%1.txt").arg(++m_saves));
-        w.dialogs().fileNames.push_back(path);
+        const QString file = path(QStringLiteral("log-%1.txt").arg(++m_saves));
+        w.dialogs().fileNames.clear();
+        w.dialogs().fileNames.push_back(file);
         QTest::mouseClick(w.ui()->btnSaveToFile, Qt::LeftButton);
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<not written>");
+        w.dialogs().fileNames.clear();
+        QFile saving(file);
+        return saving.open(QIODevice::ReadOnly) ? saving.readAll() : QByteArray("<not written>");
     }
 
     // Sends bytes and waits until the program has taken them into its log.
@@ -56,13 +66,16 @@ protected:
     {
         w.sim().send(bytes.toStdString());
         ASSERT_TRUE(w.waitFor([&] {
-            w.dialogs().fileNames.push_back(QDir::current().absoluteFilePath("probe.txt"));
+            w.dialogs().fileNames.clear();
+            w.dialogs().fileNames.push_back(path("probe.txt"));
             QTest::mouseClick(w.ui()->btnSaveToFile, Qt::LeftButton);
-            QFile probe(QDir::current().absoluteFilePath("probe.txt"));
+            QFile probe(path("probe.txt"));
             return probe.open(QIODevice::ReadOnly) && probe.readAll() == logBefore + bytes;
         }));
+        w.dialogs().fileNames.clear();
     }
 
+    QTemporaryDir m_dir;
     CWindowHarness w;
     int m_saves = 0;
 };
@@ -126,7 +139,7 @@ TEST_F(SerialDataPage, SaveAsksWithItsTitleAndFilterAndCancelWritesNothing)
     EXPECT_EQ(w.dialogs().asked.last().title, "Save Log File");
     EXPECT_EQ(w.dialogs().asked.last().proposed, ".");
     EXPECT_EQ(w.dialogs().asked.last().filter, "Log Files(*.txt)");
-    EXPECT_EQ(QDir::current().entryList({"log-*.txt"}, QDir::Files).size(), 0);
+    EXPECT_EQ(QDir(m_dir.path()).entryList({"log-*.txt"}, QDir::Files).size(), 0);
 
     // A later disconnection clears the page but not what was stored.
     QTest::mouseClick(w.ui()->btnCommConnt, Qt::LeftButton);
