@@ -107,12 +107,14 @@ public:
             link.receive(sentence);
     }
 
-    // One second of traffic: a fifth of the stations heard again from a new place.
+    // One second of traffic: a fifth of the stations heard again from a new place. What the
+    // window does with the received text as it arrives belongs to that second, not to the tick.
     void nextSecond()
     {
         ++STestClock::now;
         for (unsigned int k = 0; k < kHeardPerSecond; ++k, m_next = (m_next + 13) % kTargets)
             classA(kFirstMmsi + m_next * 7, 4.0f + (k % 100) * 0.01f, 52.5f, k % 30, k % 360);
+        QApplication::processEvents();
     }
 
     SensorScope::Target::CTargetInfo* table() { return window->getCommManage()->getDeviceComm()->getTargetInfo(); }

@@ -257,32 +257,63 @@ void CTargetExchangeSet::updateExchangeSet(const std::vector<STargetRowData>& ta
         m_shown.clear();
         return;
     }
-    // One re-sort for the whole refresh instead of one for each cell that changed.
-    const bool dynamicSort = m_proxy.dynamicSortFilter();
-    m_proxy.setDynamicSortFilter(false);
+    // Rows that come and go take their sorted place as they are inserted.
     std::vector<SRewrite> rewrites;
     rewrites.reserve(targets.size());
     mergeRows(targets, &rewrites);
 
-    // Known rows are rewritten with the model's signals held back, then announced as one change:
-    // a signal for each of thousands of cells would cost more than the texts themselves.
+    // Known rows are rewritten with the model's signals held back, then announced together: a
+    // signal for each of thousands of cells would cost more than the texts themselves.
     const time_t now = s_hostClock();
-    bool changed = false;
+    const int sortColumn = m_proxy.sortColumn();
+    std::vector<int> changedRows;
+    std::vector<int> resortRows;
     {
         const QSignalBlocker quiet(&m_grid);
-        for (const SRewrite& rewrite : rewrites)
-            changed = rewriteChangedCells(rewrite.row, *rewrite.target, now) || changed;
+        for (const SRewrite& rewrite : rewrites) {
+            const unsigned int changed = rewriteChangedCells(rewrite.row, *rewrite.target, now);
+            if (changed == 0)
+                continue;
+            const int row = rewrite.row->first()->row();
+            changedRows.push_back(row);
+            if (sortColumn >= 0 && sortColumn < 32 && (changed & (1u << sortColumn)) != 0)
+                resortRows.push_back(row);
+        }
     }
-    const int rows = m_grid.rowCount(QModelIndex());
-    if (changed && rows > 0)
-        emit m_grid.dataChanged(m_grid.index(0, 0), m_grid.index(rows - 1, m_grid.columnCount() - 1),
-                                {Qt::DisplayRole, Qt::EditRole});
+    announceChanges(changedRows, resortRows, sortColumn);
 
-    if (targets.size() != m_grid.rowMap.size() || targets.size() != static_cast<size_t>(rows)) {
+    const size_t rows = static_cast<size_t>(m_grid.rowCount(QModelIndex()));
+    if (targets.size() != m_grid.rowMap.size() || targets.size() != rows) {
         SYS_DEBUG(DEBUG_MSG_ERROR, "%s", "Target's count is not match");
         rebuildRows(targets);
     }
-    m_proxy.setDynamicSortFilter(dynamicSort);
+}
+
+void CTargetExchangeSet::announceChanges(const std::vector<int>& changedRows, const std::vector<int>& resortRows,
+                                         int sortColumn)
+{
+    if (changedRows.empty())
+        return;
+    const int rows = m_grid.rowCount(QModelIndex());
+    const int columns = m_grid.columnCount(QModelIndex());
+    const QVector<int> roles = {Qt::DisplayRole, Qt::EditRole};
+    // A few rows whose sort value changed are moved one by one; many are sorted again at once.
+    const size_t fewRows = std::max<size_t>(32, static_cast<size_t>(rows) / 8);
+    if (resortRows.size() > fewRows) {
+        m_proxy.setDynamicSortFilter(false);
+        m_proxy.setDynamicSortFilter(true);
+    } else {
+        for (int row : resortRows)
+            emit m_grid.dataChanged(m_grid.index(row, sortColumn), m_grid.index(row, sortColumn), roles);
+    }
+    // The other columns in one range each side of the sort column: no sorting, only repainting.
+    const int first = *std::min_element(changedRows.begin(), changedRows.end());
+    const int last = *std::max_element(changedRows.begin(), changedRows.end());
+    if (sortColumn > 0)
+        emit m_grid.dataChanged(m_grid.index(first, 0), m_grid.index(last, sortColumn - 1), roles);
+    const int right = sortColumn >= 0 ? sortColumn + 1 : 0;
+    if (right < columns)
+        emit m_grid.dataChanged(m_grid.index(first, right), m_grid.index(last, columns - 1), roles);
 }
 
 void CTargetExchangeSet::mergeRows(const std::vector<STargetRowData>& targets, std::vector<SRewrite>* rewrites)
@@ -314,18 +345,18 @@ void CTargetExchangeSet::rebuildRows(const std::vector<STargetRowData>& targets)
         buildModelItem(&target);
 }
 
-bool CTargetExchangeSet::rewriteChangedCells(CStringGridModel::ROW_ITEMS* row, const STargetRowData& target,
-                                             time_t now)
+unsigned int CTargetExchangeSet::rewriteChangedCells(CStringGridModel::ROW_ITEMS* row, const STargetRowData& target,
+                                                     time_t now)
 {
     auto shown = m_shown.find(target.mmsi);
     if (shown == m_shown.end()) {
         updateModelItem(row, &target);
-        return true;
+        return ~0u;
     }
     STargetRowData& before = shown->second.data;
     const long long age = reportAge(now, target.updateTime);
     const bool ageChanged = age != shown->second.age;
-    bool changed = false;
+    unsigned int changed = 0;
     char text[64];
     const int count = std::min(m_sequence.iCount, static_cast<int>(row->size()));
     for (int i = 0; i < count; ++i) {
@@ -336,7 +367,7 @@ bool CTargetExchangeSet::rewriteChangedCells(CStringGridModel::ROW_ITEMS* row, c
         QStandardItem* item = row->at(i);
         if (item->text() != cell) {
             item->setText(cell);
-            changed = true;
+            changed |= 1u << i;
         }
     }
     before = target;

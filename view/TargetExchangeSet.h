@@ -105,9 +105,11 @@ private:
 
     void mergeRows(const std::vector<STargetRowData>& targets, std::vector<SRewrite>* rewrites);
     void rebuildRows(const std::vector<STargetRowData>& targets);
-    // Formats again only the cells whose values differ from what the row showed; true when a
-    // cell changed.
-    bool rewriteChangedCells(CStringGridModel::ROW_ITEMS* row, const STargetRowData& target, time_t now);
+    // Formats again only the cells whose values differ from what the row showed; a bit for each
+    // column position whose text changed.
+    unsigned int rewriteChangedCells(CStringGridModel::ROW_ITEMS* row, const STargetRowData& target, time_t now);
+    // Tells the proxy and the views what the quiet rewrite changed, sorting only what moved.
+    void announceChanges(const std::vector<int>& changedRows, const std::vector<int>& resortRows, int sortColumn);
 
     CStringGridModel m_grid;
     CSortFilterProxyModel m_proxy;
