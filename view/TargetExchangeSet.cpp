@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -265,22 +266,16 @@ void CTargetExchangeSet::updateExchangeSet(const std::vector<STargetRowData>& ta
     // Known rows are rewritten with the model's signals held back, then announced together: a
     // signal for each of thousands of cells would cost more than the texts themselves.
     const time_t now = s_hostClock();
-    const int sortColumn = m_proxy.sortColumn();
-    std::vector<int> changedRows;
-    std::vector<int> resortRows;
+    std::vector<SRowChange> changes;
     {
         const QSignalBlocker quiet(&m_grid);
         for (const SRewrite& rewrite : rewrites) {
             const unsigned int changed = rewriteChangedCells(rewrite.row, *rewrite.target, now);
-            if (changed == 0)
-                continue;
-            const int row = rewrite.row->first()->row();
-            changedRows.push_back(row);
-            if (sortColumn >= 0 && sortColumn < 32 && (changed & (1u << sortColumn)) != 0)
-                resortRows.push_back(row);
+            if (changed != 0)
+                changes.push_back({rewrite.row->first()->row(), changed});
         }
     }
-    announceChanges(changedRows, resortRows, sortColumn);
+    announceChanges(changes);
 
     const size_t rows = static_cast<size_t>(m_grid.rowCount(QModelIndex()));
     if (targets.size() != m_grid.rowMap.size() || targets.size() != rows) {
@@ -289,31 +284,68 @@ void CTargetExchangeSet::updateExchangeSet(const std::vector<STargetRowData>& ta
     }
 }
 
-void CTargetExchangeSet::announceChanges(const std::vector<int>& changedRows, const std::vector<int>& resortRows,
-                                         int sortColumn)
+void CTargetExchangeSet::announceChanges(const std::vector<SRowChange>& changes)
 {
-    if (changedRows.empty())
+    if (changes.empty())
         return;
-    const int rows = m_grid.rowCount(QModelIndex());
-    const int columns = m_grid.columnCount(QModelIndex());
+    const int columns = std::min(m_grid.columnCount(QModelIndex()), 32);
+    const int sortColumn = m_proxy.sortColumn();
+    const unsigned int sortBit = sortColumn >= 0 && sortColumn < columns ? 1u << sortColumn : 0u;
     const QVector<int> roles = {Qt::DisplayRole, Qt::EditRole};
-    // A few rows whose sort value changed are moved one by one; many are sorted again at once.
-    const size_t fewRows = std::max<size_t>(32, static_cast<size_t>(rows) / 8);
-    if (resortRows.size() > fewRows) {
-        m_proxy.setDynamicSortFilter(false);
-        m_proxy.setDynamicSortFilter(true);
-    } else {
-        for (int row : resortRows)
-            emit m_grid.dataChanged(m_grid.index(row, sortColumn), m_grid.index(row, sortColumn), roles);
+    auto announce = [&](int top, int bottom, int left, int right) {
+        emit m_grid.dataChanged(m_grid.index(top, left), m_grid.index(bottom, right), roles);
+    };
+    // A column that changed in many rows (the report age each second, every range when the own
+    // vessel moves) is announced as one range; the views repaint just that column. Few changes
+    // are announced row by row, so that only their cells are repainted.
+    const size_t rows = static_cast<size_t>(m_grid.rowCount(QModelIndex()));
+    const size_t many = std::max<size_t>(32, rows / 8);
+    int top = std::numeric_limits<int>::max();
+    int bottom = -1;
+    size_t counts[32] = {};
+    for (const SRowChange& change : changes) {
+        top = std::min(top, change.row);
+        bottom = std::max(bottom, change.row);
+        for (int column = 0; column < columns; ++column)
+            counts[column] += (change.columns >> column) & 1u;
     }
-    // The other columns in one range each side of the sort column: no sorting, only repainting.
-    const int first = *std::min_element(changedRows.begin(), changedRows.end());
-    const int last = *std::max_element(changedRows.begin(), changedRows.end());
-    if (sortColumn > 0)
-        emit m_grid.dataChanged(m_grid.index(first, 0), m_grid.index(last, sortColumn - 1), roles);
-    const int right = sortColumn >= 0 ? sortColumn + 1 : 0;
-    if (right < columns)
-        emit m_grid.dataChanged(m_grid.index(first, right), m_grid.index(last, columns - 1), roles);
+    unsigned int wide = 0;
+    for (int column = 0; column < columns; ++column) {
+        if (counts[column] > many)
+            wide |= 1u << column;
+    }
+
+    // Rows whose sort value changed move: a few one by one, many by sorting again at once.
+    if (sortBit != 0 && counts[sortColumn] > 0) {
+        if ((wide & sortBit) != 0) {
+            m_proxy.setDynamicSortFilter(false);
+            m_proxy.setDynamicSortFilter(true);
+        } else {
+            for (const SRowChange& change : changes) {
+                if ((change.columns & sortBit) != 0)
+                    announce(change.row, change.row, sortColumn, sortColumn);
+            }
+        }
+    }
+    for (int column = 0; column < columns; ++column) {
+        if ((wide & ~sortBit) & (1u << column))
+            announce(top, bottom, column, column);
+    }
+    const unsigned int all = columns >= 32 ? ~0u : (1u << columns) - 1u;
+    for (const SRowChange& change : changes) {
+        const unsigned int narrow = change.columns & all & ~wide & ~sortBit;
+        if (narrow == 0)
+            continue;
+        const int left = __builtin_ctz(narrow);
+        const int right = 31 - __builtin_clz(narrow);
+        // Never a range over the sort column: that would sort the row again.
+        if (sortBit != 0 && left < sortColumn && sortColumn < right) {
+            announce(change.row, change.row, left, sortColumn - 1);
+            announce(change.row, change.row, sortColumn + 1, right);
+        } else {
+            announce(change.row, change.row, left, right);
+        }
+    }
 }
 
 void CTargetExchangeSet::mergeRows(const std::vector<STargetRowData>& targets, std::vector<SRewrite>* rewrites)
@@ -351,7 +383,7 @@ unsigned int CTargetExchangeSet::rewriteChangedCells(CStringGridModel::ROW_ITEMS
     auto shown = m_shown.find(target.mmsi);
     if (shown == m_shown.end()) {
         updateModelItem(row, &target);
-        return ~0u;
+        return m_sequence.iCount >= 32 ? ~0u : (1u << m_sequence.iCount) - 1u;
     }
     STargetRowData& before = shown->second.data;
     const long long age = reportAge(now, target.updateTime);

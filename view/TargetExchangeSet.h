@@ -108,8 +108,14 @@ private:
     // Formats again only the cells whose values differ from what the row showed; a bit for each
     // column position whose text changed.
     unsigned int rewriteChangedCells(CStringGridModel::ROW_ITEMS* row, const STargetRowData& target, time_t now);
+    // A rewritten row and the column positions whose text changed.
+    struct SRowChange
+    {
+        int row;
+        unsigned int columns;
+    };
     // Tells the proxy and the views what the quiet rewrite changed, sorting only what moved.
-    void announceChanges(const std::vector<int>& changedRows, const std::vector<int>& resortRows, int sortColumn);
+    void announceChanges(const std::vector<SRowChange>& changes);
 
     CStringGridModel m_grid;
     CSortFilterProxyModel m_proxy;
