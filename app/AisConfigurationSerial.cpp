@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextBlock>
 #include <QUrl>
 #include <cstring>
 
@@ -22,6 +24,10 @@ namespace {
 
 // The stored log is emptied when it has grown past this many characters.
 constexpr int kSerialLogLimit = 10000000;
+// The monitor keeps at most about this many characters: past it, its older half goes. The
+// stored log keeps everything for saving; a monitor of millions of characters would take
+// hundreds of megabytes and slow every line added.
+constexpr int kMonitorLimit = 1000000;
 
 const char* const kLineEnd = "\r\n";
 
@@ -76,6 +82,13 @@ void AisConfiguration::updateSerialDataMemo(QTextBrowser* browser, COMM::CServic
     // pointer is only compared. The device object's link is the serial link the user connected.
     if (link != m_commManage->getDeviceComm()->currentComm())
         return;
+    QTextDocument* document = browser->document();
+    if (document->characterCount() + text.size() > kMonitorLimit) {
+        // One cut of whole lines, from the start to the block in the middle.
+        QTextCursor cut(document);
+        cut.setPosition(document->findBlock(document->characterCount() / 2).position(), QTextCursor::KeepAnchor);
+        cut.removeSelectedText();
+    }
     browser->textCursor().insertText(text);
     msgAutoScroll(browser);
 }

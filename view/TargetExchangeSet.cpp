@@ -8,7 +8,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -295,45 +294,28 @@ void CTargetExchangeSet::announceChanges(const std::vector<SRowChange>& changes)
     auto announce = [&](int top, int bottom, int left, int right) {
         emit m_grid.dataChanged(m_grid.index(top, left), m_grid.index(bottom, right), roles);
     };
-    // A column that changed in many rows (the report age each second, every range when the own
-    // vessel moves) is announced as one range; the views repaint just that column. Few changes
-    // are announced row by row, so that only their cells are repainted.
+    // Each row's changed cells are announced as one range of that row, so that the views
+    // repaint only those cells: a range over many rows makes them repaint everything, which with
+    // the table's styled cells costs more than a signal for each row.
     const size_t rows = static_cast<size_t>(m_grid.rowCount(QModelIndex()));
     const size_t many = std::max<size_t>(32, rows / 8);
-    int top = std::numeric_limits<int>::max();
-    int bottom = -1;
-    size_t counts[32] = {};
-    for (const SRowChange& change : changes) {
-        top = std::min(top, change.row);
-        bottom = std::max(bottom, change.row);
-        for (int column = 0; column < columns; ++column)
-            counts[column] += (change.columns >> column) & 1u;
-    }
-    unsigned int wide = 0;
-    for (int column = 0; column < columns; ++column) {
-        if (counts[column] > many)
-            wide |= 1u << column;
-    }
+    size_t sortChanges = 0;
+    for (const SRowChange& change : changes)
+        sortChanges += (change.columns & sortBit) != 0 ? 1 : 0;
 
     // Rows whose sort value changed move: a few one by one, many by sorting again at once.
-    if (sortBit != 0 && counts[sortColumn] > 0) {
-        if ((wide & sortBit) != 0) {
-            m_proxy.setDynamicSortFilter(false);
-            m_proxy.setDynamicSortFilter(true);
-        } else {
-            for (const SRowChange& change : changes) {
-                if ((change.columns & sortBit) != 0)
-                    announce(change.row, change.row, sortColumn, sortColumn);
-            }
+    if (sortChanges > many) {
+        m_proxy.setDynamicSortFilter(false);
+        m_proxy.setDynamicSortFilter(true);
+    } else if (sortChanges > 0) {
+        for (const SRowChange& change : changes) {
+            if ((change.columns & sortBit) != 0)
+                announce(change.row, change.row, sortColumn, sortColumn);
         }
-    }
-    for (int column = 0; column < columns; ++column) {
-        if ((wide & ~sortBit) & (1u << column))
-            announce(top, bottom, column, column);
     }
     const unsigned int all = columns >= 32 ? ~0u : (1u << columns) - 1u;
     for (const SRowChange& change : changes) {
-        const unsigned int narrow = change.columns & all & ~wide & ~sortBit;
+        const unsigned int narrow = change.columns & all & ~sortBit;
         if (narrow == 0)
             continue;
         const int left = __builtin_ctz(narrow);

@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextCodec>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -129,6 +130,21 @@ TEST_F(SerialDataPage, LoggingOffNeitherShowsNorStoresAndClearEmptiesBoth)
     const int asked = w.dialogs().asked.size();
     QTest::mouseClick(w.ui()->btnSaveToFile, Qt::LeftButton);
     EXPECT_EQ(w.dialogs().asked.size(), asked) << "an empty log opens no dialog";
+}
+
+TEST_F(SerialDataPage, TheMonitorKeepsItsNewestMillionCharactersAndTheLogKeepsAll)
+{
+    // More than the monitor keeps: 24000 lines of 50 characters, as 2000 stations send in 12 s.
+    QByteArray lines;
+    for (int i = 0; i < 24000; ++i)
+        lines += QByteArray("!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb,0*") + QByteArray::number(10000 + i) + "\r\n";
+    receive(lines, QByteArray());
+    const QTextDocument* document = w.ui()->txbwSerialRx->document();
+    EXPECT_LE(document->characterCount(), 1000000);
+    EXPECT_GE(document->characterCount(), 400000);
+    EXPECT_TRUE(monitor().endsWith("*33999\n")) << "the newest line is shown";
+    EXPECT_TRUE(monitor().startsWith("!AIVDM")) << "whole lines only";
+    EXPECT_EQ(saved(), lines) << "the stored log holds every line";
 }
 
 TEST_F(SerialDataPage, SaveAsksWithItsTitleAndFilterAndCancelWritesNothing)
