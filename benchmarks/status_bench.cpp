@@ -8,11 +8,15 @@
 #include "SensorTestSupport.h"
 #include "SentenceFeed.h"
 #include "device/CommSpaceManage.h"
+#include "SimTransponderPort.h"
+#include "view/DialogProvider.h"
+#include "view/SerialPortList.h"
 #include "view/TargetExchangeSet.h"
 
 #include "ui_AisConfiguration.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -200,5 +204,80 @@ void BM_ResidentSizeWith2000Targets(benchmark::State& state)
     state.counters["resident_MB"] = residentMegabytes();
 }
 BENCHMARK(BM_ResidentSizeWith2000Targets)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The dialogs answered with their default button, as nobody is there to answer them.
+class CDefaultAnswers : public CDialogProvider
+{
+public:
+    QMessageBox::StandardButton messageBox(QMessageBox::Icon, QWidget*, const QString&, const QString&,
+                                           QMessageBox::StandardButtons, QMessageBox::StandardButton button) override
+    {
+        return button;
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
+    QString inputText(QWidget*, const QString&, const QString&, QLineEdit::EchoMode, const QString&, bool* ok) override
+    {
+        *ok = false;
+        return QString();
+    }
+};
+
+// The resident size of the program running for a minute against the simulated transponder with
+// 2000 stations, everything it receives shown on the Serial Data page: what a person sees in top.
+void BM_ResidentSizeConnectedWith2000Targets(benchmark::State& state)
+{
+    ensureApplication();
+    CDefaultAnswers answers;
+    CDialogProvider::setInstance(&answers);
+    CSimTransponderPort sim(1);
+    sim.modifyState([](SSimTransponderState& s) {
+        s.targets.clear();
+        for (int i = 0; i < 2000; ++i) {
+            SSimTarget target;
+            target.mmsi = 200000000 + i * 37;
+            target.latitude = 52.0 + (i % 50) * 0.01;
+            target.longitude = 4.0 + (i / 50) * 0.01;
+            target.messageId = i % 2 != 0 ? 18 : 1;
+            target.channel = i % 2 != 0 ? 'B' : 'A';
+            target.sog = i % 30;
+            target.cog = (i * 7) % 360;
+            s.targets.push_back(target);
+        }
+    });
+    if (!sim.start()) {
+        state.SkipWithError("no pseudo-terminal");
+        return;
+    }
+    const QString port = QString::fromStdString(sim.portName());
+    CSerialPortList::setSource([port] { return QList<SSerialPortItem>{CSerialPortList::fromPath(port)}; });
+    double resident = 0.0;
+    int rows = 0;
+    for (auto _ : state) {
+        AisConfiguration window;
+        window.show();
+        window.getView()->refreshSerialPortDisp(false);
+        WgComboBox& ports = window.getView()->portComboBox;
+        ports.setCurrentIndex(ports.findData(port, Qt::UserRole, Qt::MatchExactly));
+        window.getForm()->btnCommConnt->click();
+        // The refresh timer runs as in the program; the page shown is Other Vessels once it can be.
+        QElapsedTimer running;
+        running.start();
+        while (running.elapsed() < 60000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+            if (window.getForm()->wgMainMenu->isEnabled() &&
+                window.getForm()->tbwgMain->currentWidget() != window.getForm()->tabMainOtherVessels)
+                window.updateCurPageDisp(4);
+        }
+        resident = residentMegabytes();
+        rows = window.getForm()->tbvwOtherVessels->model()->rowCount();
+        window.getCommManage()->end();
+    }
+    state.counters["resident_MB"] = resident;
+    state.counters["rows"] = rows;
+    CSerialPortList::setSource({});
+    CDialogProvider::setInstance(nullptr);
+    sim.stop();
+}
+BENCHMARK(BM_ResidentSizeConnectedWith2000Targets)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
