@@ -8,6 +8,9 @@
 #include "SensorTestSupport.h"
 #include "SentenceFeed.h"
 #include "device/CommSpaceManage.h"
+#include "palette/QtObjPalette.h"
+#include "services/Singleton.h"
+#include "services/SysDebug.h"
 #include "SimTransponderPort.h"
 #include "view/DialogProvider.h"
 #include "view/SerialPortList.h"
@@ -16,6 +19,7 @@
 #include "ui_AisConfiguration.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -34,6 +38,8 @@ constexpr uint32_t kFirstMmsi = 211000000;
 
 using namespace TestSupport;
 
+// The application as the program starts it: its logger thread writes the log (into a folder of
+// the benchmark's own), the palette has its font.
 void ensureApplication()
 {
     static int argc = 1;
@@ -42,6 +48,10 @@ void ensureApplication()
     if (QApplication::instance() == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static QApplication app(argc, argv);
+        static QTemporaryDir folder;
+        const QString path = folder.path() + QLatin1Char('/');
+        Pattern::Singleton<SysDebug>::instance()->initialize(path, path + QStringLiteral("profile.ini"));
+        QtObjPalette::initialize(QString(), "Tahoma", 14, 1.0);
     }
 }
 
