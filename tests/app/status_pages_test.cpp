@@ -128,10 +128,14 @@ protected:
 
 TEST_F(StatusPages, HomeShowsTheTransponderItsFixAndTheTargetsAndItsPanelsOpenTheirPages)
 {
-    w.sim().modifyState([](SSimTransponderState& s) { s.satellites = kSatellites; });
+    w.sim().modifyState([](SSimTransponderState& s) {
+        s.satellites = kSatellites;
+        s.targets = {target(244000001, 52.375, 4.625, 1, 'A', 12.5, 90.0, "NORDIC STAR", "DABC"),
+                     target(244000002, 52.125, 4.375, 18, 'B', 5.0, 180.0, "SEA BREEZE", "WDE5432")};
+    });
     ASSERT_TRUE(w.connectAndDetect());
     Ui::AisConfiguration* ui = w.ui();
-    ASSERT_TRUE(tickUntil([&] { return ui->tbvwHomeOtherVessels->model()->rowCount() == 2; }));
+    ASSERT_TRUE(tickUntil([&] { return column(ui->tbvwHomeOtherVessels, 1).contains("SEA BREEZE"); }));
     EXPECT_TRUE(ui->wgMainHome->isVisible());
     EXPECT_EQ(ui->lblHomeShipName->text(), "SEA SIMULATOR");
     EXPECT_EQ(ui->lblHomeCallSign->text(), "WDA1234");
@@ -476,6 +480,7 @@ TEST_F(StatusPages, TheConfigurationArrowsMoveBetweenTheFirstTwoLayoutPages)
     const SCfgLayoutInfo& layout = w.view()->cfgLayoutInfo;
     ASSERT_GE(layout.iPageCount, 2) << "model 1 with SRM and encryption needs two pages";
     ASSERT_EQ(layout.iCurrentPage, 0);
+    w.grab("status-configuration");
     LogProbe log;
     releaseOver(ui->wgCfgRightPage);
     EXPECT_EQ(layout.iCurrentPage, 1);
