@@ -40,12 +40,13 @@ constexpr SListenerOf kListeners[] = {
 
 constexpr int kFormatterZda = 8;
 
-// A line without CR LF gets one, so that Parser finds its end.
-void repairLineEnd(char* text)
+// A line without CR LF gets one, so that Parser finds its end. Most end in CR LF already, which
+// is seen without a search.
+void repairLineEnd(char* text, size_t length)
 {
-    if (std::strstr(text, "\r\n") != nullptr)
+    const bool endsInCrLf = length >= 2 && text[length - 2] == '\r' && text[length - 1] == '\n';
+    if (endsInCrLf || std::strstr(text, "\r\n") != nullptr)
         return;
-    const size_t length = std::strlen(text);
     if (length > 0 && text[length - 1] == '\n') {
         text[length - 1] = '\r';
         text[length] = '\n';
@@ -110,7 +111,7 @@ void CSensorSentenceHandle::sentenceProc(COMM::CServiceComm* comm, COMM::COMM_TY
     if (!logText.isEmpty())
         emit signalRxLogMsg(comm, logText);
 
-    std::string sentence;
+    std::string& sentence = m_taken;
     while (queues->queueNextSentence(&sentence)) {
         if (sentence.size() > static_cast<size_t>(SENSOR_SENTENCE_MAX))
             continue;
@@ -119,7 +120,7 @@ void CSensorSentenceHandle::sentenceProc(COMM::CServiceComm* comm, COMM::COMM_TY
             continue;
         if (package.sentence[0] != '$' && package.sentence[0] != '!')
             continue;
-        repairLineEnd(package.sentence);
+        repairLineEnd(package.sentence, std::strlen(package.sentence));
         i62ParserProc(package);
     }
 }
@@ -139,7 +140,9 @@ void CSensorSentenceHandle::i62ParserProc(SENSOR_SENTENCE_PACKAGE& package)
 
     // Parser cuts the text into fields in place; the listener gets it whole.
     char received[sizeof(package.sentence)];
-    std::memcpy(received, package.sentence, sizeof(received));
+    const size_t length = strnlen(package.sentence, sizeof(package.sentence) - 1);
+    std::memcpy(received, package.sentence, length);
+    received[length] = '\0';
 
     T1msTimerEvent();
     const time_t now = m_hostClock();

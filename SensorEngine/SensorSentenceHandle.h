@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <queue>
+#include <string>
 
 // Runs every sentence received on a link through the sentence library, one by one on the
 // link's thread, and announces what it changed. The receivers of the fill signals must be
@@ -64,4 +65,6 @@ private:
     time_t m_lastSecond = 0;
     uint32_t m_undecodableCount = 0;
     SensorScope::HostClock m_hostClock = &SensorScope::HostTime;
+    // The sentence taken off a link's queue; kept so that its room outlives a notification.
+    std::string m_taken;
 };

@@ -81,6 +81,12 @@ bool inRange(double latitude, double longitude)
     return std::fabs(latitude) < 91.0 && std::fabs(longitude) < 181.0;
 }
 
+uint32_t etaFieldsOf(const GENERIC_SHIP_DATA& r)
+{
+    return static_cast<uint32_t>(r.etaMonth) << 24 | static_cast<uint32_t>(r.etaDay) << 16 |
+           static_cast<uint32_t>(r.etaHour) << 8 | r.etaMinute;
+}
+
 // The next ETA of the given month, day, hour and minute from now on.
 time_t etaOf(const GENERIC_SHIP_DATA& r, time_t now)
 {
@@ -129,6 +135,7 @@ void CAisData::initAisData()
     m_outlineWord = 0;
     std::memset(&m_class, 0, sizeof(m_class));
     m_typed = false;
+    m_etaFields = 0;
 }
 
 void CAisData::resetData()
@@ -213,7 +220,14 @@ bool CAisData::setAisData(uint8_t record, bool updatePosition)
     if ((take & TAKE_VOYAGE) && m_aisType == AIS_TYPE_CLASS_A) {
         AIS_CLASS_A_DATA& a = m_class.classA;
         a.imo = static_cast<uint32_t>(r.imo);
-        a.eta = etaOf(r, now());
+        // The local-time conversion reads the zone file at every call: a repeated message 5
+        // keeps the ETA it gave while that still lies ahead, when it would give the same.
+        const time_t at = now();
+        const uint32_t fields = etaFieldsOf(r);
+        if (fields != m_etaFields || a.eta < at) {
+            a.eta = etaOf(r, at);
+            m_etaFields = fields;
+        }
         a.aisVersion = r.aisVersion;
         a.draught = r.draught;
         copyText(a.destination, r.destination, 20);

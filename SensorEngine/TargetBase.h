@@ -132,6 +132,8 @@ public:
     uint32_t m_outlineWord;
     UAisClassData m_class;
     bool m_typed;
+    // The ETA fields (month, day, hour, minute) the class A ETA was worked out from.
+    uint32_t m_etaFields;
 
     // The host clock every AIS record reads (first seen, ETA); tests replace it.
     static void setHostClock(HostClock clock) { s_hostClock = clock; }

@@ -4,6 +4,9 @@
 #include "services/SysDebug.h"
 
 #include <QMutexLocker>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +16,16 @@ namespace SensorScope {
 namespace Target {
 
 namespace {
+
+constexpr std::chrono::microseconds kSpinBeforeSleep{100};
+
+// A short wait that keeps the processor, easing the core for its other thread.
+inline void spinPause()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#endif
+}
 
 uint32_t maskOf(SENSOR_I62_LISTENER listener)
 {
@@ -48,6 +61,7 @@ bool motionKnown(const CTargetBase& record)
 struct SMeasureInput
 {
     unsigned int mmsi;
+    uint64_t generation;
     Unit::SPointG2dD pivot;
     double latitude;
     double longitude;
@@ -58,6 +72,7 @@ struct SMeasureInput
 struct SMeasureResult
 {
     unsigned int mmsi;
+    uint64_t generation;
     float range;
     float bearing;
     float bearing2;
@@ -67,7 +82,7 @@ struct SMeasureResult
 
 SMeasureResult measure(CAbstractSensorService* service, CTargetMetaData& own, const SMeasureInput& target)
 {
-    SMeasureResult result{target.mmsi, -1.0f, 360.0f, 360.0f, -1.0f, 0.0f};
+    SMeasureResult result{target.mmsi, target.generation, -1.0f, 360.0f, 360.0f, -1.0f, 0.0f};
     const CTargetAisData* ownAis = own.aisData();
     if (ownAis == nullptr || !positionKnown(*ownAis) || target.latitude == TARGET_LAT_NA ||
         target.longitude == TARGET_LON_NA)
@@ -111,6 +126,69 @@ void store(CTargetBase& record, const SMeasureResult& result)
 
 } // namespace
 
+CTargetInfo::CLock::CLock(CTargetInfo& table) : m_table(table)
+{
+    if (!m_table.m_mutex.tryLock()) {
+        // A share of a walk holds the lock for some microseconds; a thread that went to sleep
+        // at once could wake much later on a busy machine, so it keeps trying for a while first.
+        m_table.m_waiting.fetch_add(1);
+        const auto giveUp = std::chrono::steady_clock::now() + kSpinBeforeSleep;
+        bool taken = false;
+        while (!taken && std::chrono::steady_clock::now() < giveUp) {
+            spinPause();
+            taken = m_table.m_mutex.tryLock();
+        }
+        if (!taken)
+            m_table.m_mutex.lock();
+        m_table.m_waiting.fetch_sub(1);
+    }
+    // Written only under the lock, read by a walk waiting to go on.
+    m_table.m_taken.store(m_table.m_taken.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+}
+
+CTargetInfo::CLock::~CLock()
+{
+    m_table.m_mutex.unlock();
+}
+
+// A mutex of Qt's is not fair: a walk that takes it again at once, before a thread its release
+// woke has run, would keep that thread out through all its shares. Between shares, a thread
+// that waits is let in first.
+void CTargetInfo::letWaitingIn()
+{
+    if (m_waiting.load() == 0)
+        return;
+    const uint64_t taken = m_taken.load();
+    while (m_waiting.load() > 0 && m_taken.load() == taken)
+        QThread::yieldCurrentThread();
+}
+
+// The target of an MMSI, or null; called with the lock held.
+CTargetMetaData* CTargetInfo::findTarget(unsigned int mmsi)
+{
+    SRecentTarget& recent = m_recent[mmsi % kRecentSlots];
+    if (recent.record != nullptr && recent.mmsi == mmsi)
+        return recent.record;
+    const auto found = m_targets.find(mmsi);
+    if (found == m_targets.end())
+        return nullptr;
+    recent = {mmsi, found->second};
+    return found->second;
+}
+
+// A record about to be deleted leaves the small table too; called with the lock held.
+void CTargetInfo::forgetTarget(unsigned int mmsi, const CTargetMetaData* record)
+{
+    SRecentTarget& recent = m_recent[mmsi % kRecentSlots];
+    if (recent.record == record)
+        recent = {};
+}
+
+void CTargetInfo::forgetAllTargets()
+{
+    m_recent.fill({});
+}
+
 CTargetInfo::CTargetInfo(CAbstractSensorService* service) : m_service(service)
 {
     m_ownNavi.assignTargetModel(TARGET_TYPE_AIS, false, SENSOR_I62_LISTENER_NONE);
@@ -127,7 +205,7 @@ CTargetInfo::~CTargetInfo()
 
 void CTargetInfo::fillAisOwnData(SENSOR_I62_LISTENER listener)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_updateMask |= maskOf(listener);
     if (m_ownTarget == nullptr) {
         m_ownTarget = new CTargetMetaData;
@@ -139,20 +217,22 @@ void CTargetInfo::fillAisOwnData(SENSOR_I62_LISTENER listener)
 
 void CTargetInfo::fillAisTargetData(unsigned int mmsi)
 {
-    QMutexLocker locker(&m_mutex);
-    auto found = m_targets.find(mmsi);
-    if (found != m_targets.end()) {
-        found->second->updateAisData(true, SENSOR_I62_LISTENER_AIS_TARGET);
+    CLock locker(*this);
+    if (CTargetMetaData* found = findTarget(mmsi)) {
+        found->updateAisData(true, SENSOR_I62_LISTENER_AIS_TARGET);
+        found->setGeneration(++m_generation);
         return;
     }
     auto* target = new CTargetMetaData;
     target->assignTargetModel(TARGET_TYPE_AIS, true, SENSOR_I62_LISTENER_AIS_TARGET);
+    target->setGeneration(++m_generation);
     m_targets.emplace(mmsi, target);
+    m_recent[mmsi % kRecentSlots] = {mmsi, target};
 }
 
 void CTargetInfo::updateOwnVslData()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_ownTarget == nullptr || m_ownTarget->aisData() == nullptr)
         return;
     m_ownNavi.aisData()->assignData(m_ownTarget->aisData());
@@ -171,12 +251,29 @@ void CTargetInfo::updateOwnVslData()
 
 void CTargetInfo::calTargetSourcePivotScreenPoint(int sources)
 {
-    QMutexLocker locker(&m_mutex);
-    if ((sources & TARGET_SOURCE_OWN) && m_ownTarget != nullptr)
-        updateTargetPivotData(m_ownTarget, TARGET_SOURCE_OWN);
-    if (sources & TARGET_SOURCE_AIS) {
-        for (auto& entry : m_targets)
-            updateTargetPivotData(entry.second, TARGET_SOURCE_AIS);
+    if (sources & TARGET_SOURCE_OWN) {
+        CLock locker(*this);
+        if (m_ownTarget != nullptr)
+            updateTargetPivotData(m_ownTarget, TARGET_SOURCE_OWN);
+    }
+    if (!(sources & TARGET_SOURCE_AIS))
+        return;
+    // Each target's pivot stands alone, so the walk takes the lock a share of the table at a
+    // time and goes on after the last MMSI it did.
+    bool first = true;
+    unsigned int last = 0;
+    for (;;) {
+        if (!first)
+            letWaitingIn();
+        CLock locker(*this);
+        auto entry = first ? m_targets.begin() : m_targets.upper_bound(last);
+        first = false;
+        for (size_t n = 0; n < kTargetsPerHold && entry != m_targets.end(); ++n, ++entry) {
+            updateTargetPivotData(entry->second, TARGET_SOURCE_AIS);
+            last = entry->first;
+        }
+        if (entry == m_targets.end())
+            return;
     }
 }
 
@@ -194,38 +291,60 @@ void CTargetInfo::updateTargetPivotData(CTargetMetaData* record, int source)
 }
 
 // Measured outside the lock: with thousands of targets the geodesy takes milliseconds, and the
-// communication thread must not wait that long to file the next sentence.
+// communication thread must not wait that long to file the next sentence. The copies are taken
+// and the results written back a share of the table at a time, for the same reason; a result
+// goes back only to the record it was worked out from, as it still was (its generation).
 void CTargetInfo::updateAllTargetMeasureValue()
 {
     CTargetMetaData own;
     own.assignTargetModel(TARGET_TYPE_AIS, false, SENSOR_I62_LISTENER_NONE);
     std::vector<SMeasureInput> inputs;
-    CAbstractSensorService* service;
-    {
-        QMutexLocker locker(&m_mutex);
-        service = m_service;
-        own.assignData(&m_ownNavi);
-        inputs.reserve(m_targets.size());
-        for (const auto& entry : m_targets) {
-            const CTargetAisData* ais = entry.second->aisData();
-            if (ais != nullptr)
-                inputs.push_back({entry.first, entry.second->m_positionPivot, ais->m_latitude, ais->m_longitude,
-                                  ais->m_sog, ais->m_cog});
+    CAbstractSensorService* service = nullptr;
+    bool first = true;
+    unsigned int last = 0;
+    for (;;) {
+        if (!first)
+            letWaitingIn();
+        CLock locker(*this);
+        auto entry = m_targets.begin();
+        if (first) {
+            service = m_service;
+            own.assignData(&m_ownNavi);
+            inputs.reserve(m_targets.size());
+        } else {
+            entry = m_targets.upper_bound(last);
         }
+        first = false;
+        for (size_t n = 0; n < kTargetsPerHold && entry != m_targets.end(); ++n, ++entry) {
+            last = entry->first;
+            const CTargetAisData* ais = entry->second->aisData();
+            if (ais != nullptr)
+                inputs.push_back({entry->first, entry->second->generation(), entry->second->m_positionPivot,
+                                  ais->m_latitude, ais->m_longitude, ais->m_sog, ais->m_cog});
+        }
+        if (entry == m_targets.end())
+            break;
     }
     std::vector<SMeasureResult> results;
     results.reserve(inputs.size());
     for (const SMeasureInput& input : inputs)
         results.push_back(measure(service, own, input));
 
-    QMutexLocker locker(&m_mutex);
-    auto target = m_targets.begin();
-    for (const SMeasureResult& result : results) {
+    for (size_t done = 0; done < results.size();) {
+        if (done > 0)
+            letWaitingIn();
+        CLock locker(*this);
         // Both walk the map in MMSI order; a target removed meanwhile is skipped.
-        while (target != m_targets.end() && target->first < result.mmsi)
-            ++target;
-        if (target != m_targets.end() && target->first == result.mmsi && target->second->aisData() != nullptr)
-            store(*target->second->aisData(), result);
+        auto target = m_targets.lower_bound(results[done].mmsi);
+        const size_t end = std::min(results.size(), done + kTargetsPerHold);
+        for (; done < end; ++done) {
+            const SMeasureResult& result = results[done];
+            while (target != m_targets.end() && target->first < result.mmsi)
+                ++target;
+            if (target != m_targets.end() && target->first == result.mmsi &&
+                target->second->generation() == result.generation && target->second->aisData() != nullptr)
+                store(*target->second->aisData(), result);
+        }
     }
 }
 
@@ -239,21 +358,26 @@ void CTargetInfo::updateMeasureValue(CTargetMetaData* own, CTargetAisData* targe
 {
     if (target == nullptr)
         return;
-    const SMeasureInput input{target->m_mmsi,     {target->m_latitude, target->m_longitude},
-                              target->m_latitude, target->m_longitude,
-                              target->m_sog,      target->m_cog};
+    const SMeasureInput input{target->m_mmsi,
+                              0,
+                              {target->m_latitude, target->m_longitude},
+                              target->m_latitude,
+                              target->m_longitude,
+                              target->m_sog,
+                              target->m_cog};
     store(*target, measure(m_service, *own, input));
 }
 
 void CTargetInfo::reset()
 {
     // All of it under the lock: the own vessel is written by the communication thread too.
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_updateMask = 0;
     m_holder = nullptr;
     for (auto& entry : m_targets)
         delete entry.second;
     m_targets.clear();
+    forgetAllTargets();
     SYS_DEBUG(DEBUG_MSG_INFO, "%s", "");
     if (m_ownTarget == nullptr || m_ownTarget->aisData() == nullptr)
         return;
@@ -270,17 +394,18 @@ void CTargetInfo::reset()
 
 void CTargetInfo::clearAllTargets()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_holder = nullptr;
     for (auto& entry : m_targets)
         delete entry.second;
     m_targets.clear();
+    forgetAllTargets();
     SYS_DEBUG(DEBUG_MSG_INFO, "%s", "");
 }
 
 std::vector<STargetCopy> CTargetInfo::getTargetCopies()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     std::vector<STargetCopy> copies;
     copies.reserve(m_targets.size());
     for (const auto& entry : m_targets) {
@@ -292,7 +417,7 @@ std::vector<STargetCopy> CTargetInfo::getTargetCopies()
 
 bool CTargetInfo::getOwnCopy(STargetCopy* out)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (out == nullptr || m_ownTarget == nullptr || m_ownTarget->aisData() == nullptr)
         return false;
     *out = {*m_ownTarget->aisData(), m_ownTarget->m_updateTime};
@@ -301,44 +426,44 @@ bool CTargetInfo::getOwnCopy(STargetCopy* out)
 
 size_t CTargetInfo::targetCount()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     return m_targets.size();
 }
 
 uint32_t CTargetInfo::updateMask()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     return m_updateMask;
 }
 
 void CTargetInfo::initial()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_updateMask = 0;
 }
 
 void CTargetInfo::setSensorService(CAbstractSensorService* service)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_service = service;
 }
 
 void CTargetInfo::detectNewExtSensor(uint32_t sources)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_updateMask |= sources;
 }
 
 void CTargetInfo::setOwnVslPos(double latitude, double longitude)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     m_ownNavi.aisData()->setLatLonChecking(latitude, longitude);
     updateTargetPivotData(&m_ownNavi, TARGET_SOURCE_OWN);
 }
 
 void CTargetInfo::setOwnAisPos(double latitude, double longitude)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_ownTarget == nullptr || m_ownTarget->aisData() == nullptr)
         return;
     m_ownTarget->aisData()->setLatLonChecking(latitude, longitude);
@@ -358,7 +483,7 @@ SSensorTargetDimension CTargetInfo::getTargetDimension(const CTargetMetaData* re
 
 uint64_t CTargetInfo::getHorderTargeStyle()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_holder == nullptr)
         return 0;
     if (m_holder->model() == TARGET_TYPE_ARPA)
@@ -371,7 +496,7 @@ uint64_t CTargetInfo::getHorderTargeStyle()
 bool CTargetInfo::queryTarget(char display, int x, int y, const std::string& mmsi)
 {
     {
-        QMutexLocker locker(&m_mutex);
+        CLock locker(*this);
         m_holder = nullptr;
     }
     const unsigned int value = mmsi.empty() ? TARGET_MMSI_NA : static_cast<unsigned int>(std::atoi(mmsi.c_str()));
@@ -393,7 +518,7 @@ bool CTargetInfo::checkTargetExist(char display, CTargetMetaData* record, int x,
 
 bool CTargetInfo::queryTargetAis(char display, int x, int y, unsigned int mmsi)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     auto from = mmsi == TARGET_MMSI_NA ? m_targets.begin() : m_targets.find(mmsi);
     if (from == m_targets.end())
         from = m_targets.begin();
@@ -415,7 +540,7 @@ void CTargetInfo::updateHolderTarget(CTargetMetaData* record, time_t time)
 {
     if (record == nullptr)
         return;
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     record->setActivatedLatestTime(time);
     m_holder = record;
 }
@@ -427,7 +552,7 @@ void CTargetInfo::calTargetScreenPoint()
 
 void CTargetInfo::calTargetSourceScreenPoint(int sources)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_service == nullptr)
         return;
     if (sources & TARGET_SOURCE_OWN)
@@ -445,7 +570,7 @@ void CTargetInfo::calTargetPivotScreenPoint()
 
 void CTargetInfo::calAllTargetTrackScreenPoint()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_service == nullptr)
         return;
     for (auto& entry : m_targets)
@@ -454,7 +579,7 @@ void CTargetInfo::calAllTargetTrackScreenPoint()
 
 void CTargetInfo::calTargetSourceOutlineFactor(int sources)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (sources & TARGET_SOURCE_AIS) {
         for (auto& entry : m_targets)
             updateTargetOutlineParameter(entry.second);
@@ -476,7 +601,7 @@ void CTargetInfo::updateTargetOutlineParameter(CTargetMetaData* record)
 void CTargetInfo::updateAllTargetNaviStatusFlag()
 {
     const int snooze = m_service != nullptr ? m_service->getAlarmSnoozeTime() : 0;
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (m_ownNavi.m_updateTime != 0) {
         m_ownNavi.updateOwnVslLostFlag(kOwnLostSeconds);
         if (m_ownTarget != nullptr)
@@ -501,7 +626,7 @@ void CTargetInfo::updateAllAisNaviStatusFlag(int snoozeSeconds)
 
 void CTargetInfo::doAisTargetsInspection()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     for (auto it = m_targets.begin(); it != m_targets.end();) {
         it->second->doTargetsTrackLoseNode();
         if (!it->second->m_naviStatus.deleted) {
@@ -510,6 +635,7 @@ void CTargetInfo::doAisTargetsInspection()
         }
         if (m_holder == it->second)
             m_holder = nullptr;
+        forgetTarget(it->first, it->second);
         delete it->second;
         it = m_targets.erase(it);
     }
@@ -517,14 +643,14 @@ void CTargetInfo::doAisTargetsInspection()
 
 void CTargetInfo::visitRecords(const RecordVisitor& visit)
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     if (visit)
         visit(&m_ownNavi, m_targets, m_holder);
 }
 
 void CTargetInfo::recordTargetTrack()
 {
-    QMutexLocker locker(&m_mutex);
+    CLock locker(*this);
     for (auto& entry : m_targets) {
         const CTargetAisData* ais = entry.second->aisData();
         if (!entry.second->m_naviStatus.lost && ais != nullptr && ais->m_positionValid)

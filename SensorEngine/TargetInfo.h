@@ -5,6 +5,8 @@
 #include "SensorEngine/TargetSetting.h"
 
 #include <QMutex>
+#include <array>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <string>
@@ -39,6 +41,9 @@ class CTargetInfo
 {
 public:
     static constexpr int kOwnLostSeconds = 40;
+    // Targets one hold of the lock covers in the once-a-second walks, so that the link's
+    // thread never waits for a whole table of thousands.
+    static constexpr size_t kTargetsPerHold = 256;
 
     explicit CTargetInfo(CAbstractSensorService* service);
     ~CTargetInfo();
@@ -83,25 +88,55 @@ public:
     void recordTargetTrack();
     // Runs visit on the own vessel's display record, every target and the held target (or
     // null), under the table's lock: a drawing pass sees one consistent table.
-    using RecordVisitor = std::function<void(CTargetMetaData* own, const std::map<unsigned int, CTargetMetaData*>& targets,
-                                             CTargetMetaData* holder)>;
+    using RecordVisitor = std::function<void(
+        CTargetMetaData* own, const std::map<unsigned int, CTargetMetaData*>& targets, CTargetMetaData* holder)>;
     void visitRecords(const RecordVisitor& visit);
 
     COwnVslSetting m_ownSetting;
     CTargetSetting m_targetSetting;
 
 private:
+    // The table's lock, taken through here so that the once-a-second walks see who waits.
+    class CLock
+    {
+    public:
+        explicit CLock(CTargetInfo& table);
+        ~CLock();
+        CLock(const CLock&) = delete;
+        CLock& operator=(const CLock&) = delete;
+
+    private:
+        CTargetInfo& m_table;
+    };
+
+    void letWaitingIn();
+    CTargetMetaData* findTarget(unsigned int mmsi);
+    void forgetTarget(unsigned int mmsi, const CTargetMetaData* record);
+    void forgetAllTargets();
     void updateMeasureValue(CTargetMetaData* own, CTargetAisData* target);
     void updateTargetPivotData(CTargetMetaData* record, int source);
     void updateAllAisNaviStatusFlag(int snoozeSeconds);
 
     QMutex m_mutex;
+    std::atomic<int> m_waiting{0};    // threads in CLock that found the mutex taken
+    std::atomic<uint64_t> m_taken{0}; // times the mutex was taken through CLock
     CAbstractSensorService* m_service;
     CTargetMetaData* m_ownTarget = nullptr;
     CTargetMetaData m_ownNavi;
     std::map<unsigned int, CTargetMetaData*> m_targets;
     CTargetMetaData* m_holder = nullptr;
     uint32_t m_updateMask = 0;
+    uint64_t m_generation = 0; // the last one given to a filled target
+
+    // The link's thread looks up the target of every VDM: a small table by the MMSI's low bits
+    // answers first, the map's walk down its tree costing several times more.
+    struct SRecentTarget
+    {
+        unsigned int mmsi = 0;
+        CTargetMetaData* record = nullptr;
+    };
+    static constexpr size_t kRecentSlots = 1024;
+    std::array<SRecentTarget, kRecentSlots> m_recent{};
 };
 
 } // namespace Target

@@ -37,6 +37,11 @@ public:
     void addTrackNode(const NaviScope::SNaviNodeData& node);
     void doTargetsTrackLoseNode();
 
+    // Set anew by the table at every fill: what was worked out from an earlier copy of the
+    // record is not written back once this has changed.
+    uint64_t generation() const { return m_generation; }
+    void setGeneration(uint64_t generation) { m_generation = generation; }
+
     TARGET_TYPE model() const { return m_model; }
     CTargetAisData* aisData() const { return m_ais.get(); }
     CTargetArpaData* arpaData() const { return m_arpa.get(); }
@@ -44,6 +49,7 @@ public:
 
 private:
     TARGET_TYPE m_model = TARGET_TYPE_NONE;
+    uint64_t m_generation = 0;
     std::unique_ptr<CTargetAisData> m_ais;
     std::unique_ptr<CTargetArpaData> m_arpa;
     std::unique_ptr<NaviScope::CNaviTrackItem> m_track = std::make_unique<NaviScope::CNaviTrackItem>();

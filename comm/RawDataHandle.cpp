@@ -5,6 +5,7 @@
 #include <QMutexLocker>
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace COMM {
 
@@ -45,9 +46,50 @@ template <class Queue> void clearQueue(QMutex& mutex, Queue& queue)
     Queue().swap(queue);
 }
 
-std::string toStdString(const QByteArray& data)
+constexpr size_t kNotFound = std::string::npos;
+
+// Appends data to text without its NUL bytes.
+void appendWithoutNul(std::string& text, const char* data, size_t size)
 {
-    return std::string(data.constData(), static_cast<size_t>(data.size()));
+    const char* const end = data + size;
+    while (data < end) {
+        const void* nul = std::memchr(data, '\0', static_cast<size_t>(end - data));
+        const char* stop = nul != nullptr ? static_cast<const char*>(nul) : end;
+        text.append(data, static_cast<size_t>(stop - data));
+        data = nul != nullptr ? stop + 1 : end;
+    }
+}
+
+// Position of c in text from position from up to size, or kNotFound.
+size_t findChar(const char* text, size_t from, size_t size, char c)
+{
+    const void* at = std::memchr(text + from, c, size - from);
+    return at != nullptr ? static_cast<size_t>(static_cast<const char*>(at) - text) : kNotFound;
+}
+
+// Position of the first CR LF pair in text from position from up to size, or kNotFound.
+size_t findCrLf(const char* text, size_t from, size_t size)
+{
+    while (from + 1 < size) {
+        const size_t at = findChar(text, from, size - 1, '\r');
+        if (at == kNotFound)
+            return kNotFound;
+        if (text[at + 1] == '\n')
+            return at;
+        from = at + 1;
+    }
+    return kNotFound;
+}
+
+void warnDiscarded(size_t discarded)
+{
+    if (discarded > 0)
+        SYS_DEBUG(DEBUG_MSG_WARNING, "no line end in %zu bytes, discarded", discarded);
+}
+
+size_t sizeOf(const QByteArray& data)
+{
+    return static_cast<size_t>(data.size());
 }
 
 // Position of c, or of its second occurrence when the first is at 0 (0 when none); -1 when absent.
@@ -65,6 +107,65 @@ int startIndex(const char* text, char c)
 }
 
 } // namespace
+
+template <class Take> size_t CRawDataHandle::cutLines(const char* data, size_t size, Take&& take)
+{
+    // A NUL byte is never part of a line; dropping it keeps the lines around it. With no
+    // partial line waiting and no NUL, the chunk is cut where it lies and only its rest kept.
+    const bool inPlace = m_strBuf.empty() && (size == 0 || std::memchr(data, '\0', size) == nullptr);
+    if (!inPlace)
+        appendWithoutNul(m_strBuf, data, size);
+    const char* const text = inPlace ? data : m_strBuf.data();
+    const size_t n = inPlace ? size : m_strBuf.size();
+
+    size_t p = 0;
+    // The LF of a CR LF that a read split in two belongs to the line already cut at its CR.
+    if (m_crEndedBuffer && n > 0) {
+        if (text[0] == '\n')
+            p = 1;
+        m_crEndedBuffer = false;
+    }
+    const size_t first = p;
+
+    // A CR LF anywhere ahead wins over an earlier lone LF or CR. Once a search fails, the
+    // rest of the text cannot hold that ending either.
+    bool noCrLf = false;
+    bool noLf = false;
+    while (p < n) {
+        size_t end = kNotFound;
+        if (!noCrLf) {
+            const size_t at = findCrLf(text, p, n);
+            noCrLf = at == kNotFound;
+            if (!noCrLf)
+                end = at + 2;
+        }
+        if (end == kNotFound && !noLf) {
+            const size_t at = findChar(text, p, n, '\n');
+            noLf = at == kNotFound;
+            if (!noLf)
+                end = at + 1;
+        }
+        if (end == kNotFound) {
+            const size_t at = findChar(text, p, n, '\r');
+            if (at == kNotFound)
+                break;
+            end = at + 1;
+        }
+        matchResponse(text + p, end - p);
+        take(text + p, end - p);
+        p = end;
+    }
+    m_crEndedBuffer = p > first && p == n && text[p - 1] == '\r';
+    if (inPlace)
+        m_strBuf.assign(text + p, n - p);
+    else
+        m_strBuf.erase(0, p);
+    if (m_strBuf.size() <= kPartialLineLimit)
+        return 0;
+    const size_t discarded = m_strBuf.size();
+    m_strBuf.clear();
+    return discarded;
+}
 
 CRawDataHandle::CRawDataHandle() = default;
 
@@ -108,26 +209,32 @@ void CRawDataHandle::appendToMsgQ(const QByteArray& data, bool split)
         m_messageQ.push(data);
         return;
     }
-    std::vector<std::string> lines = retrieveString(toStdString(data));
-    QMutexLocker locker(&m_mutex);
-    for (std::string& line : lines) {
-        completeLineEnd(line);
-        if (line == "\r\n")
-            continue;
-        m_messageQ.push(QByteArray(line.data(), static_cast<int>(line.size())));
+    size_t discarded;
+    {
+        QMutexLocker locker(&m_mutex);
+        discarded = cutLines(data.constData(), sizeOf(data), [this](const char* text, size_t length) {
+            std::string line(text, length);
+            completeLineEnd(line);
+            if (line != "\r\n")
+                m_messageQ.push(QByteArray(line.data(), static_cast<int>(line.size())));
+        });
     }
+    warnDiscarded(discarded);
 }
 
 void CRawDataHandle::appendToSentQ(const QByteArray& data)
 {
-    std::vector<std::string> lines = retrieveString(toStdString(data));
     bool emptied;
+    size_t discarded;
     {
         QMutexLocker locker(&m_mutex);
-        emptied = emptyWhenFull(m_sentenceQ, kQueueBound);
-        for (std::string& line : lines)
-            m_sentenceQ.push(std::move(line));
+        emptied = m_sentenceQ.size() >= kQueueBound;
+        if (emptied)
+            m_sentenceQ.clear();
+        discarded = cutLines(data.constData(), sizeOf(data),
+                             [this](const char* line, size_t length) { m_sentenceQ.push(line, length); });
     }
+    warnDiscarded(discarded);
     if (emptied)
         SYS_DEBUG(DEBUG_MSG_WARNING, "many sentence dosn't process in queue");
 }
@@ -165,7 +272,8 @@ bool CRawDataHandle::queueNextMessage(QByteArray* out)
 
 bool CRawDataHandle::queueNextSentence(std::string* out)
 {
-    return takeFront(m_mutex, m_sentenceQ, out);
+    QMutexLocker locker(&m_mutex);
+    return m_sentenceQ.take(out);
 }
 
 bool CRawDataHandle::queueNextBinData(QByteArray* out)
@@ -190,7 +298,8 @@ void CRawDataHandle::clearQueueMessage()
 
 void CRawDataHandle::clearQueueSentence()
 {
-    clearQueue(m_mutex, m_sentenceQ);
+    QMutexLocker locker(&m_mutex);
+    m_sentenceQ.clear();
 }
 
 void CRawDataHandle::clearQueueBinData()
@@ -239,58 +348,13 @@ SResponseInform CRawDataHandle::getResponseInform()
 std::vector<std::string> CRawDataHandle::retrieveString(const std::string& chunk)
 {
     std::vector<std::string> lines;
-    size_t discarded = 0;
+    size_t discarded;
     {
         QMutexLocker locker(&m_mutex);
-        // A NUL byte is never part of a line; dropping it keeps the lines around it.
-        m_strBuf.reserve(m_strBuf.size() + chunk.size());
-        std::copy_if(chunk.begin(), chunk.end(), std::back_inserter(m_strBuf), [](char c) { return c != '\0'; });
-        // The LF of a CR LF that a read split in two belongs to the line already cut at its CR.
-        if (m_crEndedBuffer && !m_strBuf.empty()) {
-            if (m_strBuf.front() == '\n')
-                m_strBuf.erase(0, 1);
-            m_crEndedBuffer = false;
-        }
-
-        // A CR LF anywhere ahead wins over an earlier lone LF or CR. Once a search
-        // fails, the rest of the text cannot hold that ending either.
-        const std::string& text = m_strBuf;
-        bool noCrLf = false;
-        bool noLf = false;
-        size_t p = 0;
-        while (p < text.size()) {
-            size_t end = std::string::npos;
-            if (!noCrLf) {
-                const size_t at = text.find("\r\n", p);
-                noCrLf = at == std::string::npos;
-                if (!noCrLf)
-                    end = at + 2;
-            }
-            if (end == std::string::npos && !noLf) {
-                const size_t at = text.find('\n', p);
-                noLf = at == std::string::npos;
-                if (!noLf)
-                    end = at + 1;
-            }
-            if (end == std::string::npos) {
-                const size_t at = text.find('\r', p);
-                if (at == std::string::npos)
-                    break;
-                end = at + 1;
-            }
-            lines.emplace_back(text, p, end - p);
-            matchResponse(lines.back());
-            p = end;
-        }
-        m_crEndedBuffer = p > 0 && p == text.size() && text[p - 1] == '\r';
-        m_strBuf.erase(0, p);
-        if (m_strBuf.size() > kPartialLineLimit) {
-            discarded = m_strBuf.size();
-            m_strBuf.clear();
-        }
+        discarded = cutLines(chunk.data(), chunk.size(),
+                             [&lines](const char* line, size_t length) { lines.emplace_back(line, length); });
     }
-    if (discarded > 0)
-        SYS_DEBUG(DEBUG_MSG_WARNING, "no line end in %zu bytes, discarded", discarded);
+    warnDiscarded(discarded);
     return lines;
 }
 
@@ -324,10 +388,13 @@ void CRawDataHandle::swapQueueMessage(std::queue<QByteArray>* other)
 
 void CRawDataHandle::retrieveSentence(const std::string& chunk)
 {
-    std::vector<std::string> lines = retrieveString(chunk);
-    QMutexLocker locker(&m_mutex);
-    for (std::string& line : lines)
-        m_sentenceQ.push(std::move(line));
+    size_t discarded;
+    {
+        QMutexLocker locker(&m_mutex);
+        discarded = cutLines(chunk.data(), chunk.size(),
+                             [this](const char* line, size_t length) { m_sentenceQ.push(line, length); });
+    }
+    warnDiscarded(discarded);
 }
 
 // With a for '!' and b for '$': one at 0 and the other absent, the text is one
@@ -349,12 +416,12 @@ int CRawDataHandle::findSentenceChartIndex(const char* text, char c)
 }
 
 // Called with the mutex held.
-void CRawDataHandle::matchResponse(const std::string& line)
+void CRawDataHandle::matchResponse(const char* line, size_t length)
 {
     if (m_response.timeoutMs == 0)
         return;
-    const size_t length = ::strnlen(m_response.awaitText, sizeof(m_response.awaitText));
-    if (line.find(m_response.awaitText, 0, length) != std::string::npos)
+    const std::string_view awaited(m_response.awaitText, ::strnlen(m_response.awaitText, sizeof(m_response.awaitText)));
+    if (std::string_view(line, length).find(awaited) != std::string_view::npos)
         m_response = SResponseInform();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/CommDefine.h"
+#include "comm/LineQueue.h"
 
 #include <QByteArray>
 #include <QMutex>
@@ -73,7 +74,11 @@ public:
     static int findSentenceChartIndex(const char* text, char c);
 
 private:
-    void matchResponse(const std::string& line);
+    // Cuts the partial line and size bytes of data into complete lines and hands each, in
+    // order, to take(const char* line, size_t length); the rest waits for the next chunk.
+    // Called with the mutex held; returns the bytes of an endless partial line dropped.
+    template <class Take> size_t cutLines(const char* data, size_t size, Take&& take);
+    void matchResponse(const char* line, size_t length);
 
     QMutex m_mutex;
     std::string m_strBuf;
@@ -82,7 +87,7 @@ private:
     std::queue<QByteArray> m_logMsgQ;
     uint64_t m_droppedLogMsgs = 0;
     std::queue<QByteArray> m_messageQ;
-    std::queue<std::string> m_sentenceQ;
+    CLineQueue m_sentenceQ;
     std::queue<QByteArray> m_binDataQ;
     std::queue<QByteArray> m_cmdDataQ;
     SResponseInform m_response;

@@ -11,6 +11,7 @@ struct SWalk
 {
     uint8_t* payload;
     const uint8_t* source;
+    bool padded; // source is followed by a zero word and has no bits past the count
     int bits;
     int capacityBits;
     int bit;
@@ -35,14 +36,60 @@ uint32_t widthMask(int width)
     return width >= 32 ? 0xFFFFFFFFu : (1u << width) - 1u;
 }
 
-// Bits of the payload from first on; those at or past the end read as zero.
-uint32_t readBits(const SWalk& w, int first, int width)
+// width (1 to 32) bits from firstBit on, gathered big-endian from the bytes they touch.
+inline uint32_t pickBits(const uint8_t* payload, int firstBit, int width)
 {
-    if (width <= 0 || first >= w.bits)
+    const int firstByte = firstBit / 8;
+    const int lastByte = (firstBit + width - 1) / 8;
+    uint64_t word = 0;
+    for (int i = firstByte; i <= lastByte; ++i)
+        word = word << 8 | payload[i];
+    word <<= 64 - 8 * (lastByte - firstByte + 1);
+    word <<= firstBit % 8;
+    return static_cast<uint32_t>(word >> (64 - width));
+}
+
+constexpr int kWordBytes = 8;
+// The longest payload a message has, with a word of zeros behind it.
+constexpr int kPaddedBytes = AIS_RAW_PAYLOAD_SIZE + kWordBytes;
+
+// Eight bytes from at on as one big-endian word, in one load.
+inline uint64_t loadBigEndian64(const uint8_t* at)
+{
+    uint64_t word;
+    std::memcpy(&word, at, sizeof(word));
+#if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    word = __builtin_bswap64(word);
+#endif
+    return word;
+}
+
+// Bits of the payload from first on; those at or past the end read as zero.
+uint32_t readBitsAnywhere(const SWalk& w, int first, int width)
+{
+    if (width <= 0 || first >= w.bits || first < 0)
         return 0;
+    if (width > 32)
+        width = 32;
+    // Eight whole bytes hold the field (at most 32 bits after at most 7 skipped): one word, no
+    // loop, where the payload is padded or the field lies away from its end.
+    const unsigned byte = static_cast<unsigned>(first) / 8;
+    if (w.padded || byte + 8 <= (static_cast<unsigned>(w.bits) + 7) / 8)
+        return static_cast<uint32_t>(loadBigEndian64(w.source + byte) << (static_cast<unsigned>(first) % 8) >>
+                                     (64 - width));
     const int available = w.bits - first < width ? w.bits - first : width;
-    const uint32_t value = AisMsgCodec_FieldPick(w.source, static_cast<short>(first), static_cast<short>(available));
+    const uint32_t value = pickBits(w.source, first, available);
     return available == width ? value : value << (width - available);
+}
+
+// The same, with the usual case, a field of a padded payload, small enough to go inline.
+inline uint32_t readBits(const SWalk& w, int first, int width)
+{
+    if (w.padded && first >= 0 && first < w.bits && width > 0 && width <= 32) {
+        const unsigned at = static_cast<unsigned>(first);
+        return static_cast<uint32_t>(loadBigEndian64(w.source + at / 8) << (at % 8) >> (64 - width));
+    }
+    return readBitsAnywhere(w, first, width);
 }
 
 int32_t signExtend(uint32_t raw, int width)
@@ -57,8 +104,14 @@ int32_t signExtend(uint32_t raw, int width)
 // 1 / scale, snapped to the whole number the table meant (0.1f stands for exactly 1/10).
 double scaleDivisor(float scale)
 {
-    if (scale == 0.0f)
+    // The tables' usual scales, as the rounding below gives them, without computing it for
+    // every field of every message.
+    if (scale == 0.0f || scale == 1.0f)
         return 1.0;
+    if (scale == 0.1f)
+        return 10.0;
+    if (scale == 0.0001f)
+        return 10000.0;
     const double inverse = 1.0 / static_cast<double>(scale);
     const double whole = std::nearbyint(inverse);
     return whole >= 1.0 && std::fabs(inverse - whole) < 1e-4 * whole ? whole : inverse;
@@ -504,7 +557,7 @@ bool paPairs(SWalk& w, const AIS_FIELD_DESCRIPTOR&)
 }
 
 // Storage and conversion of each field kind, indexed by kind.
-const SKindCodec kKindCodecs[AIS_FIELD_KIND_COUNT] = {
+constexpr SKindCodec kKindCodecs[AIS_FIELD_KIND_COUNT] = {
     {unU8, paU8},             // 0 u8
     {unU16, paU16},           // 1 u16
     {unU16, paU16},           // 2 u16
@@ -541,6 +594,43 @@ const SKindCodec* codecOf(int kind)
     return kind >= 0 && kind < AIS_FIELD_KIND_COUNT ? &kKindCodecs[kind] : nullptr;
 }
 
+// The kinds of the position reports, which are most of what is received, are unpacked here where
+// their routines can be inlined; any other kind through the table, which the cases follow.
+bool unpackField(SWalk& w, const AIS_FIELD_DESCRIPTOR& field)
+{
+    switch (field.kind) {
+    case AIS_FIELD_U8:
+    case AIS_FIELD_TIME_STAMP:
+        return unU8(w, field);
+    case AIS_FIELD_COMM_SELECTOR:
+    case AIS_FIELD_MMSI:
+    case AIS_FIELD_COMM_STATE:
+        return unU32(w, field);
+    case AIS_FIELD_UNSIGNED:
+    case AIS_FIELD_COG:
+        return unUnsigned(w, field);
+    case AIS_FIELD_LON:
+    case AIS_FIELD_LAT:
+        return unPosition(w, field);
+    case AIS_FIELD_ROT:
+        return unRot(w, field);
+    case AIS_FIELD_HEADING:
+        return unHeading(w, field);
+    default: {
+        const SKindCodec* codec = codecOf(field.kind);
+        return codec != nullptr && codec->unpack(w, field);
+    }
+    }
+}
+static_assert(kKindCodecs[AIS_FIELD_U8].unpack == unU8 && kKindCodecs[AIS_FIELD_TIME_STAMP].unpack == unU8 &&
+                  kKindCodecs[AIS_FIELD_COMM_SELECTOR].unpack == unU32 && kKindCodecs[AIS_FIELD_MMSI].unpack == unU32 &&
+                  kKindCodecs[AIS_FIELD_COMM_STATE].unpack == unU32 &&
+                  kKindCodecs[AIS_FIELD_UNSIGNED].unpack == unUnsigned &&
+                  kKindCodecs[AIS_FIELD_COG].unpack == unUnsigned && kKindCodecs[AIS_FIELD_LON].unpack == unPosition &&
+                  kKindCodecs[AIS_FIELD_LAT].unpack == unPosition && kKindCodecs[AIS_FIELD_ROT].unpack == unRot &&
+                  kKindCodecs[AIS_FIELD_HEADING].unpack == unHeading,
+              "the inlined kinds unpack as the table says");
+
 } // namespace
 
 int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, const AIS_message_formatter* format,
@@ -548,16 +638,28 @@ int AisMsgCodec_Unpack(const uint8_t* payload, short bits, uint8_t* record, cons
 {
     if (payload == nullptr || record == nullptr || format == nullptr || format->fields == nullptr || bits < 2)
         return AIS_CODEC_FAILED;
-    SWalk w{nullptr, payload, bits, 0, 0, record, record, recordSize, 0, 0, 0};
+    // A payload of a message's size is read from a copy with a zero word behind it and its
+    // bits past the count cleared, so that every field is read in one word.
+    uint8_t padded[kPaddedBytes];
+    const int bytes = (bits + 7) / 8;
+    const bool pad = bytes + kWordBytes <= kPaddedBytes;
+    if (pad) {
+        std::memcpy(padded, payload, static_cast<std::size_t>(bytes));
+        std::memset(padded + bytes, 0, kWordBytes);
+        if (bits % 8 != 0)
+            padded[bytes - 1] = static_cast<uint8_t>(padded[bytes - 1] & (0xFFu << (8 - bits % 8)));
+    }
+    SWalk w{nullptr, pad ? padded : payload, pad, bits, 0, 0, record, record, recordSize, 0, 0, 0};
     for (uint64_t i = 0; i < format->count && w.bit < w.bits; ++i) {
         const AIS_FIELD_DESCRIPTOR& field = format->fields[i];
-        const SKindCodec* codec = codecOf(field.kind);
-        if (codec == nullptr || !codec->unpack(w, field))
+        if (!unpackField(w, field))
             return AIS_CODEC_FAILED;
-        if (field.kind == AIS_FIELD_BINARY && binaryBytes != nullptr)
-            *binaryBytes = w.binaryBytes;
-        if (field.kind == AIS_FIELD_BINARY && binaryBits != nullptr)
-            *binaryBits = w.binaryBits;
+        if (field.kind == AIS_FIELD_BINARY) {
+            if (binaryBytes != nullptr)
+                *binaryBytes = w.binaryBytes;
+            if (binaryBits != nullptr)
+                *binaryBits = w.binaryBits;
+        }
     }
     return AIS_CODEC_DONE;
 }
@@ -567,7 +669,7 @@ int AisMsgCodec_Pack(uint8_t* payload, uint16_t* bits, const uint8_t* record, co
 {
     if (payload == nullptr || bits == nullptr || record == nullptr || format == nullptr || format->fields == nullptr)
         return AIS_CODEC_FAILED;
-    SWalk w{payload, payload, 0, payloadSize * 8, 0, nullptr, record, recordSize, 0, binaryBytes, binaryBits};
+    SWalk w{payload, payload, false, 0, payloadSize * 8, 0, nullptr, record, recordSize, 0, binaryBytes, binaryBits};
     for (uint64_t i = 0; i < format->count; ++i) {
         const AIS_FIELD_DESCRIPTOR& field = format->fields[i];
         const SKindCodec* codec = codecOf(field.kind);
@@ -582,16 +684,7 @@ uint32_t AisMsgCodec_FieldPick(const uint8_t* payload, short firstBit, short wid
 {
     if (payload == nullptr || width <= 0 || firstBit < 0)
         return 0;
-    if (width > 32)
-        width = 32;
-    const int firstByte = firstBit / 8;
-    const int lastByte = (firstBit + width - 1) / 8;
-    uint64_t word = 0;
-    for (int i = firstByte; i <= lastByte; ++i)
-        word = word << 8 | payload[i];
-    word <<= 64 - 8 * (lastByte - firstByte + 1);
-    word <<= firstBit % 8;
-    return static_cast<uint32_t>(word >> (64 - width));
+    return pickBits(payload, firstBit, width > 32 ? 32 : width);
 }
 
 void AisMsgCodec_FieldPut(uint8_t* payload, short firstBit, short width, uint32_t value)

@@ -2,6 +2,7 @@
 
 #include "i62/AisCodec.h"
 #include "i62/I62Field.h"
+#include "i62/I62Table.h"
 
 #include <cstring>
 #include <initializer_list>
@@ -34,7 +35,7 @@ const SEncapKind kKinds[ENCAP_KIND_COUNT] = {
 int kindOf(const char* formatter)
 {
     for (int kind = 0; kind < ENCAP_KIND_COUNT; ++kind) {
-        if (std::strncmp(formatter, kKinds[kind].formatter, 4) == 0)
+        if (I62_SameFormatter(formatter, kKinds[kind].formatter))
             return kind;
     }
     return -1;
@@ -83,9 +84,24 @@ bool sameMessage(const Encapsulation_Sentence_Structure& slot, const Encapsulati
     return isOpen(slot) && slot.seqId == fragment.seqId && slot.channel == fragment.channel;
 }
 
+// The six-bit value of every byte (I62_SIXBIT_INVALID for a byte that is no armouring
+// character), looked up once per payload character.
+struct SSixBitTable
+{
+    uint8_t value[256]{};
+    constexpr SSixBitTable()
+    {
+        for (int c = 0; c < 256; ++c)
+            value[c] = I62_ConvAscii2Six(static_cast<uint8_t>(c));
+    }
+};
+constexpr SSixBitTable kSixBitOf;
+
 // When each slot was last started, to find the oldest open message when every slot is taken.
 uint32_t g_slotStart[ENCAP_KIND_COUNT][ENCAP_SLOT_COUNT];
 uint32_t g_startCount = 0;
+// A received single-sentence message that found no free slot.
+Encapsulation_Sentence_Structure g_passing;
 
 int findOpen(int kind, const Encapsulation_Sentence_Structure& fragment)
 {
@@ -96,11 +112,19 @@ int findOpen(int kind, const Encapsulation_Sentence_Structure& fragment)
     return -1;
 }
 
+// A message of one sentence; receivers may number it like the parts of a longer one.
+bool isSingle(const Encapsulation_Sentence_Structure& fragment)
+{
+    return fragment.total <= 1;
+}
+
 // A first sentence restarts its own message, else takes a free slot from the current index on,
-// else the oldest open one; none when every slot holds a message not yet transmitted.
+// else the oldest open one; none when every slot holds a message not yet transmitted. A
+// single-sentence message never takes an open message's slot: it takes a free one or none.
 int slotForFirst(int kind, const Encapsulation_Sentence_Structure& fragment)
 {
-    const int open = findOpen(kind, fragment);
+    const bool single = isSingle(fragment);
+    const int open = single ? -1 : findOpen(kind, fragment);
     if (open >= 0)
         return open;
     for (int n = 0; n < ENCAP_SLOT_COUNT; ++n) {
@@ -108,6 +132,8 @@ int slotForFirst(int kind, const Encapsulation_Sentence_Structure& fragment)
         if (isFree(EncapSentenStore[kind][i]))
             return i;
     }
+    if (single)
+        return -1;
     int oldest = -1;
     for (int i = 0; i < ENCAP_SLOT_COUNT; ++i) {
         if (isOpen(EncapSentenStore[kind][i]) &&
@@ -179,6 +205,14 @@ Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sen
     int index;
     if (fragment->number == 1) {
         index = slotForFirst(kind, *fragment);
+        if (index < 0 && isSingle(*fragment) && !isTransmitKind(kind)) {
+            // Every slot awaits the rest of a message: a received message of one sentence is
+            // handed on at once, past the store.
+            g_passing = *fragment;
+            g_passing.payload[ENCAP_PAYLOAD_MAX] = '\0';
+            g_passing.complete = 1;
+            return &g_passing;
+        }
         if (index < 0)
             return nullptr;
         Encapsulation_Sentence_Structure& slot = EncapSentenStore[kind][index];
@@ -217,6 +251,7 @@ void I62_EncapSenten_Init()
     EncapSentenActive = nullptr;
     std::memset(g_slotStart, 0, sizeof(g_slotStart));
     g_startCount = 0;
+    std::memset(&g_passing, 0, sizeof(g_passing));
 }
 
 bool I62_EncapSenten_CheckProcess()
@@ -238,6 +273,8 @@ bool I62_EncapSenten_CheckProcess()
     return false;
 }
 
+static_assert(6 * (ENCAP_PAYLOAD_MAX + 1) <= 8 * AIS_RAW_PAYLOAD_SIZE, "a whole payload text fits the raw message");
+
 bool I62_EncapSentenceDecode(const Encapsulation_Sentence_Structure* message, AIS_raw_message* raw)
 {
     if (message == nullptr || raw == nullptr)
@@ -247,12 +284,43 @@ bool I62_EncapSentenceDecode(const Encapsulation_Sentence_Structure* message, AI
     const int bits = 6 * length - message->fillBits;
     if (message->fillBits > 5 || bits < 0)
         return false;
-    for (int i = 0; i < length; ++i) {
-        const uint8_t value = I62_ConvAscii2Six(static_cast<uint8_t>(message->payload[i]));
+    // Four characters make three bytes; a character that is no armouring character has a
+    // value with one of the top two bits set.
+    const char* text = message->payload;
+    int i = 0;
+    int byte = 0;
+    for (; i + 4 <= length; i += 4) {
+        uint32_t group = 0;
+        uint8_t seen = 0;
+        for (int k = 0; k < 4; ++k) {
+            const uint8_t value = kSixBitOf.value[static_cast<uint8_t>(text[i + k])];
+            seen |= value;
+            group = group << 6 | value;
+        }
+        if ((seen & 0xC0) != 0)
+            return false;
+        raw->payload[byte] = static_cast<uint8_t>(group >> 16);
+        raw->payload[byte + 1] = static_cast<uint8_t>(group >> 8);
+        raw->payload[byte + 2] = static_cast<uint8_t>(group);
+        byte += 3;
+    }
+    // The last characters six bits at a time into a running word; each full byte leaves it.
+    uint32_t held = 0;
+    int heldBits = 0;
+    for (; i < length; ++i) {
+        const uint8_t value = kSixBitOf.value[static_cast<uint8_t>(message->payload[i])];
         if (value == I62_SIXBIT_INVALID)
             return false;
-        AisMsgCodec_FieldPut(raw->payload, static_cast<short>(6 * i), 6, value);
+        held = held << 6 | value;
+        heldBits += 6;
+        if (heldBits >= 8) {
+            heldBits -= 8;
+            raw->payload[byte++] = static_cast<uint8_t>(held >> heldBits);
+            held &= (1u << heldBits) - 1u;
+        }
     }
+    if (heldBits > 0)
+        raw->payload[byte] = static_cast<uint8_t>(held << (8 - heldBits));
     raw->bits = static_cast<uint16_t>(bits);
     return true;
 }

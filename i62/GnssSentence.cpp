@@ -98,7 +98,7 @@ bool I62_FMT_GGA(char* sentence, I61162_Data_Structure* record)
 // GLL: $--GLL,llll.ll,a,yyyyy.yy,a,hhmmss.ss,A[,a]*hh (6 commas: no mode field)
 bool I62_FMT_GLL(char* sentence, I61162_Data_Structure* record)
 {
-    const int commas = I62_CalFieldDelimiter(sentence, 6) ? 6 : 7;
+    const int commas = I62_CountFieldDelimiters(sentence) == 6 ? 6 : 7;
     if (record == nullptr || !I62_BeginFields(sentence, commas))
         return false;
     I62_GLL& gll = record->fields.gll;
@@ -147,9 +147,10 @@ bool I62_FMT_GSA(char* sentence, I61162_Data_Structure* record)
 // GSV: $--GSV,x,x,xx,xx,xx,xxx,xx[,xx,xx,xxx,xx ...]*hh (one to four satellites)
 bool I62_FMT_GSV(char* sentence, I61162_Data_Structure* record)
 {
+    const int commas = I62_CountFieldDelimiters(sentence);
     int satCount = 0;
     for (int n = 1; n <= GSV_SATS_PER_MSG && satCount == 0; ++n) {
-        if (I62_CalFieldDelimiter(sentence, kGsvHeadCommas + kGsvSatFields * n))
+        if (commas == kGsvHeadCommas + kGsvSatFields * n)
             satCount = n;
     }
     if (record == nullptr || satCount == 0 || !I62_BeginFields(sentence, kGsvHeadCommas + kGsvSatFields * satCount))
@@ -200,19 +201,22 @@ bool I62_FMT_RMC_Add_NavStatus(char* sentence, I61162_Data_Structure* record)
 
 bool RMC_ParseProc(char* sentence, I61162_Data_Structure* record)
 {
-    if (I62_CalFieldDelimiter(sentence, 13))
+    switch (I62_CountFieldDelimiters(sentence)) {
+    case 13:
         return I62_FMT_RMC_Add_NavStatus(sentence, record);
-    if (I62_CalFieldDelimiter(sentence, 12))
+    case 12:
         return I62_FMT_RMC(sentence, record);
-    if (I62_CalFieldDelimiter(sentence, 11))
+    case 11:
         return I62_FMT_RMC_Lack_ModeIndicator(sentence, record);
-    return false;
+    default:
+        return false;
+    }
 }
 
 // VTG: $--VTG,x.x,T,x.x,M,x.x,N,x.x,K[,a]*hh (8 commas: no mode field)
 bool I62_FMT_VTG(char* sentence, I61162_Data_Structure* record)
 {
-    const int commas = I62_CalFieldDelimiter(sentence, 8) ? 8 : 9;
+    const int commas = I62_CountFieldDelimiters(sentence) == 8 ? 8 : 9;
     if (record == nullptr || !I62_BeginFields(sentence, commas))
         return false;
     I62_VTG& vtg = record->fields.vtg;

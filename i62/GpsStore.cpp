@@ -215,7 +215,7 @@ uint32_t I62_GnssSystemOf(const char* talker)
     if (talker == nullptr)
         return GNSS_SYSTEM_OTHER;
     for (const STalkerSystem& entry : kTalkerSystems) {
-        if (std::strncmp(talker, entry.talker, 3) == 0)
+        if (I62_SameText(talker, entry.talker, 3))
             return entry.system;
     }
     return GNSS_SYSTEM_OTHER;

@@ -1,6 +1,7 @@
 #include "i62/I62Clock.h"
 
 #include <chrono>
+#include <ctime>
 
 SYSTEM_TIME SysTime = {0, 0};
 SYS_DAY_TIME SysDayTime = {0, 0, 0, 0};
@@ -19,12 +20,25 @@ constexpr uint64_t kMsPerHour = 3600000ULL;
 constexpr uint64_t kMsPerHalfDay = I62_MS_PER_DAY / 2;
 constexpr uint32_t kSecondsPerHalfDay = 43200;
 
+// A monotonic wall clock in milliseconds. It is read before every sentence and serves ages of
+// seconds: the coarse clock (steps of a few milliseconds), read without the processor's time
+// stamp counter, costs a fraction of the fine one.
+uint64_t monotonicMsecs()
+{
+#if defined(CLOCK_MONOTONIC_COARSE)
+    timespec coarse{};
+    if (clock_gettime(CLOCK_MONOTONIC_COARSE, &coarse) == 0)
+        return static_cast<uint64_t>(coarse.tv_sec) * 1000u + static_cast<uint64_t>(coarse.tv_nsec) / 1000000u;
+#endif
+    const auto fine = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(fine).count());
+}
+
 // Elapsed wall time, not processor time: an idle program must still see its values age.
 uint64_t steadyMsecs()
 {
-    static const auto start = std::chrono::steady_clock::now();
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+    static const uint64_t start = monotonicMsecs();
+    return monotonicMsecs() - start;
 }
 
 I62_CLOCK_SOURCE clockSource = steadyMsecs;

@@ -19,37 +19,26 @@ struct SSentenceParser
     bool (*parse)(char* sentence, I61162_Data_Structure* record);
 };
 
-// Formatters with a parser. CFG replies are the transponder link's own and have no entry.
-const SSentenceParser kSentenceParsers[] = {
-    {"GGA", I62_FMT_GGA},   {"GLL", I62_FMT_GLL},   {"GBS", I62_FMT_GBS},   {"GSA", I62_FMT_GSA},
-    {"GSV", I62_FMT_GSV},   {"RMC", RMC_ParseProc}, {"VTG", I62_FMT_VTG},   {"ZDA", I62_FMT_ZDA},
-    {"DTM", I62_FMT_DTM},   {"GNS", GNS_ParseProc}, {"GRS", I62_FMT_GRS},   {"GST", I62_FMT_GST},
-    {"HDT", I62_FMT_HDT},   {"HDM", I62_FMT_HDM},   {"ROT", I62_FMT_ROT},   {"VBW", I62_FMT_VBW},
-    {"OSD", I62_FMT_OSD},   {"RSD", I62_FMT_RSD},   {"TTM", I62_FMT_TTM},   {"MID", I62_FMT_PMID},
-    {"BDY", I62_FMT_PBDY},  {"TST", I62_FMT_PTST},  {"FRQ", I62_FMT_PFRQ},  {"BTH", I62_FMT_PBTH},
-    {"DBG", I62_FMT_PDBG},  {"TPS", I62_FMT_PTPS},  {"MOB", I62_FMT_PMOB},  {"MRK", I62_FMT_MRK},
-    {"GBP", I62_FMT_PGBP},  {"AIQ", I62_FMT_AIQ},   {"Smg", I62_FMT_Smg},   {"ABK", AIS_FMT_ABK},
-    {"ABM", AIS_FMT_ABM},   {"ACA", AIS_FMT_ACA},   {"ACK", I62_FMT_ACK},   {"ACS", AIS_FMT_ACS},
-    {"ALR", I62_FMT_ALR},   {"BBM", AIS_FMT_BBM},   {"SSD", AIS_FMT_SSD},   {"TXT", I62_FMT_TXT},
-    {"VDM", AIS_FMT_VDM},   {"VDO", AIS_FMT_VDO},   {"VSD", AIS_FMT_VSD},   {"AAR", ATON_FMT_AAR},
-    {"ACE", ATON_FMT_ACE},  {"ACF", ATON_FMT_ACF},  {"AFB", ATON_FMT_AFB},  {"AFC", ATON_FMT_AFC},
-    {"AID", ATON_FMT_AID},  {"AKE", ATON_FMT_AKE},  {"ARW", ATON_FMT_ARW},  {"MCR", ATON_FMT_MCR},
-    {"MPR", ATON_FMT_MPR},  {"TSP", ATON_FMT_TSP},  {"VER", ATON_FMT_VER},  {"LRI", AIS_FMT_LRI},
-    {"LRF", AIS_FMT_LRF},   {"LR1", AIS_FMT_LR1},   {"LR2", AIS_FMT_LR2},   {"LR3", AIS_FMT_LR3},
-    {"DSC", I62_FMT_DSC},   {"DSE", I62_FMT_DSE},   {"DSI", I62_FMT_DSI},   {"DSR", I62_FMT_DSR},
-    {"Q", I62_FMT_Q},       {"RMA", I62_FMT_RMA},   {"WPL", I62_FMT_WPL},
+// Formatters with a parser, in rising order for the lookup by halving. CFG replies are the
+// transponder link's own and have no entry.
+constexpr SSentenceParser kSentenceParsers[] = {
+    {"AAR", ATON_FMT_AAR}, {"ABK", AIS_FMT_ABK},  {"ABM", AIS_FMT_ABM},  {"ACA", AIS_FMT_ACA},  {"ACE", ATON_FMT_ACE},
+    {"ACF", ATON_FMT_ACF}, {"ACK", I62_FMT_ACK},  {"ACS", AIS_FMT_ACS},  {"AFB", ATON_FMT_AFB}, {"AFC", ATON_FMT_AFC},
+    {"AID", ATON_FMT_AID}, {"AIQ", I62_FMT_AIQ},  {"AKE", ATON_FMT_AKE}, {"ALR", I62_FMT_ALR},  {"ARW", ATON_FMT_ARW},
+    {"BBM", AIS_FMT_BBM},  {"BDY", I62_FMT_PBDY}, {"BTH", I62_FMT_PBTH}, {"DBG", I62_FMT_PDBG}, {"DSC", I62_FMT_DSC},
+    {"DSE", I62_FMT_DSE},  {"DSI", I62_FMT_DSI},  {"DSR", I62_FMT_DSR},  {"DTM", I62_FMT_DTM},  {"FRQ", I62_FMT_PFRQ},
+    {"GBP", I62_FMT_PGBP}, {"GBS", I62_FMT_GBS},  {"GGA", I62_FMT_GGA},  {"GLL", I62_FMT_GLL},  {"GNS", GNS_ParseProc},
+    {"GRS", I62_FMT_GRS},  {"GSA", I62_FMT_GSA},  {"GST", I62_FMT_GST},  {"GSV", I62_FMT_GSV},  {"HDM", I62_FMT_HDM},
+    {"HDT", I62_FMT_HDT},  {"LR1", AIS_FMT_LR1},  {"LR2", AIS_FMT_LR2},  {"LR3", AIS_FMT_LR3},  {"LRF", AIS_FMT_LRF},
+    {"LRI", AIS_FMT_LRI},  {"MCR", ATON_FMT_MCR}, {"MID", I62_FMT_PMID}, {"MOB", I62_FMT_PMOB}, {"MPR", ATON_FMT_MPR},
+    {"MRK", I62_FMT_MRK},  {"OSD", I62_FMT_OSD},  {"Q", I62_FMT_Q},      {"RMA", I62_FMT_RMA},  {"RMC", RMC_ParseProc},
+    {"ROT", I62_FMT_ROT},  {"RSD", I62_FMT_RSD},  {"SSD", AIS_FMT_SSD},  {"Smg", I62_FMT_Smg},  {"TPS", I62_FMT_PTPS},
+    {"TSP", ATON_FMT_TSP}, {"TST", I62_FMT_PTST}, {"TTM", I62_FMT_TTM},  {"TXT", I62_FMT_TXT},  {"VBW", I62_FMT_VBW},
+    {"VDM", AIS_FMT_VDM},  {"VDO", AIS_FMT_VDO},  {"VER", ATON_FMT_VER}, {"VSD", AIS_FMT_VSD},  {"VTG", I62_FMT_VTG},
+    {"WPL", I62_FMT_WPL},  {"ZDA", I62_FMT_ZDA},
 };
-
-// Length of the text once every empty field holds its blank.
-std::size_t markedLength(const char* text, std::size_t length)
-{
-    std::size_t marked = length;
-    for (std::size_t i = 0; i + 1 < length; ++i) {
-        if (text[i] == ',' && (text[i + 1] == ',' || text[i + 1] == '*'))
-            ++marked;
-    }
-    return marked;
-}
+constexpr auto kParserKeys = I62_KeysOf(kSentenceParsers);
+static_assert(I62_KeysRise(kParserKeys), "the parsers' formatters rise");
 
 // Index of the first comma, or the length of the text.
 std::size_t addressEnd(const char* text)
@@ -119,9 +108,13 @@ uint8_t I62_Decompose(char* sentence, I61162_Data_Structure* record, std::size_t
         return I62_RESULT_NO_LF;
     if (length < 2 || sentence[length - 2] != '\r')
         return I62_RESULT_NO_CR;
-    if (I62_Parse_CheckSum(sentence, bufSize) == I62_CHECKSUM_ERROR)
+    const uint8_t checksum = I62_Parse_CheckSum(sentence, bufSize);
+    if (checksum == I62_CHECKSUM_ERROR)
         return I62_RESULT_CHECKSUM;
-    if (markedLength(sentence, strnlen(sentence, bufSize)) >= bufSize || !I62_PreParse(sentence))
+    // A missing checksum was written in: "*FF" before the CR LF.
+    const std::size_t checked = checksum == I62_CHECKSUM_MISSING ? length + 3 : length;
+    const std::size_t marked = I62_MarkedLength(sentence, checked);
+    if (marked >= bufSize || !I62_MarkEmptyFields(sentence, checked, marked))
         return I62_RESULT_REFUSED;
 
     std::memset(record->talker, 0, sizeof(record->talker));
@@ -134,7 +127,7 @@ uint8_t I62_Decompose(char* sentence, I61162_Data_Structure* record, std::size_t
                                             : readStandardAddress(sentence, record);
     if (!address)
         return I62_RESULT_REFUSED;
-    const SSentenceParser* entry = I62_FindFormatter(kSentenceParsers, record->formatter);
+    const SSentenceParser* entry = I62_FindRisingFormatter(kSentenceParsers, kParserKeys, record->formatter);
     if (entry == nullptr || !entry->parse(parseFrom, record))
         return I62_RESULT_REFUSED;
     return I62_RESULT_TAKEN;

@@ -183,22 +183,6 @@ long I62_Deg2DegMin(double degrees, short* wholeDegrees, short* minutes, long* m
     return fraction;
 }
 
-char I62_ConvSix2Ascii(uint8_t value)
-{
-    if (value > 63)
-        return static_cast<char>(0xFF);
-    return static_cast<char>(value < 40 ? value + 48 : value + 56);
-}
-
-uint8_t I62_ConvAscii2Six(uint8_t character)
-{
-    if (character >= 0x30 && character <= 0x57)
-        return static_cast<uint8_t>(character - 48);
-    if (character >= 0x60 && character <= 0x77)
-        return static_cast<uint8_t>(character - 56);
-    return I62_SIXBIT_INVALID;
-}
-
 bool HexStrToHexValue_Byte(const char* text, uint8_t* value)
 {
     if (value == nullptr)

@@ -54,7 +54,21 @@ char* I62_GetLRngDate(char* field, LRng_DATE* date);
 double I62_Conv2Deg(double degMin, double limit);
 long I62_Deg2DegMin(double degrees, short* wholeDegrees, short* minutes, long* minuteFraction);
 
-char I62_ConvSix2Ascii(uint8_t value);
-uint8_t I62_ConvAscii2Six(uint8_t character);
+// Six-bit armouring characters, inline: a payload converts one character at a time.
+constexpr char I62_ConvSix2Ascii(uint8_t value)
+{
+    if (value > 63)
+        return static_cast<char>(0xFF);
+    return static_cast<char>(value < 40 ? value + 48 : value + 56);
+}
+
+constexpr uint8_t I62_ConvAscii2Six(uint8_t character)
+{
+    if (character >= 0x30 && character <= 0x57)
+        return static_cast<uint8_t>(character - 48);
+    if (character >= 0x60 && character <= 0x77)
+        return static_cast<uint8_t>(character - 56);
+    return I62_SIXBIT_INVALID;
+}
 
 bool HexStrToHexValue_Byte(const char* text, uint8_t* value);

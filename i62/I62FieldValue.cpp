@@ -23,12 +23,34 @@ bool I62_IsEmptyField(const char* field)
     return field == nullptr || field[0] == ' ' || field[0] == '\0';
 }
 
+namespace {
+
+// Digits that cannot overflow a long, whatever they are.
+constexpr int kSafeDigits = 18;
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
 long I62_FieldLong(const char* field, long empty)
 {
     if (I62_IsEmptyField(field))
         return empty;
-    // strtol saturates at the limits of long, where atoi's result would be undefined.
-    return std::strtol(field, nullptr, 10);
+    // A plain number of a few digits, the usual field, is read here; anything else (leading
+    // blanks, many digits) goes to strtol, which saturates at the limits of long where
+    // atoi's result would be undefined.
+    const bool negative = field[0] == '-';
+    const char* digits = field[0] == '-' || field[0] == '+' ? field + 1 : field;
+    long value = 0;
+    int n = 0;
+    for (; n < kSafeDigits && isDigit(digits[n]); ++n)
+        value = value * 10 + (digits[n] - '0');
+    if (n == 0 || isDigit(digits[n]))
+        return std::strtol(field, nullptr, 10);
+    return negative ? -value : value;
 }
 
 uint8_t I62_FieldU8(const char* field, uint8_t empty)
@@ -86,8 +108,12 @@ void I62_TextUpTo(char* destination, std::size_t size, const char* text, char st
         return;
     std::size_t n = 0;
     if (text != nullptr) {
-        while (n + 1 < size && text[n] != '\0' && text[n] != stop)
-            ++n;
+        n = strnlen(text, size - 1);
+        if (stop != '\0') {
+            const void* at = std::memchr(text, stop, n);
+            if (at != nullptr)
+                n = static_cast<std::size_t>(static_cast<const char*>(at) - text);
+        }
         std::memcpy(destination, text, n);
     }
     destination[n] = '\0';

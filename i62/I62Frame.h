@@ -30,8 +30,16 @@ extern thread_local char* StrTokenPtr;
 // returned; a blank-only or empty token comes back unchanged, others without leading blanks.
 char* StrToken(char* text, const char* delimiter);
 
+// Commas of the text (0 for none).
+int I62_CountFieldDelimiters(const char* sentence);
 // True when the text holds exactly n commas.
 bool I62_CalFieldDelimiter(const char* sentence, int n);
 
-// Puts a blank into every empty field; false (text untouched) when the result would pass 98 characters.
+// Length of the text once every empty field (a comma before ',' or '*') holds its blank.
+std::size_t I62_MarkedLength(const char* text, std::size_t length);
+
+// Puts a blank into every empty field; false (text untouched) when the result would pass
+// I62_MAX_SENTENCE_LEN characters. The buffer takes I62_MAX_SENTENCE_LEN + 1 bytes.
 bool I62_PreParse(char* sentence);
+// The same for a text whose length and I62_MarkedLength are known.
+bool I62_MarkEmptyFields(char* sentence, std::size_t length, std::size_t marked);

@@ -22,28 +22,31 @@ struct SFormatterGroup
     int id;
 };
 
-const SFormatterGroup kFormatterGroups[] = {
-    {"GGA", I62_GROUP_GPS, 1},          {"GLL", I62_GROUP_GPS, 2},          {"GBS", I62_GROUP_GPS, 3},
-    {"GSA", I62_GROUP_GPS, 4},          {"GSV", I62_GROUP_GPS, 5},          {"RMC", I62_GROUP_GPS, 6},
-    {"VTG", I62_GROUP_GPS, 7},          {"ZDA", I62_GROUP_GPS, 8},          {"DTM", I62_GROUP_GPS, 9},
-    {"ROT", I62_GROUP_SENSOR, 10},      {"HDT", I62_GROUP_SENSOR, 11},      {"VBW", I62_GROUP_SENSOR, 12},
-    {"GNS", I62_GROUP_SENSOR, 13},      {"HDM", I62_GROUP_SENSOR, 14},      {"LRI", I62_GROUP_LONG_RANGE, 15},
-    {"LRF", I62_GROUP_LONG_RANGE, 16},  {"LR1", I62_GROUP_LONG_RANGE, 17},  {"LR2", I62_GROUP_LONG_RANGE, 18},
-    {"LR3", I62_GROUP_LONG_RANGE, 19},  {"ABK", I62_GROUP_AIS, 20},         {"ACA", I62_GROUP_AIS, 21},
-    {"ACK", I62_GROUP_AIS, 22},         {"ACS", I62_GROUP_AIS, 23},         {"ALR", I62_GROUP_AIS, 24},
-    {"SSD", I62_GROUP_AIS, 25},         {"VSD", I62_GROUP_AIS, 26},         {"ABM", I62_GROUP_AIS, 27},
-    {"BBM", I62_GROUP_AIS, 28},         {"VDM", I62_GROUP_AIS, 29},         {"VDO", I62_GROUP_AIS, 30},
-    {"TXT", I62_GROUP_AIS, 31},         {"DSC", I62_GROUP_DSC, 32},         {"DSE", I62_GROUP_DSC, 33},
-    {"DSI", I62_GROUP_DSC, 34},         {"DSR", I62_GROUP_DSC, 35},         {"MID", I62_GROUP_PROPRIETARY, 36},
-    {"BDY", I62_GROUP_PROPRIETARY, 37}, {"TST", I62_GROUP_PROPRIETARY, 38}, {"FRQ", I62_GROUP_PROPRIETARY, 39},
-    {"BTH", I62_GROUP_PROPRIETARY, 40}, {"DBG", I62_GROUP_PROPRIETARY, 41}, {"TPS", I62_GROUP_PROPRIETARY, 42},
-    {"MOB", I62_GROUP_PROPRIETARY, 43}, {"MRK", I62_GROUP_PROPRIETARY, 44}, {"GBP", I62_GROUP_PROPRIETARY, 45},
-    {"AAR", I62_GROUP_ATON, 46},        {"ACE", I62_GROUP_ATON, 47},        {"ACF", I62_GROUP_ATON, 48},
-    {"AFB", I62_GROUP_ATON, 49},        {"AFC", I62_GROUP_ATON, 50},        {"AID", I62_GROUP_ATON, 51},
-    {"AKE", I62_GROUP_ATON, 52},        {"ARW", I62_GROUP_ATON, 53},        {"MCR", I62_GROUP_ATON, 54},
-    {"MPR", I62_GROUP_ATON, 55},        {"TSP", I62_GROUP_ATON, 56},        {"VER", I62_GROUP_ATON, 57},
-    {"OSD", I62_GROUP_RADAR, 58},       {"RSD", I62_GROUP_RADAR, 59},       {"TTM", I62_GROUP_RADAR, 63},
+// In rising order of the formatter, for the lookup by halving.
+constexpr SFormatterGroup kFormatterGroups[] = {
+    {"AAR", I62_GROUP_ATON, 46},        {"ABK", I62_GROUP_AIS, 20},         {"ABM", I62_GROUP_AIS, 27},
+    {"ACA", I62_GROUP_AIS, 21},         {"ACE", I62_GROUP_ATON, 47},        {"ACF", I62_GROUP_ATON, 48},
+    {"ACK", I62_GROUP_AIS, 22},         {"ACS", I62_GROUP_AIS, 23},         {"AFB", I62_GROUP_ATON, 49},
+    {"AFC", I62_GROUP_ATON, 50},        {"AID", I62_GROUP_ATON, 51},        {"AKE", I62_GROUP_ATON, 52},
+    {"ALR", I62_GROUP_AIS, 24},         {"ARW", I62_GROUP_ATON, 53},        {"BBM", I62_GROUP_AIS, 28},
+    {"BDY", I62_GROUP_PROPRIETARY, 37}, {"BTH", I62_GROUP_PROPRIETARY, 40}, {"DBG", I62_GROUP_PROPRIETARY, 41},
+    {"DSC", I62_GROUP_DSC, 32},         {"DSE", I62_GROUP_DSC, 33},         {"DSI", I62_GROUP_DSC, 34},
+    {"DSR", I62_GROUP_DSC, 35},         {"DTM", I62_GROUP_GPS, 9},          {"FRQ", I62_GROUP_PROPRIETARY, 39},
+    {"GBP", I62_GROUP_PROPRIETARY, 45}, {"GBS", I62_GROUP_GPS, 3},          {"GGA", I62_GROUP_GPS, 1},
+    {"GLL", I62_GROUP_GPS, 2},          {"GNS", I62_GROUP_SENSOR, 13},      {"GSA", I62_GROUP_GPS, 4},
+    {"GSV", I62_GROUP_GPS, 5},          {"HDM", I62_GROUP_SENSOR, 14},      {"HDT", I62_GROUP_SENSOR, 11},
+    {"LR1", I62_GROUP_LONG_RANGE, 17},  {"LR2", I62_GROUP_LONG_RANGE, 18},  {"LR3", I62_GROUP_LONG_RANGE, 19},
+    {"LRF", I62_GROUP_LONG_RANGE, 16},  {"LRI", I62_GROUP_LONG_RANGE, 15},  {"MCR", I62_GROUP_ATON, 54},
+    {"MID", I62_GROUP_PROPRIETARY, 36}, {"MOB", I62_GROUP_PROPRIETARY, 43}, {"MPR", I62_GROUP_ATON, 55},
+    {"MRK", I62_GROUP_PROPRIETARY, 44}, {"OSD", I62_GROUP_RADAR, 58},       {"RMC", I62_GROUP_GPS, 6},
+    {"ROT", I62_GROUP_SENSOR, 10},      {"RSD", I62_GROUP_RADAR, 59},       {"SSD", I62_GROUP_AIS, 25},
+    {"TPS", I62_GROUP_PROPRIETARY, 42}, {"TSP", I62_GROUP_ATON, 56},        {"TST", I62_GROUP_PROPRIETARY, 38},
+    {"TTM", I62_GROUP_RADAR, 63},       {"TXT", I62_GROUP_AIS, 31},         {"VBW", I62_GROUP_SENSOR, 12},
+    {"VDM", I62_GROUP_AIS, 29},         {"VDO", I62_GROUP_AIS, 30},         {"VER", I62_GROUP_ATON, 57},
+    {"VSD", I62_GROUP_AIS, 26},         {"VTG", I62_GROUP_GPS, 7},          {"ZDA", I62_GROUP_GPS, 8},
 };
+constexpr auto kGroupKeys = I62_KeysOf(kFormatterGroups);
+static_assert(I62_KeysRise(kGroupKeys), "the groups' formatters rise");
 
 void storeGps(I61162_Data_Structure* record)
 {
@@ -108,15 +111,9 @@ struct SGroupStore
 
 // Groups without an entry store nothing.
 const SGroupStore kGroupStores[] = {
-    {I62_GROUP_GPS, storeGps},
-    {I62_GROUP_SENSOR, storeSensor},
-    {I62_GROUP_LONG_RANGE, storeLongRange},
-    {I62_GROUP_AIS, storeAis},
-    {I62_GROUP_DSC, storeDsc},
-    {I62_GROUP_PROPRIETARY, storeProprietary},
-    {I62_GROUP_ATON, storeAton},
-    {I62_GROUP_RADAR, storeRadar},
-    {I62_GROUP_QUERY, storeQuery},
+    {I62_GROUP_GPS, storeGps},   {I62_GROUP_SENSOR, storeSensor}, {I62_GROUP_LONG_RANGE, storeLongRange},
+    {I62_GROUP_AIS, storeAis},   {I62_GROUP_DSC, storeDsc},       {I62_GROUP_PROPRIETARY, storeProprietary},
+    {I62_GROUP_ATON, storeAton}, {I62_GROUP_RADAR, storeRadar},   {I62_GROUP_QUERY, storeQuery},
 };
 
 } // namespace
@@ -129,7 +126,7 @@ void I62_GetGroupType(int* group, int* formatterId, const char* formatter)
         g = I62_GROUP_QUERY;
         id = I62_FORMATTER_ID_QUERY;
     }
-    if (const SFormatterGroup* entry = I62_FindFormatter(kFormatterGroups, formatter)) {
+    if (const SFormatterGroup* entry = I62_FindRisingFormatter(kFormatterGroups, kGroupKeys, formatter)) {
         g = entry->group;
         id = entry->id;
     }

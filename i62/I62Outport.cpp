@@ -17,6 +17,11 @@ void I62_SetOutportSink(I62_OUTPORT_SINK sink)
     s_sink = sink;
 }
 
+bool I62_OutportConnected()
+{
+    return s_sink != nullptr;
+}
+
 void AT91F_DBGU_Printk(const char* text)
 {
     put(I62_OUTPORT_DEBUG, text);

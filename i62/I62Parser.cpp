@@ -5,6 +5,7 @@
 #include "i62/I62Group.h"
 #include "i62/I62Outport.h"
 #include "i62/I62Sentence.h"
+#include "i62/I62Table.h"
 
 #include <cstring>
 
@@ -17,7 +18,7 @@ namespace {
 
 bool isFormatter(const I61162_Data_Structure& record, const char* formatter)
 {
-    return std::strncmp(record.formatter, formatter, 4) == 0;
+    return I62_SameFormatter(record.formatter, formatter);
 }
 
 // Counts the sentence in the station record; a sentence without channel counts nothing.
@@ -38,7 +39,7 @@ void countReception(const I61162_Data_Structure& record, GENERIC_SHIP_DATA& stat
 }
 
 // The received text as it came, without its line end, to echo an ABM or BBM on the sentence
-// output; at most 97 characters so that CR LF and the NUL still fit.
+// output; CR LF and the NUL always fit behind it.
 struct SReceivedCopy
 {
     char text[I62_RECEIVED_COPY_SIZE];
@@ -63,8 +64,7 @@ signed char storeAisMessage(const I61162_Data_Structure& record)
 {
     if (!I62_EncapSentenceDecode(&EncapSentenRxCopy, &RxAisRawMsgTuple))
         return I62_RESULT_NOT_SIXBIT;
-    std::memset(&Un_RxMsg, 0, sizeof(Un_RxMsg));
-    if (!AisMessageUnpack(&RxAisRawMsgTuple, &Un_RxMsg))
+    if (!AisMessageUnpack(&RxAisRawMsgTuple, &Un_RxMsg)) // clears the record before it unpacks
         return I62_RESULT_UNDECODABLE;
     const int channel = record.fields.encap.channel - 'A';
     const int index = StoreAisMsg(&Un_RxMsg, channel, 0, isFormatter(record, "VDO"));
@@ -80,12 +80,18 @@ signed char storeAisMessage(const I61162_Data_Structure& record)
 
 signed char Parser(char* sentence, I61162_Data_Structure* record, std::size_t bufSize)
 {
-    const SReceivedCopy received = copyReceived(sentence, bufSize);
+    // Decomposition cuts the text in place, so the echo needs its copy first; with nothing
+    // connected to the output the copy would go nowhere, and most sentences are not echoed.
+    const bool echo = I62_OutportConnected();
+    SReceivedCopy received;
+    received.text[0] = '\0';
+    if (echo)
+        received = copyReceived(sentence, bufSize);
     const uint8_t decomposed = I62_Decompose(sentence, record, bufSize);
     if (decomposed != I62_RESULT_TAKEN)
         return static_cast<signed char>(decomposed);
     I62_ProcessData(record);
-    if (isFormatter(*record, "ABM") || isFormatter(*record, "BBM"))
+    if (echo && (isFormatter(*record, "ABM") || isFormatter(*record, "BBM")))
         AT91F_I62DataOutport(received.text);
     if (record->start != '!') {
         std::memset(&Un_RxMsg, 0, sizeof(Un_RxMsg));

@@ -12,8 +12,8 @@
 // The sentence library's entry for a received sentence: frame check, decomposition, the store
 // of its group and, for an encapsulation sentence, reassembly, decoding and the station table.
 
-// The received text kept for the sentence output.
-constexpr int I62_RECEIVED_COPY_SIZE = 100;
+// The received text kept for the sentence output: the longest sentence taken, its CR LF and NUL.
+constexpr int I62_RECEIVED_COPY_SIZE = I62_MAX_SENTENCE_LEN + 3;
 
 // The raw form of the last complete AIS message.
 extern AIS_raw_message RxAisRawMsgTuple;

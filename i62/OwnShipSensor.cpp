@@ -18,6 +18,16 @@ OWN_SHIP_SP_DATA OwnShipSpData;
 
 namespace {
 
+bool radarSlotsPrepared = false;
+
+void clearRadarSlots()
+{
+    std::memset(RadarInfo, 0, sizeof(RadarInfo));
+    for (uint8_t* slot : RadarInfo)
+        slot[0] = RADAR_SLOT_EMPTY;
+    radarSlotsPrepared = true;
+}
+
 constexpr uint8_t kPriorityOrder[GPS_PORT_COUNT] = {1, 0, 2, 3};
 constexpr float kAccuracyLimit = 5.0f;
 constexpr float kDifferentialAccuracyLimit = 15.0f;
@@ -133,6 +143,9 @@ bool SensorInitial()
     I62_ClearPriDataFlags(&EXTPriData);
     I62_ClearAISDataFlags(&EXTAISData);
     std::memset(&I62QueryData, 0, sizeof(I62QueryData));
+    // A re-initialised library must not hand on the radar targets of the previous run.
+    std::memset(&EXTRadarData, 0, sizeof(EXTRadarData));
+    clearRadarSlots();
     return true;
 }
 
@@ -251,13 +264,8 @@ bool CheckExtGpsValidity(GPS_Data record)
 
 int AddRadarInfo()
 {
-    static bool prepared = false;
-    if (!prepared) {
-        std::memset(RadarInfo, 0, sizeof(RadarInfo));
-        for (uint8_t* slot : RadarInfo)
-            slot[0] = RADAR_SLOT_EMPTY;
-        prepared = true;
-    }
+    if (!radarSlotsPrepared)
+        clearRadarSlots();
     const uint8_t number = EXTRadarData.ttm.number;
     if (EXTRadarData.ttmPresent == 0 || number >= RADAR_TARGET_SLOTS)
         return -1;

@@ -1,9 +1,13 @@
 #include "SensorEngine/SensorSentenceHandle.h"
 
+#include "SensorEngine/SensorService.h"
+
+#include "ReceiveRoad.h"
 #include "SensorTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -115,6 +119,48 @@ TEST_F(SentenceHandle, LineEndsAreRepairedAndLongOrForeignTextIsDropped)
     m_handle.consume = true;
     m_link.receive(kGga);
     EXPECT_TRUE(m_handle.parsed.empty());
+}
+
+TEST_F(SentenceHandle, SentencesUpToTwoHundredCharactersAreParsed)
+{
+    auto text = [](std::size_t length) {
+        std::string body = "$AITXT,01,01,91,";
+        body.append(length - body.size() - 5, 'T'); // "*hh" CR LF
+        return withChecksum(body);
+    };
+    m_link.receive(text(200) + text(201));
+    EXPECT_EQ(m_handle.parsed, std::vector<std::string>{text(200)});
+}
+
+TEST(ReceiveRoadLongSentences, MessagesInOneLongSentenceReachTheTargetTable)
+{
+    CFakeLink link;
+    CSensorSentenceHandle handle;
+    SensorScope::Gps::CGpsInfo gps;
+    CSensorService service;
+    SensorScope::Target::CTargetInfo table(&service);
+    wireReceiveRoad(&link, &handle, &gps, &table);
+    // Binary broadcasts of 82 payload characters (a sentence of 103) and of the longest
+    // message, 1008 bits in 168 characters (189), each in one sentence.
+    const struct
+    {
+        uint32_t mmsi;
+        int dataBits;
+        std::size_t length;
+    } cases[] = {{211000082, 452, 103}, {211000168, 968, 189}};
+    std::string bytes;
+    for (const auto& c : cases) {
+        const std::string sentence = armourWhole(binaryBroadcast(c.mmsi, c.dataBits));
+        ASSERT_EQ(sentence.size(), c.length);
+        bytes += sentence;
+    }
+    link.receive(bytes);
+    std::vector<uint32_t> heard;
+    for (const SensorScope::Target::STargetCopy& copy : table.getTargetCopies())
+        heard.push_back(copy.ais.m_mmsi);
+    std::sort(heard.begin(), heard.end());
+    EXPECT_EQ(heard, (std::vector<uint32_t>{211000082, 211000168}));
+    EXPECT_EQ(handle.undecodableCount(), 0u);
 }
 
 TEST_F(SentenceHandle, EachSentenceAnnouncesWhatItChangedInOrder)

@@ -6,7 +6,10 @@
 #include "services/PortalTime.h"
 
 #include <QThread>
+#include <algorithm>
 #include <atomic>
+#include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -95,6 +98,25 @@ UN_AIS_MESSAGE classA(uint32_t mmsi, float lon, float lat, float sog = 10.0f, fl
     m.msg1.rot = 2.0f;
     return m;
 }
+
+// The program's measurement, which runs the test's own step once in its midst: where the
+// once-a-second refresh works without the table's lock.
+class CMeanwhileService : public CSensorService
+{
+public:
+    void calMeasureValue(Unit::SVectorValueF* out, CTargetMetaData* record, Unit::SPointG2dD* from,
+                         Unit::SPointG2dD* to) override
+    {
+        CSensorService::calMeasureValue(out, record, from, to);
+        if (meanwhile) {
+            const std::function<void()> step = std::move(meanwhile);
+            meanwhile = nullptr;
+            step();
+        }
+    }
+
+    std::function<void()> meanwhile;
+};
 
 } // namespace
 
@@ -306,6 +328,75 @@ TEST_F(TargetTable, RangeBearingCpaAndTcpaOnceASecond)
     EXPECT_FLOAT_EQ(t.ais.m_tcpa, 0.0f);
 }
 
+// A target reset and heard again while its range was being measured is a new record: the
+// range, bearing and CPA of the record before the reset do not land on it.
+TEST_F(TargetTable, AMeasurementIsNotWrittenBackToATargetMadeAnewMeanwhile)
+{
+    CMeanwhileService service;
+    m_table.setSensorService(&service);
+    receive(classA(244000001, 0.0f, 0.0f, 10.0f, 0.0f), "VDO");
+    receive(classA(211000001, 0.0f, 10.0f / 60.0f, 10.0f, 180.0f)); // 10 NM north, heading south
+    UN_AIS_MESSAGE voyage{};
+    voyage.msg5.msgId = 5;
+    voyage.msg5.mmsi = 211000001;
+    std::strcpy(voyage.msg5.name, "MADE ANEW");
+    service.meanwhile = [&] {
+        m_table.reset();
+        receive(voyage); // heard again, so far without a position
+    };
+    tick();
+    STargetCopy t = target(211000001);
+    EXPECT_STREQ(t.ais.m_name, "MADE ANEW");
+    EXPECT_FALSE(t.ais.m_positionValid);
+    EXPECT_FLOAT_EQ(t.ais.m_range, -1.0f);
+    EXPECT_FLOAT_EQ(t.ais.m_bearing, 360.0f);
+    EXPECT_FLOAT_EQ(t.ais.m_cpa, -1.0f);
+    EXPECT_FLOAT_EQ(t.ais.m_tcpa, 0.0f);
+
+    // The next second measures the record the table holds.
+    receive(classA(211000001, 0.0f, 10.0f / 60.0f, 10.0f, 180.0f));
+    tick();
+    EXPECT_NEAR(target(211000001).ais.m_range, 10.0, 0.05);
+    m_table.setSensorService(&m_service);
+}
+
+// The refresh walks a large table a share at a time: every target is still measured once.
+TEST_F(TargetTable, EveryTargetOfATableOfManySharesIsMeasured)
+{
+    const int count = static_cast<int>(3 * CTargetInfo::kTargetsPerHold + 7);
+    receive(classA(244000001, 0.0f, 0.0f, 10.0f, 0.0f), "VDO");
+    for (int i = 0; i < count; ++i)
+        receive(classA(211000000u + static_cast<uint32_t>(i) * 3u, 0.0f, 10.0f / 60.0f, 10.0f, 180.0f));
+    tick();
+    const std::vector<STargetCopy> copies = m_table.getTargetCopies();
+    ASSERT_EQ(copies.size(), static_cast<size_t>(count));
+    for (const STargetCopy& copy : copies)
+        ASSERT_NEAR(copy.ais.m_range, 10.0, 0.05) << copy.ais.m_mmsi;
+}
+
+// A target silent past the delete time is removed; heard again, it is a new target, and so is
+// one heard again after a reset.
+TEST_F(TargetTable, ARemovedTargetHeardAgainIsANewTarget)
+{
+    receive(classA(211000001, 4.0f, 52.0f));
+    receive(classA(211000002, 4.1f, 52.0f));
+    STestClock::now += m_table.m_targetSetting.m_timeOut.deleteSeconds + 1;
+    receive(classA(211000002, 4.2f, 52.0f));
+    m_table.updateAllTargetNaviStatusFlag();
+    m_table.doAisTargetsInspection();
+    ASSERT_EQ(m_table.targetCount(), 1u);
+
+    receive(classA(211000001, 4.3f, 52.0f));
+    ASSERT_EQ(m_table.targetCount(), 2u);
+    EXPECT_NEAR(target(211000001).ais.m_longitude, 4.3, 1e-4);
+    EXPECT_EQ(target(211000001).updateTime, STestClock::now);
+
+    m_table.reset();
+    receive(classA(211000002, 4.4f, 52.0f));
+    ASSERT_EQ(m_table.targetCount(), 1u);
+    EXPECT_NEAR(target(211000002).ais.m_longitude, 4.4, 1e-4);
+}
+
 TEST_F(TargetTable, OwnVesselFromItsSourcesAndItsResetKeepsTheLastPosition)
 {
     EXPECT_EQ(m_table.updateMask(), 0u);
@@ -348,6 +439,17 @@ TEST_F(TargetTable, AnEtaAlreadyPastThisYearIsNextYears)
     receive(voyage);
     const time_t eta = target(211000003).ais.m_class.classA.eta;
     EXPECT_EQ(eta, Portal::Time::ConvterYMDHMS2TimeT(2027, 1, 1, 0, 0, 0, 0.0f));
+
+    // The same ETA again keeps its time; another ETA, or the same once it has passed, is worked
+    // out anew.
+    receive(voyage);
+    EXPECT_EQ(target(211000003).ais.m_class.classA.eta, eta);
+    voyage.msg5.eta = 1u << 16 | 1u << 11 | 6u << 6 | 30u; // 1 January 06:30
+    receive(voyage);
+    EXPECT_EQ(target(211000003).ais.m_class.classA.eta, Portal::Time::ConvterYMDHMS2TimeT(2027, 1, 1, 6, 30, 0, 0.0f));
+    STestClock::now = Portal::Time::ConvterYMDHMS2TimeT(2027, 1, 1, 7, 0, 0, 0.0f);
+    receive(voyage);
+    EXPECT_EQ(target(211000003).ais.m_class.classA.eta, Portal::Time::ConvterYMDHMS2TimeT(2028, 1, 1, 6, 30, 0, 0.0f));
 }
 
 TEST(TargetCourse, WholeDegreesAndNotAvailable)
@@ -381,8 +483,11 @@ TEST(TargetMeasure, BearingsAreKeptWithinACircle)
     EXPECT_EQ(value.bearing, value.bearing2);
 }
 
+// More stations than one share of the refresh's walks, so that the link's thread fills the
+// table between the shares too.
 TEST(TargetTableThreads, ReadersAndTheRefreshRunWhileTheLinkFillsTheTable)
 {
+    const int stations = static_cast<int>(2 * CTargetInfo::kTargetsPerHold + 50);
     CSensorService service;
     CTargetInfo table(&service);
     std::atomic<bool> stop{false};
@@ -403,21 +508,27 @@ TEST(TargetTableThreads, ReadersAndTheRefreshRunWhileTheLinkFillsTheTable)
             Qt::DirectConnection);
         while (!stop) {
             const int k = rounds++;
-            for (const std::string& s : armour(classA(211000000 + k % 50, 4.0f + k % 7 * 0.01f, 52.0f), "VDM", 'A'))
+            for (const std::string& s :
+                 armour(classA(211000000 + k % stations, 4.0f + k % 7 * 0.01f, 52.0f), "VDM", 'A'))
                 link.receive(s);
             for (const std::string& s : armour(classA(244000001, 4.0f, 52.0f), "VDO", 'B'))
                 link.receive(s);
         }
     }));
     writer->start();
-    for (int reads = 0; reads < 300 || rounds < 300; ++reads) {
+    size_t most = 0;
+    for (int reads = 0; reads < 300 || rounds < 3 * stations; ++reads) {
         table.updateOwnVslData();
+        table.calTargetSourcePivotScreenPoint(TARGET_SOURCE_AIS);
         table.updateAllTargetMeasureValue();
-        for (const STargetCopy& copy : table.getTargetCopies())
-            ASSERT_TRUE(copy.ais.m_mmsi >= 211000000 && copy.ais.m_mmsi < 211000050);
-        if (reads % 50 == 0)
+        const std::vector<STargetCopy> copies = table.getTargetCopies();
+        for (const STargetCopy& copy : copies)
+            ASSERT_TRUE(copy.ais.m_mmsi >= 211000000 && copy.ais.m_mmsi < 211000000u + stations);
+        most = std::max(most, copies.size());
+        if (reads % 50 == 0 && rounds < 2 * stations)
             table.reset();
     }
     stop = true;
     writer->wait();
+    EXPECT_GT(most, CTargetInfo::kTargetsPerHold) << "the walks went over more than one share";
 }

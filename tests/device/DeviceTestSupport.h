@@ -2,6 +2,7 @@
 
 // The controller's side of the transponder link for tests: serial profiles, complete sentences
 // and the refresh steps that drive detection and the configuration read.
+#include "AlarmProbe.h"
 #include "SimTransponderPort.h"
 #include "WaitFor.h"
 
@@ -51,33 +52,8 @@ inline std::vector<std::string> bytesOf(const std::vector<SSimRxLine>& lines)
     return bytes;
 }
 
-// Counts what was logged at an alarm level (Error and above) since the probe was made. Such a
-// record empties the logger's ring into "logger.log" (in the test's working folder), so it is
-// read there, in plain text.
-class AlarmProbe
-{
-public:
-    AlarmProbe()
-    {
-        log()->setEncryption(false);
-        log()->msgProc();
-        m_offset = QFileInfo(kFile).size();
-    }
-
-    int count(const char* part)
-    {
-        log()->msgProc();
-        QFile file(kFile);
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(m_offset))
-            return 0;
-        return file.readAll().count(part);
-    }
-
-private:
-    static constexpr const char* kFile = "logger.log";
-    static SysDebug* log() { return Pattern::Singleton<SysDebug>::instance(); }
-    qint64 m_offset = 0;
-};
+// Records logged at an alarm level, read back from "logger.log".
+using AlarmProbe = ::AlarmProbe;
 
 // The controller's once-a-second steps: the version query every 2 s while the link waits for
 // detection, the configuration read every 2 s while the model is known, and the hand-over of the

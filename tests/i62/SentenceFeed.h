@@ -115,6 +115,30 @@ inline std::vector<std::string> armour(const UN_AIS_MESSAGE& message, const char
     return armourRaw(raw, formatter, channel, seqId);
 }
 
+// The whole message in one sentence, however long, as some receivers send it.
+inline std::string armourWhole(const UN_AIS_MESSAGE& message, const char* formatter = "VDM", char channel = 'A')
+{
+    AIS_raw_message raw;
+    Encapsulation_Sentence_Structure encoded{};
+    if (AisMessagePack(&raw, &message) != 1 || !I62_EncapSentenceEncode(&encoded, &raw))
+        return {};
+    return withChecksum(std::string("!AI") + formatter + ",1,1,," + channel + "," + encoded.payload + "," +
+                        std::to_string(encoded.fillBits));
+}
+
+// A binary broadcast (message 8) of a station carrying dataBits bits of application data.
+inline UN_AIS_MESSAGE binaryBroadcast(uint32_t mmsi, int dataBits)
+{
+    UN_AIS_MESSAGE m{};
+    m.msg8.msgId = 8;
+    m.msg8.mmsi = mmsi;
+    m.msg8.dataBits = static_cast<uint16_t>(dataBits);
+    m.msg8.dataBytes = static_cast<uint8_t>((dataBits + 7) / 8);
+    for (int i = 0; i < m.msg8.dataBytes; ++i)
+        m.msg8.data[i] = static_cast<uint8_t>(0x5A ^ i);
+    return m;
+}
+
 // The library's state as the sentence handler and the GPS model set it up.
 inline void initLibrary()
 {

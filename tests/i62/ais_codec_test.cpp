@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -67,6 +68,40 @@ TEST(AisCodecBits, PickAndPutAcrossBytes)
     AisMsgInsertPut(payload, 37, 32, 0x12345678u);
     EXPECT_EQ(AisMsgCodec_FieldPick(payload, 37, 32), 0x12345678u);
     EXPECT_EQ(AisMsgCodec_FieldPick(payload, 3, 30), 0x2ABCDEF1u & 0x3FFFFFFFu);
+}
+
+// Every field of 1 to 32 bits at every place in payloads of many lengths (2 bits and more) reads what a bit-by-bit
+// reader sees: the payload's own bits, and zeros past its end. The payload is held in exactly
+// its own bytes, so a read beyond them is caught by the address checker.
+TEST(AisCodecBits, FieldsReadTheSameAwayFromAndAtThePayloadEnd)
+{
+    uint32_t seed = 12345;
+    auto nextByte = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<uint8_t>(seed >> 16);
+    };
+    for (int bits : {2, 7, 8, 9, 31, 63, 64, 65, 71, 96, 168, 169, 424}) {
+        std::vector<uint8_t> payload(static_cast<size_t>((bits + 7) / 8));
+        for (uint8_t& byte : payload)
+            byte = nextByte(); // the last byte's bits past the end are not zero
+        auto bitAt = [&](int i) { return i < bits ? (payload[static_cast<size_t>(i / 8)] >> (7 - i % 8)) & 1 : 0; };
+        for (int first = 0; first < bits; ++first) {
+            for (int width = 1; width <= 32; ++width) {
+                uint32_t expected = 0;
+                for (int i = 0; i < width; ++i)
+                    expected = expected << 1 | static_cast<uint32_t>(bitAt(first + i));
+                const AIS_FIELD_DESCRIPTOR fields[] = {{first, AIS_FIELD_SKIP, 1.0f}, {width, AIS_FIELD_MMSI, 1.0f}};
+                const AIS_message_formatter format{2, fields};
+                uint8_t record[64] = {};
+                ASSERT_EQ(AisMsgCodec_Unpack(payload.data(), static_cast<short>(bits), record, &format, nullptr,
+                                             sizeof(record)),
+                          AIS_CODEC_DONE);
+                uint32_t value;
+                std::memcpy(&value, record + first / 8, sizeof(value));
+                ASSERT_EQ(value, expected) << bits << " bits, " << width << " at " << first;
+            }
+        }
+    }
 }
 
 TEST(AisCodecKinds, UnpackConversionsAndSentinels)

@@ -79,7 +79,7 @@ TEST(AisSentence, EncapsulationFields)
     EXPECT_EQ(read("!AIVDM,1,1,0,A," + p63 + ",0", &r), 7);
     EXPECT_EQ(read("!AIVDM,2,1,3,A," + p63 + ",0", &r), 4);
     EXPECT_EQ(read("!AIVDM,2,1,3,A," + p64 + ",0", &r), 4);
-    // The parser itself takes up to 175; the pre-parse bounds the sentence (98 with its blanks).
+    // The parser itself takes up to 175; the pre-parse bounds the sentence (200 with its blanks).
     for (size_t length : {175u, 176u}) {
         std::string text = "!AIVDM,1,1,0,A," + std::string(length, '0') + ",0*00\r\n";
         EXPECT_EQ(AIS_FMT_VDM(&text[0], &r), length == 175) << length;

@@ -116,6 +116,36 @@ TEST_F(EncapReassembly, ANewMessageTakesTheOldestOpenSlotWhenAllAreOpen)
     EXPECT_STREQ(joined.payload, "CCCCcc");
 }
 
+TEST_F(EncapReassembly, SingleSentenceMessagesLeaveOpenMessagesAlone)
+{
+    // Some receivers number single-sentence messages too: one with the sequential id and
+    // channel of a message still awaiting its second sentence passes beside it.
+    EXPECT_EQ(append(fragment("VDM", 2, 1, 1, "AAAA")), ENCAP_PENDING);
+    ASSERT_EQ(append(fragment("VDM", 1, 1, 1, "SSSS")), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "SSSS");
+    ASSERT_EQ(append(fragment("VDM", 2, 2, 1, "aa")), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "AAAAaa");
+
+    // With every slot holding an open message it still passes, numbered or not, and takes none.
+    for (int seqId = 0; seqId < ENCAP_SLOT_COUNT; ++seqId)
+        EXPECT_EQ(append(fragment("VDM", 2, 1, seqId, "AAAA")), ENCAP_PENDING);
+    ASSERT_EQ(append(fragment("VDM", 1, 1, 0, "TTTT")), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "TTTT");
+    ASSERT_EQ(append(fragment("VDM", 1, 1, I62_U8_EMPTY, "UUUU", 0, 'B')), ENCAP_COMPLETE);
+    EXPECT_STREQ(joined.payload, "UUUU");
+    for (int seqId = 0; seqId < ENCAP_SLOT_COUNT; ++seqId) {
+        ASSERT_EQ(append(fragment("VDM", 2, 2, seqId, "aa")), ENCAP_COMPLETE) << seqId;
+        EXPECT_STREQ(joined.payload, "AAAAaa");
+    }
+
+    // A message to transmit keeps to the same rule: with no free slot it is refused.
+    EXPECT_EQ(append(fragment("ABM", 2, 1, 2, "HH")), ENCAP_PENDING);
+    EXPECT_EQ(append(fragment("ABM", 1, 1, 2, "H")), ENCAP_REFUSED); // complete, kept for the transmit side
+    EXPECT_EQ(EncapSentenCount, 1);
+    EXPECT_EQ(append(fragment("ABM", 2, 2, 2, "hh")), ENCAP_REFUSED);
+    EXPECT_EQ(EncapSentenCount, 2) << "the open message completed too";
+}
+
 TEST_F(EncapReassembly, TransmitMessagesStayInTheStore)
 {
     for (int message = 0; message < ENCAP_SLOT_COUNT; ++message)

@@ -70,8 +70,7 @@ TEST_F(I62Compose, ReadDataGivesBackWhatTheStoresHold)
         {"$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.50,1.30,2.10", "GSA", "GP", nullptr},
         {"$HEHDT,123.4,T", "HDT", "HE", nullptr},
         {"$HEROT,2.5,A", "ROT", "HE", "$HEROT,2.500000,A"},
-        {"$AILRI,1,V,211000000,211000001,5005.000000,N,200.000000,W,4900.000000,N,300.000000,W", "LRI", "AI",
-         nullptr},
+        {"$AILRI,1,V,211000000,211000001,5005.000000,N,200.000000,W,4900.000000,N,300.000000,W", "LRI", "AI", nullptr},
         {"$AILR1,1,211000001,211000000,KELVORA,PD1234,9123456", "LR1", "AI", nullptr},
         {"$AISSD,PD1234,KELVORA,10,20,5,6,0,AI", "SSD", "AI", nullptr},
         {"$AIVSD,70,17.5,12,NEW YORK,153000.00,15,05,0,0", "VSD", "AI", nullptr},
@@ -208,4 +207,15 @@ TEST_F(I62Compose, ReceivedAbmAndBbmAreEchoed)
     EXPECT_EQ(parseBody("!AIVDM,1,1,,A,15M67FC000G?ufbE`FepT@3n00Sa,0"), 0);
     EXPECT_EQ(parseBody("$AITXT,01,01,91,FREQUENCY AUTO UPDATED"), 0);
     EXPECT_EQ(g_out.size(), 2u) << "only ABM and BBM are echoed";
+
+    // The longest sentence taken, 200 characters with its CR LF, is echoed whole.
+    std::string body = "!AIABM,1,1,0,211000000,1,6,";
+    while (body.size() < 200 - 7)
+        body += "04a9M>1@PU>0U>06<0"[body.size() % 18];
+    const std::string longest = withChecksum(body + ",0");
+    ASSERT_EQ(longest.size(), 200u);
+    g_out.clear();
+    EXPECT_EQ(parse(longest), 0);
+    ASSERT_EQ(g_out.size(), 1u);
+    EXPECT_EQ(g_out[0].second, longest);
 }

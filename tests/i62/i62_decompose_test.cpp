@@ -66,9 +66,34 @@ TEST(I62Decompose, SentenceWithoutChecksumIsTaken)
     EXPECT_NE(std::string(text, sizeof(text)).find("00\0FF\r\n", 0, 8), std::string::npos);
 }
 
+TEST(I62Decompose, SentencesAreTakenUpToTwoHundredCharactersBlanksCounted)
+{
+    // A text sentence of the given length, CR LF counted; the second form marks one empty field.
+    const struct
+    {
+        const char* head;
+        std::size_t blanks;
+    } forms[] = {{"$AITXT,01,01,91,", 0}, {"$AITXT,01,01,,", 1}};
+    for (const auto& form : forms) {
+        for (std::size_t length : {199u, 200u, 201u}) {
+            std::string body = form.head;
+            body.append(length - body.size() - 5, 'T'); // "*hh" CR LF
+            const std::string text = withChecksum(body);
+            ASSERT_EQ(text.size(), length);
+            I61162_Data_Structure record{};
+            const bool taken = length + form.blanks <= 200;
+            EXPECT_EQ(decomposeExact(text, &record), taken ? I62_RESULT_TAKEN : I62_RESULT_REFUSED)
+                << form.head << " " << length;
+            if (taken) { // the text is cut to its field
+                EXPECT_EQ(std::string(record.fields.txt.text), std::string(TXT_TEXT_SIZE - 1, 'T'));
+            }
+        }
+    }
+}
+
 TEST(I62Decompose, TextThatOutgrowsItsBufferIsRefused)
 {
-    // Sixty empty fields: the blanks would take the text past 98 characters.
+    // Sixty empty fields: the blanks would take the text past the 100 bytes of its buffer.
     std::string body = "$GPTXT";
     body.append(60, ',');
     I61162_Data_Structure record{};
@@ -117,8 +142,8 @@ TEST(I62Decompose, FormattersWithoutParsersAreRefused)
         "$PQXV,R,CFG,108,1",                       // configuration replies belong to the transponder link
         "$AIAIQ,Smg,1",                            // AIQ is taken as a query, which has one comma
         "$GPXYZ,1",                                // unknown
-        "$GPgga,1,2,3,4,5,6,7,8,9,10,11,12,13,14",             // formatters are case-sensitive
-        "$AIAIR,211000000,5,,,,,,",                            // parsed by the library, not dispatched
+        "$GPgga,1,2,3,4,5,6,7,8,9,10,11,12,13,14", // formatters are case-sensitive
+        "$AIAIR,211000000,5,,,,,,",                // parsed by the library, not dispatched
     };
     for (const char* body : bodies) {
         I61162_Data_Structure record{};

@@ -113,12 +113,49 @@ TEST(Tokenizer, EmptyFieldsGetABlank)
         EXPECT_STREQ(StrToken(nullptr, ","), " ") << i;
     EXPECT_STREQ(StrToken(nullptr, "*"), " ");
 
-    // A copy that would pass 98 characters is refused and the text stays.
-    std::string wide = "$GPGSA" + std::string(46, ',') + "*00\r\n";
+    // A copy that would pass 200 characters is refused and the text stays.
+    std::string wide = "$GPGSA" + std::string(95, ',') + "*00\r\n";
     char buffer[I62_SENTENCE_BUF_SIZE] = {};
     std::memcpy(buffer, wide.c_str(), wide.size());
     EXPECT_FALSE(I62_PreParse(buffer));
     EXPECT_EQ(std::string(buffer), wide);
+}
+
+// Blanks go behind every empty field wherever it lies; the last field's comma before '*' counts,
+// a comma at the very end does not, and the text may grow to 200 characters but no further.
+TEST(Tokenizer, EmptyFieldsAnywhereAndTheLengthLimit)
+{
+    const struct
+    {
+        const char* received;
+        const char* marked;
+    } cases[] = {
+        {"!AIVDM,1,1,,B,15M67FC000G?ufbE`FepT@3n00Sa,0*5C\r\n", "!AIVDM,1,1, ,B,15M67FC000G?ufbE`FepT@3n00Sa,0*5C\r\n"},
+        {"$GPGGA,,1,,,2,,*00\r\n", "$GPGGA, ,1, , ,2, , *00\r\n"},
+        {"$GPHDT,274.07,*00\r\n", "$GPHDT,274.07, *00\r\n"},
+        {"$GPHDT,274.07,T*00\r\n", "$GPHDT,274.07,T*00\r\n"},
+        {"$A,", "$A,"},
+        {",,", ", ,"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        char buffer[I62_SENTENCE_BUF_SIZE] = {};
+        std::strcpy(buffer, c.received);
+        ASSERT_TRUE(I62_PreParse(buffer)) << c.received;
+        EXPECT_STREQ(buffer, c.marked);
+    }
+    for (std::size_t empties : {1u, 2u, 3u}) {
+        // 198 characters and the empties' blanks: up to 200 taken, beyond refused untouched.
+        std::string text = "$GPTXT" + std::string(empties, ',') + "*";
+        text += std::string(198 - text.size(), 'x');
+        char buffer[I62_SENTENCE_BUF_SIZE] = {};
+        std::strcpy(buffer, text.c_str());
+        EXPECT_EQ(I62_PreParse(buffer), 198 + empties <= 200) << empties;
+        if (198 + empties > 200)
+            EXPECT_EQ(std::string(buffer), text);
+        else
+            EXPECT_EQ(std::strlen(buffer), 198 + empties);
+    }
 }
 
 TEST(StrTokenThreads, AnotherThreadDoesNotMoveThisThreadsCursor)

@@ -62,6 +62,19 @@ TEST_F(ParserAis, FragmentsSurviveParametricSentencesBetweenThem)
     EXPECT_EQ(ShipData[RxAisShipId].mmsi, 351759000u);
 }
 
+TEST_F(ParserAis, NumberedSingleSentenceBetweenFragmentsLeavesTheMessageWhole)
+{
+    // The same sequential id and channel as the pending message 5.
+    const std::vector<std::string> report = armour(positionReport(211000007u, 0, 4.5f, 52.5f), "VDM", 'A', 1);
+    ASSERT_EQ(report.size(), 1u);
+    EXPECT_EQ(parse(kMsg5Part1), I62_RESULT_FRAGMENT);
+    ASSERT_EQ(parse(report[0]), I62_RESULT_TAKEN);
+    EXPECT_EQ(ShipData[RxAisShipId].mmsi, 211000007u);
+    ASSERT_EQ(parse(kMsg5Part2), I62_RESULT_TAKEN);
+    EXPECT_EQ(ShipData[RxAisShipId].mmsi, 351759000u);
+    EXPECT_STREQ(ShipData[RxAisShipId].destination, "NEW YORK");
+}
+
 TEST_F(ParserAis, FragmentWithoutItsPredecessorDecodesNothing)
 {
     EXPECT_EQ(parse(kMsg5Part2), I62_RESULT_TAKEN);

@@ -227,6 +227,15 @@ TEST_F(OwnShipSensor, RadarTargetsFillTheirSlots)
     EXPECT_EQ(AddRadarInfo(), -1);
 }
 
+TEST_F(OwnShipSensor, ReinitialisingForgetsTheRadarTargets)
+{
+    ASSERT_EQ(parseBody("$RATTM,07,3.5,124.3,T,12.1,270.0,T,0.4,7.5,N,TUG,T,,153012.50,A"), 0);
+    ASSERT_EQ(AddRadarInfo(), 7);
+    SensorInitial();
+    EXPECT_EQ(RadarInfo[7][0], RADAR_SLOT_EMPTY);
+    EXPECT_EQ(AddRadarInfo(), -1) << "the last TTM of the previous run is not added again";
+}
+
 TEST_F(OwnShipSensor, AGbsWithoutExpectedErrorsSaysNothingOfTheAccuracy)
 {
     at(1);
