@@ -218,10 +218,10 @@ void AisConfiguration::checkDevPower()
         return;
     // Marked before the box opens, so that nothing running under it opens a second one.
     wifi->m_powerCheckDone = 1;
-    // No, the first of the two buttons, is the default: power is confirmed only by Ok.
+    // Ok, the accepting button, is the default.
     const QMessageBox::StandardButton answer = CDialogProvider::instance()->messageBox(
         QMessageBox::Information, this, m_view->wifiText.strInformation, m_view->wifiText.strPowerSupply,
-        QMessageBox::No | QMessageBox::Ok, QMessageBox::No);
+        QMessageBox::No | QMessageBox::Ok, QMessageBox::Ok);
     // A disconnection while the box was open has reset the Wi-Fi state: the answer belonged to
     // the connection that is gone, and the next one asks again.
     if (wifi->m_powerCheckDone == 0)

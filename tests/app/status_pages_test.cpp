@@ -124,9 +124,19 @@ protected:
     CWindowHarness w;
 };
 
+// The pages of a transponder without a Wi-Fi module: its Wi-Fi procedure plays no part.
+class StatusPagesNoWiFi : public StatusPages
+{
+protected:
+    void SetUp() override
+    {
+        w.sim().modifyState([](SSimTransponderState& s) { s.wifiModule = 0; });
+    }
+};
+
 } // namespace
 
-TEST_F(StatusPages, HomeShowsTheTransponderItsFixAndTheTargetsAndItsPanelsOpenTheirPages)
+TEST_F(StatusPagesNoWiFi, HomeShowsTheTransponderItsFixAndTheTargetsAndItsPanelsOpenTheirPages)
 {
     w.sim().modifyState([](SSimTransponderState& s) {
         s.satellites = kSatellites;
@@ -187,7 +197,7 @@ TEST_F(StatusPages, HomeShowsTheTransponderItsFixAndTheTargetsAndItsPanelsOpenTh
     w.grab("status-serial");
 }
 
-TEST_F(StatusPages, GpsStatusDrawsTheSkyMapAndTheSignalBarsFromGsvAndGsa)
+TEST_F(StatusPagesNoWiFi, GpsStatusDrawsTheSkyMapAndTheSignalBarsFromGsvAndGsa)
 {
     ASSERT_TRUE(w.connectAndDetect());
     Ui::AisConfiguration* ui = w.ui();
@@ -225,7 +235,7 @@ TEST_F(StatusPages, GpsStatusDrawsTheSkyMapAndTheSignalBarsFromGsvAndGsa)
     w.grab("status-gps");
 }
 
-TEST_F(StatusPages, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageOnlyAndCountsPerChannel)
+TEST_F(StatusPagesNoWiFi, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageOnlyAndCountsPerChannel)
 {
     w.sim().setPeriodMs(0);
     ASSERT_TRUE(w.connectAndDetect());
@@ -303,7 +313,7 @@ TEST_F(StatusPages, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageOnlyAnd
     w.grab("status-diagnostics");
 }
 
-TEST_F(StatusPages, OtherVesselsListsSortsAndFollowsTheTargets)
+TEST_F(StatusPagesNoWiFi, OtherVesselsListsSortsAndFollowsTheTargets)
 {
     w.sim().modifyState([](SSimTransponderState& s) {
         s.targets = {target(244000001, 52.375, 4.625, 1, 'A', 12.5, 90.0, "NORDIC STAR", "DABC"),
@@ -380,7 +390,7 @@ TEST_F(StatusPages, OtherVesselsListsSortsAndFollowsTheTargets)
     EXPECT_EQ(ui->tbvwHomeOtherVessels->model(), table->model()) << "the Home list is the same model";
 }
 
-TEST_F(StatusPages, TwoThousandTargetsFillTheTableWithoutStallingTheWindow)
+TEST_F(StatusPagesNoWiFi, TwoThousandTargetsFillTheTableWithoutStallingTheWindow)
 {
     w.sim().modifyState([](SSimTransponderState& s) {
         s.targets.clear();
@@ -402,7 +412,7 @@ TEST_F(StatusPages, TwoThousandTargetsFillTheTableWithoutStallingTheWindow)
     w.grab("status-vessels-2000");
 }
 
-TEST_F(StatusPages, MenuAndPanelsDoNothingUntilTheConfigurationShows)
+TEST_F(StatusPagesNoWiFi, MenuAndPanelsDoNothingUntilTheConfigurationShows)
 {
     ASSERT_TRUE(w.connect());
     Ui::AisConfiguration* ui = w.ui();
@@ -440,6 +450,7 @@ TEST_F(StatusPages, MenuAndPanelsDoNothingUntilTheConfigurationShows)
 TEST_F(StatusPages, ThePowerReminderShowsOncePerConnectionAndNoHidesWiFi)
 {
     ASSERT_EQ(w.sim().state().wifiModule, 2) << "the simulated transponder has a Wi-Fi module";
+    w.dialogs().answers.push_back(QMessageBox::No);
     ASSERT_TRUE(w.connectAndDetect());
     const QString reminder = w.view()->wifiText.strPowerSupply;
     auto reminders = [&] {
@@ -451,8 +462,10 @@ TEST_F(StatusPages, ThePowerReminderShowsOncePerConnectionAndNoHidesWiFi)
     ASSERT_EQ(reminders(), 1);
     const ScriptedDialogs::SAsked box = w.dialogs().asked.last();
     EXPECT_EQ(box.title, "Information");
+    EXPECT_EQ(box.icon, QMessageBox::Information);
     EXPECT_EQ(box.buttons, QMessageBox::No | QMessageBox::Ok);
-    // Not answered with Ok (the box's default is No): Wi-Fi stays hidden.
+    EXPECT_EQ(box.defaultButton, QMessageBox::Ok);
+    // Answered No: Wi-Fi stays hidden, the procedure rests in Power Fail.
     EXPECT_EQ(w.device()->getWiFiConfig()->m_powerConfirmed, 0);
     EXPECT_EQ(w.device()->getWiFiConfig()->m_mainProc, WiFiScope::WIFI_MAIN_PROC_POWER_FAIL);
     w.tick(5);
@@ -462,7 +475,7 @@ TEST_F(StatusPages, ThePowerReminderShowsOncePerConnectionAndNoHidesWiFi)
     EXPECT_FALSE(w.ui()->btnMMWiFi->isVisible());
     EXPECT_FALSE(w.ui()->wgHomeWiFi->isVisible());
 
-    // The next connection asks again.
+    // The next connection asks again; Ok shows the Wi-Fi entries.
     w.clickConnect();
     ASSERT_TRUE(w.waitFor([&] { return !w.ui()->btnCommConnt->isChecked() && w.ui()->btnCommConnt->isEnabled(); }));
     w.dialogs().answers.push_back(QMessageBox::Ok);
@@ -472,7 +485,7 @@ TEST_F(StatusPages, ThePowerReminderShowsOncePerConnectionAndNoHidesWiFi)
     EXPECT_TRUE(w.ui()->btnMMWiFi->isVisibleTo(w.ui()->wgMainMenu));
 }
 
-TEST_F(StatusPages, TheConfigurationArrowsMoveBetweenTheFirstTwoLayoutPages)
+TEST_F(StatusPagesNoWiFi, TheConfigurationArrowsMoveBetweenTheFirstTwoLayoutPages)
 {
     ASSERT_TRUE(w.connectAndDetect());
     Ui::AisConfiguration* ui = w.ui();
