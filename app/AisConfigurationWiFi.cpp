@@ -10,6 +10,7 @@
 #include "ui_AisConfiguration.h"
 
 #include <QMessageBox>
+#include <QScopedValueRollback>
 
 using namespace WiFiScope;
 
@@ -22,27 +23,14 @@ constexpr int kMaxLinkStatusRetries = 11;
 constexpr int kMaxCfgModeEntries = 2; // enter commands in a row before one leave command
 constexpr int kMaxTimeOuts = 2;
 
-// Marks a step that may wait on a message box; the ticks that arrive meanwhile leave the
-// procedure alone.
-class CBusyScope
-{
-public:
-    explicit CBusyScope(bool& busy) : m_busy(busy) { m_busy = true; }
-    ~CBusyScope() { m_busy = false; }
-    CBusyScope(const CBusyScope&) = delete;
-    CBusyScope& operator=(const CBusyScope&) = delete;
-
-private:
-    bool& m_busy;
-};
-
 } // namespace
 
 void AisConfiguration::wifiMainProc(WIFI_MAIN_PROC_S state)
 {
     if (m_commManage == nullptr || m_view == nullptr || m_wifiProcBusy)
         return;
-    const CBusyScope busy(m_wifiProcBusy);
+    // A step may wait on a message box; the ticks that arrive meanwhile leave the procedure alone.
+    const QScopedValueRollback<bool> busy(m_wifiProcBusy, true);
     CDeviceComm* device = m_commManage->getDeviceComm();
     CWiFiConfig* wifi = device->getWiFiConfig();
     CAisSentenceHandle* handle = device->getSentenceHandle();
