@@ -12,17 +12,52 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace {
 
-// Column widths of the two vessel tables, by column position.
-constexpr int kOtherVesselsColumnWidths[] = {70, 120, 70, 60, 80, 80, 90, 90, 80, 80, 80};
+// Columns of the two vessel tables, by position: the least width of each, in pixels, and the
+// widest texts its format gives (none for the ship's name, which may be cut).
+struct SVesselColumn
+{
+    int width;
+    const char* widest[4];
+};
+const SVesselColumn kVesselColumns[] = {
+    {70, {"000000000"}},                              // MMSI, nine digits
+    {120, {}},                                        // ship's name
+    {70, {"WWWWWWW"}},                                // call sign, seven characters
+    {60, {"Base", "SAR", "AtoN", "SART"}},            // class
+    {80, {"102.2", "N/A"}},                           // speed
+    {80, {"359.9", "N/A"}},                           // course
+    {90, {" 00\u00B000'00\"N", " 00\u00B000'00\"S"}}, // latitude
+    {90, {"000\u00B000'00\"E", "000\u00B000'00\"W"}}, // longitude
+    {80, {"10800.00"}},                               // range, up to half the globe
+    {80, {"359.9"}},                                  // bearing
+    {80, {"9999"}},                                   // report age
+};
+constexpr int kShipNameColumn = 1;
 // Below this the Home sky map would be too small to read; it keeps its last size.
 constexpr int kSkyMapMinHeight = 101;
+
+// The width a cell of the table needs to show the text whole, its grid line included.
+int cellWidth(const QTableView* table, const QString& text)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(table);
+    option.features = QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    return table->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), table).width() +
+           (table->showGrid() ? 1 : 0);
+}
 
 } // namespace
 
@@ -136,9 +171,24 @@ void AisConfiguration::onAboutClick()
     m_aboutForm->show();
 }
 
+// The widths were made for a smaller font than most systems give a table, where they cut a nine-digit
+// MMSI: a column is widened to show the widest value its format gives and, where the table can
+// scroll sideways, its header with the sort indicator. The Home table cannot: there the ship's name
+// takes the room the others leave, and headers may be cut.
 void AisConfiguration::setOtherVesselsColumnWidth(QTableView* table)
 {
-    int column = 0;
-    for (int width : kOtherVesselsColumnWidths)
-        table->setColumnWidth(column++, width);
+    table->ensurePolished();
+    const bool scrolls = table->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+    for (int column = 0; column < static_cast<int>(std::size(kVesselColumns)); ++column) {
+        int width = kVesselColumns[column].width;
+        for (const char* text : kVesselColumns[column].widest) {
+            if (text != nullptr)
+                width = std::max(width, cellWidth(table, QString::fromUtf8(text)));
+        }
+        if (scrolls)
+            width = std::max(width, table->horizontalHeader()->sectionSizeHint(column));
+        table->setColumnWidth(column, width);
+    }
+    if (!scrolls)
+        table->horizontalHeader()->setSectionResizeMode(kShipNameColumn, QHeaderView::Stretch);
 }
