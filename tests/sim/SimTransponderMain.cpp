@@ -1,6 +1,8 @@
 // The simulated transponder as a tool: prints its pseudo-terminal's name, so that a person can
-// point the program at it, and answers until interrupted.
+// point the program at it, and answers until interrupted. Its Wi-Fi module answers behind
+// pass-through, with a few access points around to scan and join.
 #include "SimTransponderPort.h"
+#include "SimWiFiModule.h"
 
 #include <atomic>
 #include <chrono>
@@ -30,7 +32,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s [1|2]   (1 KVX-T-362, 2 T-275)\n", argv[0]);
         return 2;
     }
+    // The module outlives the port's thread, which drives it.
+    CSimWiFiModule module;
+    module.setAccessPoints({{"Harbour Office", "a0:63:91:10:22:01", 1, -52, "WPA2"},
+                            {"Pier 7 Cafe", "c8:3a:35:44:10:0b", 6, -48, "NONE"},
+                            {"Marina Guest", "f4:ec:38:01:02:03", 3, -80, "WPA"}});
     CSimTransponderPort port(model);
+    port.setPassThrough(&module);
     if (!port.start()) {
         std::fprintf(stderr, "no pseudo-terminal available\n");
         return 1;
