@@ -3,6 +3,7 @@
 #include "theme/ObjPalette.h"
 #include "palette/QtObjPalette.h"
 
+#include "GrabShot.h"
 #include "SheetProbe.h"
 #include "StandInWindow.h"
 
@@ -11,9 +12,11 @@
 #include <QGraphicsView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -135,7 +138,8 @@ const std::vector<SPageCase> kPageCases = {
      "#lblCfgRightArrow:hover {image: url(:/Direction/Images/Direction/ArrowRightHover.png);}"},
     {"wi-fi mode plain", makerOf<QWidget>(), "wgWiFiModeClient",
      [](QWidget* w) { P::setWiFiModeWgsStyle(w, LibraryImage::WIFI_MODE_CLIENT, false, true); },
-     "border: none;background-color:#ffffff;" + centred(":/WiFiMode/Images/WiFiMode/1.Client Mode.png")},
+     "#wgWiFiModeClient {border: none;background-color:#ffffff;" +
+         centred(":/WiFiMode/Images/WiFiMode/1.Client Mode.png") + "}"},
     {"wi-fi mode framed active", makerOf<QWidget>(), "wgWiFiModeAccessPoint",
      [](QWidget* w) { P::setWiFiModeWgsStyle(w, LibraryImage::WIFI_MODE_AP, true, true); },
      "#wgWiFiModeAccessPoint {border:2px dashed #808080;border-radius:5px;background-color:#a6caf0;" +
@@ -205,6 +209,35 @@ TEST(PageElementEdges, UnframedWiFiModeIgnoresTheActiveFlag)
     P::setWiFiModeWgsStyle(&active, LibraryImage::WIFI_MODE_AP, false, true);
     P::setWiFiModeWgsStyle(&idle, LibraryImage::WIFI_MODE_AP, false, false);
     EXPECT_EQ(active.styleSheet(), idle.styleSheet());
+}
+
+// As on the Wi-Fi page: a radio button above an empty area, both inside the container. The picture
+// shows once, in the middle of the container; the area below it stays the container's white.
+TEST(PageElementEdges, AnUnframedWiFiModePictureIsNotDrawnAgainByTheWidgetsInside)
+{
+    QWidget container;
+    container.setObjectName("wgWiFiModeClient");
+    container.resize(240, 520);
+    auto* layout = new QVBoxLayout(&container);
+    layout->addWidget(new QRadioButton("Client"));
+    layout->addStretch(1);
+    auto* area = new QWidget;
+    area->setObjectName("wgWiFiModeImgClient");
+    area->setFixedHeight(120);
+    layout->addWidget(area);
+    P::setWiFiModeWgsStyle(&container, LibraryImage::WIFI_MODE_CLIENT, false, true);
+    const QImage shot = container.grab().toImage();
+    const QRect below = area->geometry();
+    const int pictureHeight = QImage(":/WiFiMode/Images/WiFiMode/1.Client Mode.png").height();
+    ASSERT_GT(pictureHeight, 0);
+    ASSERT_GT(below.top(), container.height() / 2 + pictureHeight / 2) << "the area lies below the container's picture";
+    int drawn = 0;
+    for (int y = below.top(); y <= below.bottom(); ++y)
+        for (int x = below.left(); x <= below.right(); ++x)
+            drawn += shot.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+    EXPECT_EQ(drawn, 0);
+    EXPECT_NE(shot.pixelColor(container.rect().center()), QColor(Qt::white)) << "the picture in the middle";
+    TestSupport::saveShot(shot, "wifi-mode-unframed");
 }
 
 TEST(PageElementEdges, ReportButtonTextIconAndGreySheet)
