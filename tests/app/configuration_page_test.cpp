@@ -218,6 +218,14 @@ TEST(ConfigurationPage, OptionalGroupsFollowTheFirstConfigurationOfTheConnection
             EXPECT_EQ(layout.lstSecondPage.front(), c.encryption ? w.ui()->wgCfgEncryption : w.ui()->wgCfgAdvConfig)
                 << c.name;
         }
+        if (c.srmBoxCount == 4 && c.srmEnable == 1) {
+            openConfigurationPage(w);
+            for (QWidget* row : {w.ui()->wgCfgSRMText0, w.ui()->wgCfgSRMText3})
+                EXPECT_TRUE(shownOnPage(w, row)) << row->objectName().toStdString();
+            EXPECT_EQ(w.ui()->lblCfgSRMText3->text(), "SRM Text 4");
+            EXPECT_EQ(w.ui()->edtCfgSRMText3->text().toStdString(), w.sim().state().srmBox[3]);
+            w.grab("configuration-kvx-four-srm-boxes");
+        }
     }
 
     // The transponder changes what it supports; the read-back of the same connection keeps the
