@@ -149,8 +149,17 @@ TEST(ConfigurationPage, T275ShowsFourGroupsOnOnePageWithItsValues)
 
     const SSimTransponderState s = w.sim().state();
     EXPECT_EQ(ui->edtCfgShipName->text().toStdString(), s.shipName);
+    EXPECT_EQ(ui->edtCfgCallSign->text().toStdString(), s.callSign);
     EXPECT_EQ(ui->edtCfgMmsi->text(), "366123456");
+    EXPECT_FALSE(ui->edtCfgMmsi->isEnabled());
+    EXPECT_EQ(ui->cbbxCfgVesselType->currentText(), "37 = Vessel-Pleasure craft");
     EXPECT_EQ(ui->spbxCfgVslDimA->value(), s.dimA);
+    EXPECT_EQ(ui->spbxCfgVslDimB->value(), s.dimB);
+    EXPECT_EQ(ui->spbxCfgVslDimC->value(), s.dimC);
+    EXPECT_EQ(ui->spbxCfgVslDimD->value(), s.dimD);
+    EXPECT_EQ(ui->cbbxCfgDscMonitoring->currentText(), "ON");
+    EXPECT_EQ(ui->cbbxCfgGpsUpdateRate->currentText(), "2s");
+    EXPECT_EQ(ui->cbbxCfgGpsMode->currentIndex(), 0);
 
     EXPECT_EQ(ui->lblCfgNmea1Input->text(), "NMEA 1");
     EXPECT_EQ(ui->lblCfgNmea2Input->text(), "NMEA 2");
