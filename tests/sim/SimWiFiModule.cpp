@@ -307,3 +307,9 @@ int CSimWiFiModule::enterCount() const
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_enterCount;
 }
+
+bool CSimWiFiModule::isAnswering() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_answering;
+}

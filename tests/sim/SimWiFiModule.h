@@ -76,6 +76,8 @@ public:
     // The AT lines received in pass-through, line ends stripped.
     std::vector<std::string> commands() const;
     int enterCount() const;
+    // A command's answer not yet handed whole to the transponder.
+    bool isAnswering() const;
 
 private:
     struct SReply
