@@ -232,6 +232,8 @@ void AisConfiguration::init()
     m_view->updateAisAdvConfigDisp(false);
     m_view->cfgLayoutInfo.reset();
     m_lastVersionQuery = 0;
+    // A report that waited for the first scan of this connection is not for the next one.
+    m_reportPending = false;
 }
 
 bool AisConfiguration::isWiFiAPListNeedToFirstRefresh()

@@ -181,6 +181,10 @@ public:
     void wifiFunModeCtrlProc(int subState);
     void wifiFactoryResetProc(int subState);
     bool checkOPMode(int mode);
+    // A join request for this network name makes the module leave its access point.
+    static constexpr const char* kWiFiDisconnectSsid = "%72904#-*K318Q?";
+    // For the tests.
+    const WiFiScope::SClintAPCntData& getApJoinRequest() const { return m_apJoinRequest; }
 
     // Wi-Fi user actions and input checks (AisConfigurationWiFiActions.cpp).
     bool checkInputRule();
@@ -220,4 +224,5 @@ private:
     QString m_savedPassword;       // the Wi-Fi password kept aside while "None" is checked
     int m_keyExchangeSequence = 0; // sequence number of the next key-exchange sentence
     bool m_tickRunning = false;    // the refresh tick is under way (a box it opened may be open)
+    bool m_wifiProcBusy = false;   // a step of the Wi-Fi procedure waits on a message box
 };

@@ -7,8 +7,8 @@
 #include "ui_AisConfiguration.h"
 #include "view/TargetExchangeSet.h"
 
-
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <cstdint>
 #include <cstdlib>
@@ -28,19 +28,6 @@ long long elapsed(long long now, long long stamp)
                       static_cast<long long>(static_cast<int32_t>(stamp)));
 }
 
-// Holds the tick's re-entry flag for one run.
-class CTickGuard
-{
-public:
-    explicit CTickGuard(bool& running) : m_running(running) { m_running = true; }
-    ~CTickGuard() { m_running = false; }
-    CTickGuard(const CTickGuard&) = delete;
-    CTickGuard& operator=(const CTickGuard&) = delete;
-
-private:
-    bool& m_running;
-};
-
 } // namespace
 
 void AisConfiguration::onTimerRefresh()
@@ -49,7 +36,7 @@ void AisConfiguration::onTimerRefresh()
     // that arrives meanwhile must not run the tick's work inside itself.
     if (m_tickRunning)
         return;
-    CTickGuard guard(m_tickRunning);
+    const QScopedValueRollback<bool> running(m_tickRunning, true);
 
     CDeviceComm* device = m_commManage->getDeviceComm();
     CAisSentenceHandle* handle = device->getSentenceHandle();

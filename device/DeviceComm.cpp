@@ -103,6 +103,16 @@ COMM::CServiceComm* CDeviceComm::currentComm()
     return m_comm;
 }
 
+// Under the guard, so that the link cannot be deleted while it is being reset.
+bool CDeviceComm::resetComm()
+{
+    QMutexLocker locker(&m_commMutex);
+    if (m_comm == nullptr)
+        return false;
+    m_comm->reset();
+    return true;
+}
+
 bool CDeviceComm::sendCommand(std::string line, COMM::SResponseInform* response)
 {
     if (line.size() > static_cast<size_t>(kMaxLineLength)) {

@@ -54,6 +54,9 @@ public:
     bool isCommConnected();
     // The current link's transport, to be compared only: it may be deleted once this returns.
     COMM::CServiceComm* currentComm();
+    // Gives up the current link's queued packages and its reply wait (GUI thread); packages
+    // queued after this returns are kept. False without a link.
+    bool resetComm();
 
     bool checkWiFiMode(char* line);
     void switchRawDataType(COMM::RAWDATA_TYPE type);

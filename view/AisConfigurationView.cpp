@@ -192,6 +192,8 @@ void CAisConfigurationView::initUiObjDisp()
     ui->gpvwSatelliteMap->setScene(skyMapGps);
     ui->gpvwHomeSatelliteMap->setScene(skyMapHome);
     ui->loSatelliteSNR->addWidget(&snrHistogram);
+    // The chart has no height of its own: without one the sky map's row takes the whole page.
+    snrHistogram.setMinimumHeight(220);
 
     // Other Vessels page.
     QTableView* vessels = ui->tbvwOtherVessels;

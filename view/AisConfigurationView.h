@@ -172,6 +172,8 @@ public:
     void updateDiagSysCheckDisp(bool gpsFix, const unsigned int rx[2], const unsigned int tx[2]);
     void updateOtherVslListDisp(bool keepStyle);
     void updateSerialDataDisp();
+    // When the GPS page last showed a time, wall-clock seconds; 0 before the first.
+    long long gpsTimeShownAt = 0;
 
     // Wi-Fi page and waiting page.
     void updateWiFiDisp();
@@ -180,9 +182,15 @@ public:
     void enableWiFiWaitingDisp(bool on);
     void updateWiFiPGBWaitingMsg(const QString& text);
     static bool isClientAPConnected(const WiFiScope::SWiFiData& wifi);
+    // The main page that was current when the waiting page took its place.
+    int wifiWaitingPrevPage = 0;
 
-    // The configuration summary.
-    QString generateCfgReport();
+    // The configuration summary. The counters are the caller's copy, taken under their owner's
+    // lock; the Wi-Fi record is read through a copy taken under its own.
+    QString generateCfgReport(const CDiagnostics& counters);
+    QString generateCfgReportConfiguration(const CSensorConfig& config, int model);
+    QString generateCfgReportStatus(const CSensorConfig& config, const CDiagnostics& counters, int model);
+    QString generateCfgReportWiFi(const CSensorConfig& config);
 
     // Widgets the view adds to the form; the controller connects and reads them.
     ModSatelliteMap* skyMapGps = nullptr;  // owned

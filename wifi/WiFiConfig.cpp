@@ -66,11 +66,14 @@ void CWiFiConfig::reset()
     m_stepTime = 0;
     m_cfgModeAttempts = 0;
     m_retryCount = 0;
+    m_timeOutCount = 0;
+    m_autoModeCtrlDone = 0;
     m_settingsReadOnce = 0;
     m_apListRefreshedOnce = 0;
     m_powerCheckDone = 0;
     m_powerConfirmed = 0;
     m_sysMode = WIFI_SYS_MODE_UNKNOWN;
+    ++m_resetCount;
 }
 
 SCmdProcData CWiFiConfig::getCmdProcData() const
@@ -92,4 +95,10 @@ void CWiFiConfig::clearReplyFlags()
     std::memset(m_data.replyReady, 0, sizeof(m_data.replyReady));
     std::memset(m_data.acknowledged, 0, sizeof(m_data.acknowledged));
     m_data.scanReady = 0;
+}
+
+void CWiFiConfig::clearAPData()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::memset(&m_data.data.sAPData, 0, sizeof(m_data.data.sAPData));
 }

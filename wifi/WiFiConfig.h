@@ -29,6 +29,11 @@ public:
     // flags it clears before a job.
     void restartLinkStatus();
     void clearReplyFlags();
+    // Empties the module's access-point settings before they are read or set anew.
+    void clearAPData();
+    // Counts the resets, so that a step waiting on a message box can tell the record was
+    // reset meanwhile (the link went away); GUI thread only.
+    unsigned int resetCount() const { return m_resetCount; }
 
     // The controller's Wi-Fi procedure state; GUI thread only.
     WiFiScope::WIFI_MAIN_PROC_S m_mainProc = WiFiScope::WIFI_MAIN_PROC_START;
@@ -38,6 +43,8 @@ public:
     int64_t m_stepTime = 0;
     int m_cfgModeAttempts = 0;
     int m_retryCount = 0;
+    int m_timeOutCount = 0;         // time-outs since the last Reset of the procedure
+    uint8_t m_autoModeCtrlDone = 0; // a query has asked for a mode control since the last Reset
     uint8_t m_settingsReadOnce = 0;
     uint8_t m_apListRefreshedOnce = 0;
     uint8_t m_powerCheckDone = 0;
@@ -49,4 +56,5 @@ private:
     std::atomic<int> m_sysMode{WiFiScope::WIFI_SYS_MODE_UNKNOWN};
     WiFiScope::SWiFiCmdTable m_table;
     CXQDWiFiPaser m_paser;
+    unsigned int m_resetCount = 0;
 };

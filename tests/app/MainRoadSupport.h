@@ -117,7 +117,8 @@ inline bool readBack(CWindowHarness& w)
     if (!w.waitFor([&] { return w.handle()->getReplyState() == CAisSentenceHandle::REPLY_STATE_CONFIG_END; }))
         return false;
     w.tick();
-    return w.handle()->getReplyState() == CAisSentenceHandle::REPLY_STATE_NONE;
+    // A status reply may have come in since the hand-over; only the ended text must be taken.
+    return w.handle()->getReplyState() != CAisSentenceHandle::REPLY_STATE_CONFIG_END;
 }
 
 inline void openConfigurationPage(CWindowHarness& w)

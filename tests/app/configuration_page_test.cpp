@@ -239,3 +239,28 @@ TEST(ConfigurationPage, OptionalGroupsFollowTheFirstConfigurationOfTheConnection
     EXPECT_EQ(w.view()->cfgLayoutInfo.lstFirstPage, first);
     EXPECT_EQ(w.view()->cfgLayoutInfo.lstSecondPage, second);
 }
+
+// Name and call sign turn upper case as they are typed, wherever the cursor stands; the
+// transponder only takes upper-case six-bit characters.
+TEST(ConfigurationPage, TypedNameAndCallSignTurnUpperCaseWhereTheCursorStands)
+{
+    CWindowHarness w(2);
+    withoutWiFi(w);
+    ASSERT_TRUE(detectOnce(w));
+    openConfigurationPage(w);
+    Ui::AisConfiguration* ui = w.ui();
+
+    typeInto(ui->edtCfgShipName, "sea spray");
+    EXPECT_EQ(ui->edtCfgShipName->text(), "SEA SPRAY");
+    ui->edtCfgShipName->setCursorPosition(3);
+    QTest::keyClicks(ui->edtCfgShipName, "x");
+    EXPECT_EQ(ui->edtCfgShipName->text(), "SEAX SPRAY");
+    EXPECT_EQ(ui->edtCfgShipName->cursorPosition(), 4);
+
+    typeInto(ui->edtCfgCallSign, "kv12");
+    EXPECT_EQ(ui->edtCfgCallSign->text(), "KV12");
+    ui->edtCfgCallSign->setCursorPosition(1);
+    QTest::keyClicks(ui->edtCfgCallSign, "q");
+    EXPECT_EQ(ui->edtCfgCallSign->text(), "KQV12");
+    EXPECT_EQ(ui->edtCfgCallSign->cursorPosition(), 2);
+}

@@ -39,6 +39,8 @@ TEST_P(Detection, SentencesByTickThenTheConfigurationShows)
 {
     const SModelCase c = GetParam();
     CWindowHarness w(c.model);
+    // Without a Wi-Fi module the menu opens as soon as the configuration shows.
+    w.sim().modifyState([](SSimTransponderState& s) { s.wifiModule = 0; });
     // The first read gets no system-data text, so the read must be repeated on the next tick.
     w.sim().addFault("$PTST", SIM_FAULT::Drop);
     ASSERT_TRUE(w.connect());

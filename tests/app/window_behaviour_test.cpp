@@ -212,6 +212,8 @@ namespace {
 TEST(WindowDrag, ADragBegunOnAHomePanelOpensNoPageWhereAClickDoes)
 {
     CWindowHarness w;
+    // Without a Wi-Fi module no power reminder waits over the Home page.
+    w.sim().modifyState([](SSimTransponderState& s) { s.wifiModule = 0; });
     ASSERT_TRUE(w.connectAndDetect());
     Ui::AisConfiguration* ui = w.ui();
     ASSERT_TRUE(ui->wgMainHome->isVisible());

@@ -382,7 +382,7 @@ TEST_F(WiFiJobTest, HangUpMidJobLeavesNoStuckStateAndSentencesReturn)
     device()->switchSysMode(WIFI_SYS_MODE_SENTENCE);
     EXPECT_EQ(modeOf(device()), WIFI_SYS_MODE_SENTENCE);
     // The answer the module still owed falls due into the dead line, not into the new one.
-    ASSERT_TRUE(waitFor([this]() { return !m_module.isAnswering(); }, kLimitMs));
+    ASSERT_TRUE(waitFor([this]() { return !m_module.busy(); }, kLimitMs));
     ASSERT_TRUE(m_sim->reopen());
     connectSim();
     m_sim->clearReceived();

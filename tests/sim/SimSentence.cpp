@@ -45,6 +45,15 @@ private:
     std::vector<int> m_bits;
 };
 
+// Six-bit text, '@' padded to the field's characters.
+void putText(CBitWriter& bits, const std::string& text, size_t characters)
+{
+    for (size_t i = 0; i < characters; ++i) {
+        const unsigned char c = i < text.size() ? static_cast<unsigned char>(text[i]) : '@';
+        bits.put(c >= 64 ? c - 64 : c, 6);
+    }
+}
+
 long long minutes10000(double degrees)
 {
     return std::llround(degrees * 600000.0);
@@ -132,6 +141,62 @@ std::string armour(const SPositionReport& report, int* fillBits)
         bits.put(0, 20);
     }
     return bits.armoured(fillBits);
+}
+
+std::vector<std::string> encapsulateStatic(char channel, const SStaticReport& report, int sequenceId)
+{
+    std::vector<std::string> lines;
+    char body[160];
+    int fill = 0;
+    if (report.messageId == 5) {
+        CBitWriter bits;
+        bits.put(5, 6);
+        bits.put(0, 2);
+        bits.put(report.mmsi, 30);
+        bits.put(0, 2);  // AIS version
+        bits.put(0, 30); // IMO
+        putText(bits, report.callSign, 7);
+        putText(bits, report.name, 20);
+        bits.put(report.shipType, 8);
+        bits.put(0, 30); // dimensions
+        bits.put(1, 4);  // GPS
+        bits.put(0, 20); // no ETA
+        bits.put(0, 8);  // draught
+        putText(bits, std::string(), 20);
+        bits.put(0, 2); // DTE, spare
+        const std::string payload = bits.armoured(&fill);
+        const size_t half = payload.size() / 2;
+        std::snprintf(body, sizeof(body), "!AIVDM,2,1,%d,%c,%s,0", sequenceId, channel, payload.substr(0, half).c_str());
+        lines.push_back(complete(body));
+        std::snprintf(body, sizeof(body), "!AIVDM,2,2,%d,%c,%s,%d", sequenceId, channel, payload.substr(half).c_str(),
+                      fill);
+        lines.push_back(complete(body));
+        return lines;
+    }
+    CBitWriter partA;
+    partA.put(24, 6);
+    partA.put(0, 2);
+    partA.put(report.mmsi, 30);
+    partA.put(0, 2);
+    putText(partA, report.name, 20);
+    std::string payload = partA.armoured(&fill);
+    std::snprintf(body, sizeof(body), "!AIVDM,1,1,,%c,%s,%d", channel, payload.c_str(), fill);
+    lines.push_back(complete(body));
+    CBitWriter partB;
+    partB.put(24, 6);
+    partB.put(0, 2);
+    partB.put(report.mmsi, 30);
+    partB.put(1, 2);
+    partB.put(report.shipType, 8);
+    putText(partB, "SIM", 3);
+    partB.put(0, 24); // model and serial
+    putText(partB, report.callSign, 7);
+    partB.put(0, 30); // dimensions
+    partB.put(0, 6);
+    payload = partB.armoured(&fill);
+    std::snprintf(body, sizeof(body), "!AIVDM,1,1,,%c,%s,%d", channel, payload.c_str(), fill);
+    lines.push_back(complete(body));
+    return lines;
 }
 
 std::string encapsulate(const char* formatter, char channel, const SPositionReport& report)

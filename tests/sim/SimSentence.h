@@ -33,4 +33,18 @@ std::string armour(const SPositionReport& report, int* fillBits);
 // "!AIVDO" or "!AIVDM" (formatter "VDO"/"VDM") carrying the report on the channel, completed.
 std::string encapsulate(const char* formatter, char channel, const SPositionReport& report);
 
+// The static data of a station: message 5 (class A) or 24 (class B, parts A and B).
+struct SStaticReport
+{
+    int messageId = 5;
+    uint32_t mmsi = 0;
+    std::string name;
+    std::string callSign;
+    int shipType = 0;
+};
+
+// "!AIVDM" sentences carrying the static report on the channel, completed: two parts of one
+// message 5, or the two messages 24.
+std::vector<std::string> encapsulateStatic(char channel, const SStaticReport& report, int sequenceId);
+
 } // namespace SimSentence

@@ -56,11 +56,11 @@ template <typename... Args> std::string keyLine(const char* format, Args... args
     return std::string(line) + "\r\n";
 }
 
-// "hhmmss.00" and "ddmmyy" of now. Worked out by hand: gmtime would touch the C library's
-// time-zone state, which the program's own time conversions use on another thread.
-void utcNow(char* clock, size_t clockSize, char* date, size_t dateSize)
+// "hhmmss.00" and "ddmmyy" of a time, or of now for 0. Worked out by hand: gmtime would touch
+// the C library's time-zone state, which the program's own time conversions use on another thread.
+void utcNow(long long given, char* clock, size_t clockSize, char* date, size_t dateSize)
 {
-    const long long now = static_cast<long long>(std::time(nullptr));
+    const long long now = given != 0 ? given : static_cast<long long>(std::time(nullptr));
     const long long seconds = now % 86400;
     // Days since 1970-01-01 to a civil date (proleptic Gregorian).
     const long long z = now / 86400 + 719468;
@@ -337,12 +337,42 @@ std::vector<std::string> CSimTransponder::periodic()
     const SSimTransponderState& s = m_state;
     char clock[48];
     char date[48];
-    utcNow(clock, sizeof(clock), date, sizeof(date));
+    utcNow(s.utcSeconds, clock, sizeof(clock), date, sizeof(date));
     const std::string lat = angle(s.latitude, 2, 'N', 'S');
     const std::string lon = angle(s.longitude, 3, 'E', 'W');
 
     std::vector<std::string> lines;
     char body[160];
+    // Satellites first: the GPS model takes a GSV cycle in with the next position sentence.
+    if (!s.satellites.empty()) {
+        std::string used;
+        int inUse = 0;
+        for (const SSimSatellite& sat : s.satellites) {
+            if (sat.inUse && inUse < 12) {
+                used += std::to_string(sat.prn) + ",";
+                ++inUse;
+            }
+        }
+        for (; inUse < 12; ++inUse)
+            used += ",";
+        std::snprintf(body, sizeof(body), "$GPGSA,A,%d,%s1.5,%.1f,1.2", s.fixMode, used.c_str(), s.hdop);
+        lines.push_back(SimSentence::complete(body));
+        const int count = static_cast<int>(s.satellites.size());
+        const int messages = (count + 3) / 4;
+        for (int m = 0; m < messages; ++m) {
+            std::string text = "$GPGSV," + std::to_string(messages) + "," + std::to_string(m + 1) + "," +
+                               std::to_string(count);
+            for (int i = m * 4; i < count && i < m * 4 + 4; ++i) {
+                const SSimSatellite& sat = s.satellites[static_cast<size_t>(i)];
+                char one[48];
+                std::snprintf(one, sizeof(one), ",%02d,%02d,%03d,", sat.prn, sat.elevation, sat.azimuth);
+                text += one;
+                if (sat.snr > 0)
+                    text += std::to_string(sat.snr);
+            }
+            lines.push_back(SimSentence::complete(text));
+        }
+    }
     std::snprintf(body, sizeof(body), "$GPRMC,%s,A,%s,%s,%.1f,%.1f,%s,,,A", clock, lat.c_str(), lon.c_str(), s.sog,
                   s.cog, date);
     lines.push_back(SimSentence::complete(body));
@@ -363,7 +393,20 @@ std::vector<std::string> CSimTransponder::periodic()
         report.mmsi = target.mmsi;
         report.latitude = target.latitude;
         report.longitude = target.longitude;
+        report.sog = target.sog;
+        report.cog = target.cog;
         lines.push_back(SimSentence::encapsulate("VDM", target.channel, report));
+        if (target.name.empty() && target.callSign.empty())
+            continue;
+        SimSentence::SStaticReport data;
+        data.messageId = target.messageId == 18 ? 24 : 5;
+        data.mmsi = target.mmsi;
+        data.name = target.name;
+        data.callSign = target.callSign;
+        data.shipType = target.shipType;
+        m_staticSequence = m_staticSequence % 9 + 1;
+        for (std::string& line : SimSentence::encapsulateStatic(target.channel, data, m_staticSequence))
+            lines.push_back(std::move(line));
     }
     return lines;
 }

@@ -44,4 +44,5 @@ private:
     SSimTransponderState m_state;
     CSimPassThrough* m_passThrough = nullptr;
     bool m_passThroughOn = false;
+    int m_staticSequence = 0; // sequential message id of the two-part messages
 };

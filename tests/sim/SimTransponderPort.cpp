@@ -13,7 +13,10 @@ namespace {
 constexpr long long kHangUpAfterMs = 300;
 constexpr size_t kRxBufferLimit = 4096; // a longer line is noise and is dropped
 constexpr size_t kRecordLimit = 20000;  // kept lines, the oldest give way
-constexpr size_t kOutgoingLimit = 2000; // waiting lines while nobody reads the line
+constexpr size_t kOutgoingLimit = 20000; // waiting lines while nobody reads the line
+// The sentences of one second beyond this many go out spread over most of the second, as a
+// transponder passes on what it hears: a crowded sea does not arrive in one burst.
+constexpr size_t kPeriodicBurst = 40;
 
 template <typename T> void keepBounded(std::vector<T>& records)
 {
@@ -134,10 +137,22 @@ void CSimTransponderPort::send(const std::string& bytes)
     schedule({bytes}, nowMs(), nullptr);
 }
 
+void CSimTransponderPort::sendPeriodicNow()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    schedulePeriodic(m_sim.periodic(), nowMs());
+}
+
 void CSimTransponderPort::addFault(const std::string& prefix, SIM_FAULT fault, int param)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_faults.push_back({prefix, fault, param});
+}
+
+void CSimTransponderPort::clearFaults()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_faults.clear();
 }
 
 int CSimTransponderPort::pendingFaults() const
@@ -216,7 +231,7 @@ void CSimTransponderPort::run()
             takeReceived(chunk, m_lastLookMs, now);
             if (m_periodMs > 0 && now >= m_nextPeriodicMs) {
                 m_nextPeriodicMs = now + m_periodMs;
-                schedule(m_sim.periodic(), now, nullptr);
+                schedulePeriodic(m_sim.periodic(), now);
             }
             schedule(m_sim.tick(now), now, nullptr);
         }
@@ -249,6 +264,21 @@ void CSimTransponderPort::takeReceived(const std::string& chunk, long long earli
     }
     if (m_rxBuffer.size() > kRxBufferLimit)
         m_rxBuffer.clear();
+}
+
+// Called with m_mutex held.
+void CSimTransponderPort::schedulePeriodic(std::vector<std::string> lines, long long now)
+{
+    if (lines.size() <= kPeriodicBurst) {
+        schedule(std::move(lines), now, nullptr);
+        return;
+    }
+    const long long spread = m_periodMs * 8 / 10;
+    const size_t later = lines.size() - kPeriodicBurst;
+    schedule(std::vector<std::string>(lines.begin(), lines.begin() + kPeriodicBurst), now, nullptr);
+    for (size_t i = 0; i < later; ++i)
+        schedule({lines[kPeriodicBurst + i]}, now + static_cast<long long>(i) * spread / static_cast<long long>(later),
+                 nullptr);
 }
 
 // Called with m_mutex held. Lines go out in due order; lines due together keep their order.

@@ -77,10 +77,14 @@ public:
 
     // Sends bytes as they are, now, after whatever is already due.
     void send(const std::string& bytes);
+    // Sends the sentences of one second now, whatever the period (also with the period at 0).
+    void sendPeriodicNow();
 
     // The next received line that starts with prefix gets the fault; each fault is used once.
     void addFault(const std::string& prefix, SIM_FAULT fault, int param = 0);
     int pendingFaults() const;
+    // Forgets the faults not yet used.
+    void clearFaults();
 
     std::vector<SSimRxLine> received() const;
     std::vector<SSimRxLine> receivedStartingWith(const std::string& prefix) const;
@@ -111,6 +115,7 @@ private:
     void run();
     void takeReceived(const std::string& chunk, long long earliest, long long now);
     void schedule(std::vector<std::string> lines, long long now, const SFault* fault);
+    void schedulePeriodic(std::vector<std::string> lines, long long now);
     void writeDue(long long now);
     void noteSent(const std::string& line);
     static std::string garbled(std::string line);

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-// One AIS station the simulated transponder hears.
+// One AIS station the simulated transponder hears. A station with a name or a call sign also
+// sends its static data each second: message 5 for class A (1), message 24 for class B (18).
 struct SSimTarget
 {
     uint32_t mmsi = 0;
@@ -12,6 +13,22 @@ struct SSimTarget
     double longitude = 181.0;
     char channel = 'A';
     int messageId = 1;
+    double sog = 0.0;
+    double cog = 360.0; // not available
+    std::string name{};
+    std::string callSign{};
+    int shipType = 0;
+};
+
+// One satellite in view, as the GSV and GSA sentences report it; an SNR of 0 goes out as an
+// empty field (not tracked).
+struct SSimSatellite
+{
+    int prn = 0;
+    int elevation = 0;
+    int azimuth = 0;
+    int snr = 0;
+    bool inUse = false;
 };
 
 // Everything the simulated transponder holds, plain and copyable, so that tests read it whole
@@ -73,5 +90,11 @@ struct SSimTransponderState
     double sog = 5.5;
     double cog = 87.0;
     char vdoChannel = 'B';
+    // The UTC time of the GPS sentences, seconds since 1970; 0 takes the host's clock.
+    long long utcSeconds = 0;
+    // Satellites in view: none sends no GSA and no GSV.
+    std::vector<SSimSatellite> satellites;
+    int fixMode = 3;
+    double hdop = 0.9;
     std::vector<SSimTarget> targets = {{244000001, 52.30, 4.60, 'A', 1}, {244000002, 52.20, 4.40, 'B', 18}};
 };

@@ -75,10 +75,12 @@ std::vector<std::string> CSimWiFiModule::onLine(const std::string& received)
     std::vector<std::string> lines = {">" + line + "\r\n"};
     if (m_silent.erase(word) != 0)
         return lines; // mid-reply: the echo and nothing more
-    if (m_refused.erase(word) != 0) {
+    const bool setting = equals != std::string::npos;
+    if (m_refused.erase(word) != 0 || m_alwaysRefused.count(word) != 0 ||
+        (setting && m_refusedSettings.count(word) != 0)) {
         lines.push_back("+err\r\n");
     } else {
-        const std::vector<std::string> rest = answer(word, value, equals != std::string::npos);
+        const std::vector<std::string> rest = answer(word, value, setting);
         lines.insert(lines.end(), rest.begin(), rest.end());
     }
     for (const std::string& text : lines)
@@ -284,6 +286,18 @@ void CSimWiFiModule::refuse(const std::string& word)
     m_refused.insert(word);
 }
 
+void CSimWiFiModule::refuseAlways(const std::string& word)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_alwaysRefused.insert(word);
+}
+
+void CSimWiFiModule::refuseSettings(const std::string& word)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_refusedSettings.insert(word);
+}
+
 void CSimWiFiModule::silence(const std::string& word)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -308,8 +322,8 @@ int CSimWiFiModule::enterCount() const
     return m_enterCount;
 }
 
-bool CSimWiFiModule::isAnswering() const
+bool CSimWiFiModule::busy() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_answering;
+    return m_answering || !m_replies.empty() || m_joinDueMs >= 0;
 }

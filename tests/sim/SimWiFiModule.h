@@ -70,14 +70,18 @@ public:
     // Faults, each used by the next command whose word it names ("AT+APCHAN"):
     void refuse(const std::string& word); // answered with the echo and "+err"
     void silence(const std::string& word); // the echo, then nothing more
+    // Lasting faults: every such command from now on, or every setting of it (queries answered).
+    void refuseAlways(const std::string& word);
+    void refuseSettings(const std::string& word);
 
     // Breaches of the one-command-at-a-time rule, as readable notes.
     std::vector<std::string> breaches() const;
     // The AT lines received in pass-through, line ends stripped.
     std::vector<std::string> commands() const;
     int enterCount() const;
-    // A command's answer not yet handed whole to the transponder.
-    bool isAnswering() const;
+    // True while an answer is not yet sent whole or a join is under way: what a second of the
+    // real clock would have let finish.
+    bool busy() const;
 
 private:
     struct SReply
@@ -95,6 +99,8 @@ private:
     SSimWiFiState m_state;
     std::vector<SReply> m_replies;
     std::set<std::string> m_refused;
+    std::set<std::string> m_alwaysRefused;
+    std::set<std::string> m_refusedSettings;
     std::set<std::string> m_silent;
     std::vector<std::string> m_breaches;
     std::vector<std::string> m_commands;

@@ -1,0 +1,175 @@
+// Each Wi-Fi job with the module falling silent, refusing ("+err") or the transponder hanging up
+// in its middle: no crash, no waiting page beyond the time-out, the link back to sentences, and
+// a reconnect that starts clean.
+#include "WiFiWindow.h"
+
+#include <cstring>
+#include <ostream>
+
+using namespace WiFiScope;
+using namespace WiFiWindow;
+
+namespace {
+
+enum class JOB { Query, SetUp, Scan, Connect, ModeCtrl, FactoryReset };
+enum class FAULT { Silent, Refused, HangUp };
+
+struct SJobFault
+{
+    JOB job;
+    FAULT fault;
+    const char* word; // the command the fault strikes
+    const char* name;
+};
+
+// Test listings name the case, not its bytes.
+void PrintTo(const SJobFault& fault, std::ostream* out)
+{
+    *out << fault.name;
+}
+
+std::string nameOf(const ::testing::TestParamInfo<SJobFault>& info)
+{
+    return info.param.name;
+}
+
+class WiFiFaults : public WiFiWindowTest, public ::testing::WithParamInterface<SJobFault>
+{
+protected:
+    void strike()
+    {
+        m_mark = m_module.commands().size();
+        if (GetParam().fault == FAULT::Silent)
+            m_module.silence(GetParam().word);
+        else if (GetParam().fault == FAULT::Refused)
+            m_module.refuse(GetParam().word);
+    }
+
+    // The job under way, up to its fault (the first query has already run, unless it is the job).
+    void startJob()
+    {
+        device()->setWiFiReplyTimeoutMs(kShortReplyTimeoutMs);
+        if (GetParam().job == JOB::Query) {
+            strike();
+            ASSERT_TRUE(connectAndDetect());
+            return;
+        }
+        const bool client = GetParam().job == JOB::Scan || GetParam().job == JOB::Connect;
+        if (client)
+            clientModule("");
+        ASSERT_TRUE(connectAndQuery());
+        openWiFiPage();
+        switch (GetParam().job) {
+        case JOB::SetUp:
+            ui()->edtWifiCfgSSID->setText("Bridge Deck");
+            ui()->edtWiFiCfgPassword->setText("seaworthy1");
+            strike();
+            QTest::mouseClick(ui()->btnWiFiCfgApply, Qt::LeftButton);
+            break;
+        case JOB::Scan:
+            // Opening the page has started the first scan.
+            strike();
+            break;
+        case JOB::Connect:
+            ASSERT_TRUE(runJob());
+            strike();
+            doubleClickCell(1, 2); // the open network
+            break;
+        case JOB::ModeCtrl:
+            strike();
+            w().dialogs().answers.push_back(QMessageBox::Yes);
+            QTest::mouseClick(ui()->rdbWiFiClient, Qt::LeftButton);
+            break;
+        case JOB::FactoryReset:
+            QTest::mouseClick(ui()->btnWiFiAdvConfigDisp, Qt::LeftButton);
+            strike();
+            w().dialogs().answers.push_back(QMessageBox::Yes);
+            QTest::mouseClick(ui()->btnWiFiFactoryReset, Qt::LeftButton);
+            break;
+        default:
+            break;
+        }
+    }
+
+    // The command the fault strikes has reached the module.
+    bool struck()
+    {
+        const std::vector<std::string> commands = m_module.commands();
+        for (size_t i = m_mark; i < commands.size(); ++i) {
+            if (commands[i].compare(0, std::strlen(GetParam().word), GetParam().word) == 0)
+                return true;
+        }
+        return false;
+    }
+
+    size_t m_mark = 0;
+};
+
+} // namespace
+
+TEST_P(WiFiFaults, TheWindowRecoversAndTheLinkCarriesSentences)
+{
+    startJob();
+    ASSERT_TRUE(tickUntil([&] { return struck(); }, 30));
+
+    if (GetParam().fault == FAULT::HangUp) {
+        ASSERT_TRUE(w().hangUp());
+        // The window is back where a disconnection leaves it, whatever the job was doing.
+        EXPECT_FALSE(waiting());
+        EXPECT_TRUE(procIs(WIFI_MAIN_PROC_START));
+        EXPECT_EQ(wifi()->m_cfgType, WIFI_CFG_QUERY);
+        EXPECT_EQ(wifi()->systemMode(), WIFI_SYS_MODE_UNKNOWN);
+        EXPECT_FALSE(ui()->wgMainMenu->isEnabled());
+        EXPECT_TRUE(ui()->btnCommConnt->isEnabled());
+        tickIdle(3);
+
+        // A new connection starts clean: the transponder is taken out of pass-through by the
+        // detection, and the first query is the whole query and nothing else.
+        ASSERT_TRUE(w().sim().reopen());
+        forgetUnread();
+        w().sim().clearReceived();
+        ASSERT_TRUE(connectAndDetect());
+        ASSERT_TRUE(runJob());
+        std::vector<std::string> lines = wire();
+        lines.erase(lines.begin(), std::find(lines.begin(), lines.end(), std::string(kEnter) + "\r\n"));
+        EXPECT_EQ(lines, passThrough(kQueries));
+        EXPECT_TRUE(ui()->wgMainMenu->isEnabled());
+        return;
+    }
+
+    // Silent or refused: the job ends, by its own road or by the 70 s limit (twice at most).
+    const long long struckAt = AisConfiguration::nowSeconds();
+    ASSERT_TRUE(runJob(160));
+    EXPECT_LE(AisConfiguration::nowSeconds() - struckAt, 2 * 70 + 10);
+    EXPECT_TRUE(sentenceMode());
+    EXPECT_FALSE(w().sim().inPassThrough());
+    EXPECT_TRUE(ui()->wgMainMenu->isEnabled());
+    EXPECT_TRUE(ui()->btnCommConnt->isEnabled());
+    // The link carries sentences again: the Diagnostics page's status query goes out.
+    w().sim().clearReceived();
+    QTest::mouseClick(ui()->btnMMDiagnostics, Qt::LeftButton);
+    tickIdle(2);
+    EXPECT_TRUE(w().waitFor([this] { return !w().sim().receivedStartingWith("$PQXV,Q,CFG,8117").empty(); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachJob, WiFiFaults,
+    ::testing::Values(SJobFault{JOB::Query, FAULT::Silent, "AT+APSSID", "QuerySilent"},
+                      SJobFault{JOB::Query, FAULT::Refused, "AT+APSSID", "QueryRefused"},
+                      SJobFault{JOB::Query, FAULT::HangUp, "AT+APSSID", "QueryHangUp"},
+                      SJobFault{JOB::SetUp, FAULT::Silent, "AT+APPLY", "SetUpSilent"},
+                      SJobFault{JOB::SetUp, FAULT::Refused, "AT+APPLY", "SetUpRefused"},
+                      SJobFault{JOB::SetUp, FAULT::HangUp, "AT+APCHAN", "SetUpHangUp"},
+                      SJobFault{JOB::Scan, FAULT::Silent, "AT+SCAN", "ScanSilent"},
+                      SJobFault{JOB::Scan, FAULT::Refused, "AT+SCAN", "ScanRefused"},
+                      SJobFault{JOB::Scan, FAULT::HangUp, "AT+SCAN", "ScanHangUp"},
+                      SJobFault{JOB::Connect, FAULT::Silent, "AT+WAPPLY", "ConnectSilent"},
+                      SJobFault{JOB::Connect, FAULT::Refused, "AT+WAPPLY", "ConnectRefused"},
+                      SJobFault{JOB::Connect, FAULT::HangUp, "AT+SECMODE", "ConnectHangUp"},
+                      SJobFault{JOB::ModeCtrl, FAULT::Silent, "AT+WAPPLY", "ModeCtrlSilent"},
+                      SJobFault{JOB::ModeCtrl, FAULT::Refused, "AT+WAPPLY", "ModeCtrlRefused"},
+                      SJobFault{JOB::ModeCtrl, FAULT::HangUp, "AT+DHCPCEN", "ModeCtrlHangUp"},
+                      SJobFault{JOB::FactoryReset, FAULT::Silent, "AT+APPLY", "FactoryResetSilent"},
+                      SJobFault{JOB::FactoryReset, FAULT::Refused, "AT+APPLY", "FactoryResetRefused"},
+                      SJobFault{JOB::FactoryReset, FAULT::HangUp, "AT+FACTDEF", "FactoryResetHangUp"}),
+    nameOf);
