@@ -13,6 +13,7 @@
 #include "wifi/XQDWiFiPaser.h"
 
 #include <QIcon>
+#include <QRadioButton>
 #include <QImage>
 #include <QStringList>
 #include <QTableView>
@@ -214,6 +215,14 @@ protected:
                           m_w.waitFor([this] { return sentenceMode() && !m_w.sim().inPassThrough(); });
         m_w.sim().clearReceived();
         return done;
+    }
+
+    // A click on a mode's radio circle, where a person aims; the rest of the row belongs to the
+    // mode's picture, whose click the window takes by the cursor's place.
+    void clickMode(QRadioButton* radio)
+    {
+        QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(8, radio->height() / 2));
+        m_w.processEvents();
     }
 
     // The Wi-Fi page, through its menu button.

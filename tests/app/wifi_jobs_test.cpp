@@ -113,7 +113,7 @@ TEST_F(WiFiJobs, ServiceAndModeSwitchesAskFirstAndFollowWithScanOrQuery)
 
     // Declined: the mode shown goes back to the module's, nothing is sent.
     w().dialogs().answers.push_back(QMessageBox::No);
-    QTest::mouseClick(ui()->rdbWiFiClient, Qt::LeftButton);
+    clickMode(ui()->rdbWiFiClient);
     EXPECT_EQ(w().dialogs().asked.back().text, "You are about to switch to [Client] mode.\nDo you want to continue?");
     EXPECT_EQ(w().dialogs().asked.back().title, "Information");
     EXPECT_TRUE(ui()->rdbWiFiAccessPoint->isChecked());
@@ -122,7 +122,7 @@ TEST_F(WiFiJobs, ServiceAndModeSwitchesAskFirstAndFollowWithScanOrQuery)
 
     // Client mode: the mode control, then a scan of the access points, then the query.
     w().dialogs().answers.push_back(QMessageBox::Yes);
-    QTest::mouseClick(ui()->rdbWiFiClient, Qt::LeftButton);
+    clickMode(ui()->rdbWiFiClient);
     EXPECT_TRUE(waiting());
     ASSERT_TRUE(runJob());
     const std::vector<std::string> toClient = {"AT+WLANEN=1", "AT+DHCPCEN=1", "AT+DHCPDEN=0",
