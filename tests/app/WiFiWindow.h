@@ -29,8 +29,9 @@
 
 namespace WiFiWindow {
 
-// Runs an action while the next message box is open, as the box's own event loop would let a
-// tick arrive; everything else goes to the harness's script. Installed for its own lifetime.
+// Runs an action while the next message box or text input is open, as the dialog's own event
+// loop would let a tick or a hang-up arrive; everything else goes to the harness's script.
+// Installed for its own lifetime.
 class CWhileBoxOpen : public CDialogProvider
 {
 public:
@@ -46,11 +47,7 @@ public:
                                            const QString& text, QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton defaultButton) override
     {
-        if (m_action) {
-            const std::function<void()> action = std::move(m_action);
-            m_action = nullptr;
-            action();
-        }
+        runAction();
         return m_script.messageBox(icon, parent, title, text, buttons, defaultButton);
     }
     QString saveFileName(QWidget* parent, const QString& title, const QString& proposed, const QString& filter) override
@@ -60,10 +57,20 @@ public:
     QString inputText(QWidget* parent, const QString& title, const QString& label, QLineEdit::EchoMode echo,
                       const QString& text, bool* ok) override
     {
+        runAction();
         return m_script.inputText(parent, title, label, echo, text, ok);
     }
 
 private:
+    void runAction()
+    {
+        if (m_action) {
+            const std::function<void()> action = std::move(m_action);
+            m_action = nullptr;
+            action();
+        }
+    }
+
     ScriptedDialogs& m_script;
     std::function<void()> m_action;
 };
