@@ -50,6 +50,10 @@ TEST_F(WiFiJobs, FirstQueryFillsThePagesAndUnlocksTheMenu)
     EXPECT_EQ(ui()->lblWiFiStatusVersionValue->text(), "WM-2.1.7");
     EXPECT_EQ(ui()->edtWiFiCfgPassword->text(), "harbour2024");
     EXPECT_TRUE(ui()->rdbWiFiAccessPoint->isChecked());
+    // The title bars keep their own height at the top of their groups; the room is the pictures'.
+    for (QWidget* title : {ui()->wgWiFiModeTitle, ui()->wgWiFiCfgTitle, ui()->wgWiFiAdvConfigTitle})
+        EXPECT_LE(title->height(), title->sizeHint().height()) << title->objectName().toStdString();
+    EXPECT_EQ(ui()->wgWiFiAdvConfigTitle->y(), ui()->wgWiFiModeTitle->y());
     w().grab("wifi-page-access-point");
 }
 
