@@ -282,8 +282,8 @@ void ObjPalette::setWiFiModeWgsStyle(QWidget* widget, LibraryImage::WIFI_MODE mo
         color.background = colorOf(kWhite);
         // Its own rule: a sheet without a selector would paint the picture again inside the radio
         // button and the picture area the container holds.
-        widget->setStyleSheet(
-            compOwnRule(widget, "", QLatin1String("border: none;") + QtObjPalette::compColorStyle(&color, false) + picture));
+        widget->setStyleSheet(compOwnRule(
+            widget, "", QLatin1String("border: none;") + QtObjPalette::compColorStyle(&color, false) + picture));
         return;
     }
     widget->setStyleSheet(compOwnRule(

@@ -78,7 +78,7 @@ protected:
         case JOB::ModeCtrl:
             strike();
             w().dialogs().answers.push_back(QMessageBox::Yes);
-            QTest::mouseClick(ui()->rdbWiFiClient, Qt::LeftButton);
+            clickRadio(ui()->rdbWiFiClient);
             break;
         case JOB::FactoryReset:
             QTest::mouseClick(ui()->btnWiFiAdvConfigDisp, Qt::LeftButton);

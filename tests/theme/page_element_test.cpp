@@ -12,10 +12,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 #include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
