@@ -247,9 +247,6 @@ void CAisConfigurationView::initUiObjDisp()
     ui->loWiFiEnableSwitch->addWidget(wifiEnableSwitch);
     wifiModeGroup.addButton(ui->rdbWiFiAccessPoint);
     wifiModeGroup.addButton(ui->rdbWiFiClient);
-    // The group titles keep the height of their text; the room below goes to the mode pictures.
-    for (QWidget* title : {ui->wgWiFiModeTitle, ui->wgWiFiAdvConfigTitle})
-        title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     ui->wgWiFiCfgClientList->hide();
     ui->wgWiFiCfgWaiting->show();
     ui->pgbWiFiCfg->setRange(0, 0);

@@ -3,17 +3,16 @@
 // The window against the simulated transponder with its Wi-Fi module behind pass-through: the
 // Wi-Fi procedure driven tick by tick, each tick given once the link has sent what was queued,
 // so that no wait of a job is cut short by the stepped clock.
+#include "LinkSettle.h"
 #include "WindowHarness.h"
 
 #include "SimWiFiModule.h"
-#include "comm/ServiceComm.h"
 #include "device/CommSpaceManage.h"
-#include "services/PortalTime.h"
 #include "wifi/WiFiConfig.h"
 #include "wifi/XQDWiFiPaser.h"
 
+#include <QAbstractButton>
 #include <QIcon>
-#include <QRadioButton>
 #include <QImage>
 #include <QStringList>
 #include <QTableView>
@@ -21,7 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -30,8 +28,9 @@
 
 namespace WiFiWindow {
 
-// Runs an action while the next message box is open, as the box's own event loop would let a
-// tick arrive; everything else goes to the harness's script. Installed for its own lifetime.
+// Runs an action while the next message box or text input is open, as the dialog's own event
+// loop would let a tick or a hang-up arrive; everything else goes to the harness's script.
+// Installed for its own lifetime.
 class CWhileBoxOpen : public CDialogProvider
 {
 public:
@@ -47,11 +46,7 @@ public:
                                            const QString& text, QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton defaultButton) override
     {
-        if (m_action) {
-            const std::function<void()> action = std::move(m_action);
-            m_action = nullptr;
-            action();
-        }
+        runAction();
         return m_script.messageBox(icon, parent, title, text, buttons, defaultButton);
     }
     QString saveFileName(QWidget* parent, const QString& title, const QString& proposed, const QString& filter) override
@@ -61,10 +56,20 @@ public:
     QString inputText(QWidget* parent, const QString& title, const QString& label, QLineEdit::EchoMode echo,
                       const QString& text, bool* ok) override
     {
+        runAction();
         return m_script.inputText(parent, title, label, echo, text, ok);
     }
 
 private:
+    void runAction()
+    {
+        if (m_action) {
+            const std::function<void()> action = std::move(m_action);
+            m_action = nullptr;
+            action();
+        }
+    }
+
     ScriptedDialogs& m_script;
     std::function<void()> m_action;
 };
@@ -115,11 +120,6 @@ protected:
         m_w.sim().setPassThrough(&m_module);
         m_module.setAccessPoints(harbourAccessPoints());
         m_module.setJoinDelayMs(100);
-        // What the program receives, counted where it arrives (the communication thread).
-        const auto count = [this](void*, QString text) { m_rxBytes += text.size(); };
-        QObject::connect(device(), &CDeviceComm::signalRxLogMsg, device(), count, Qt::DirectConnection);
-        QObject::connect(device()->getSentenceHandle(), &CSensorSentenceHandle::signalRxLogMsg, device(), count,
-                         Qt::DirectConnection);
     }
 
     void TearDown() override
@@ -134,40 +134,10 @@ protected:
     CWiFiConfig* wifi() { return device()->getWiFiConfig(); }
     WiFiScope::SWiFiData record() { return wifi()->getCmdProcData().data; }
 
-    // Nothing queued on the link and no reply awaited (a wait whose time is up counts as over:
-    // the link drops it only when a next line is due).
-    bool linkIdle()
-    {
-        COMM::CServiceComm* link = device()->currentComm();
-        if (link == nullptr)
-            return true;
-        const COMM::SResponseInform wait = link->getRawDataHandle()->getResponseInform();
-        const bool waiting =
-            wait.timeoutMs > 0 && Portal::Time::Clock::msecsSinceStart() - wait.sentMs <= wait.timeoutMs;
-        return !link->isTxRequest() && !waiting;
-    }
-
-    // After a hang-up: what the transponder wrote to the dead line is never read.
-    void forgetUnread()
-    {
-        long long sent = 0;
-        for (const std::string& line : m_w.sim().sent())
-            sent += static_cast<long long>(line.size());
-        m_rxBytes = sent;
-    }
-
-    // Everything the transponder wrote has been through the program's receive path.
-    bool allReceived()
-    {
-        size_t sent = 0;
-        for (const std::string& line : m_w.sim().sent())
-            sent += line.size();
-        return m_rxBytes.load() >= static_cast<long long>(sent);
-    }
-
-    // The link has sent what was queued and the module has answered it, and the program has read
-    // the answers: what a second of the real clock leaves behind, however busy the machine.
-    bool settled() { return linkIdle() && !m_module.busy() && allReceived(); }
+    bool linkIdle() const { return m_settle.linkIdle(); }
+    bool allReceived() const { return m_settle.allReceived(); }
+    bool settled() const { return m_settle.settled(); }
+    void forgetUnread() { m_settle.forgetUnread(); }
 
     // One tick once settled and an enter line has been answered (or a while has passed).
     void tickIdle(int count = 1)
@@ -217,11 +187,11 @@ protected:
         return done;
     }
 
-    // A click on a mode's radio circle, where a person aims; the rest of the row belongs to the
-    // mode's picture, whose click the window takes by the cursor's place.
-    void clickMode(QRadioButton* radio)
+    // A mode radio button clicked where a person clicks it, on its circle: its row runs on empty
+    // across the mode picture, where a click is the picture's.
+    void clickRadio(QAbstractButton* button)
     {
-        QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(8, radio->height() / 2));
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(8, button->height() / 2));
         m_w.processEvents();
     }
 
@@ -340,7 +310,7 @@ protected:
     // The module outlives the simulator's thread, which drives it.
     CSimWiFiModule m_module;
     CWindowHarness m_w;
-    std::atomic<long long> m_rxBytes{0};
+    CLinkSettle m_settle{m_w, &m_module};
 };
 
 } // namespace WiFiWindow

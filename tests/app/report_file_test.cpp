@@ -4,20 +4,20 @@
 // the first scan of access points waits for it.
 //
 // KELVORA_WRITE_GOLDEN=1 writes the golden files anew from what the program writes.
-#include "WindowHarness.h"
-
+#include "LinkSettle.h"
 #include "QtPrint.h"
-
 #include "QuietLine.h"
 #include "SimWiFiModule.h"
+#include "WindowHarness.h"
 #include "device/CommSpaceManage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <functional>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,20 +65,13 @@ QString goldenPath(const QString& name)
 class ReportFile : public ::testing::Test
 {
 protected:
-    // Ticks until the condition holds, each tick once the line has been quiet for a moment: the
-    // module's answers come at their real pace, and ticking faster would run the Wi-Fi procedure's
-    // time-out on the stepped clock.
-    static bool tickUntil(CWindowHarness& w, const std::function<bool()>& condition, int maxTicks = 80)
+    // Ticks until the condition holds, each tick once the link has settled: the module's answers
+    // come at their real pace, and ticking faster would run the Wi-Fi procedure's time-out on the
+    // stepped clock.
+    bool tickUntil(CWindowHarness& w, const std::function<bool()>& condition, int maxTicks = 80)
     {
         for (int i = 0; i < maxTicks && !condition(); ++i) {
-            size_t lines = w.sim().received().size() + w.sim().sent().size();
-            for (int wait = 0; wait < 20; ++wait) {
-                w.waitFor(condition, 150);
-                const size_t now = w.sim().received().size() + w.sim().sent().size();
-                if (now == lines || condition())
-                    break;
-                lines = now;
-            }
+            w.waitFor([&] { return m_settle->settled() || condition(); });
             if (!condition())
                 w.tick();
         }
@@ -99,6 +92,7 @@ protected:
             s.srmBox[1] = "ONE^2C TWO";
         });
         w.device()->getGpsInfo()->setHostClock(&harnessSeconds);
+        m_settle = std::make_unique<CLinkSettle>(w, &m_module);
         if (wifiModule) {
             w.sim().setPassThrough(&m_module);
             w.dialogs().answers.push_back(QMessageBox::Ok); // the power reminder
@@ -187,6 +181,7 @@ protected:
 
     CUtcZone utc;
     CSimWiFiModule m_module;
+    std::unique_ptr<CLinkSettle> m_settle; // of the test's one window
 };
 
 } // namespace

@@ -277,7 +277,7 @@ TEST_F(Session, APersonsWholeSession)
 
     // Client mode, asked first; the access points around are scanned and listed.
     w().dialogs().answers.push_back(QMessageBox::Yes);
-    clickMode(ui()->rdbWiFiClient);
+    clickRadio(ui()->rdbWiFiClient);
     ASSERT_TRUE(runJob());
     EXPECT_EQ(m_module.state().opMode, "1");
     EXPECT_TRUE(ui()->rdbWiFiClient->isChecked());

@@ -59,18 +59,3 @@ TEST(WindowLook, EveryPageStyledWithoutStyleSheetWarnings)
     const QStringList messages = windowMessages();
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
-
-// The Wi-Fi page's group titles are as tall as their text: the mode pictures take the room below.
-TEST(WindowLook, TheWiFiGroupTitlesKeepTheHeightOfTheirText)
-{
-    CWindowHarness w(0);
-    w.view()->switchHomeMenuDisp(false);
-    w.ui()->tbwgMain->setCurrentWidget(w.ui()->tabMainWiFi);
-    w.processEvents();
-    for (QWidget* title : {w.ui()->wgWiFiModeTitle, w.ui()->wgWiFiAdvConfigTitle}) {
-        EXPECT_LE(title->height(), title->sizeHint().height()) << title->objectName().toStdString();
-        EXPECT_GT(title->height(), 0) << title->objectName().toStdString();
-    }
-    EXPECT_GT(w.ui()->wgWiFiModeClient->height(), w.ui()->wgWiFiModeTitle->height() * 3);
-    w.grab("page-wifi-styled");
-}
