@@ -2,7 +2,10 @@
 // for a while (10 minutes unless told otherwise) and prints the window process's resident size
 // each minute. Not run by the tests: a person runs it and reads the figures.
 //
-//     soak_window [minutes]
+//     soak_window [minutes] [nolog]
+//
+// "nolog" stops the Serial Data page's logging at the start (its "Stop Log"), to tell apart what the
+// monitor's text holds.
 //
 // The simulator runs in a child process of its own, so that what it keeps of the lines it sends
 // and receives does not count in the figures. The window runs as in the program: its own refresh
@@ -30,6 +33,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <sys/prctl.h>
@@ -118,8 +122,9 @@ public:
 int main(int argc, char** argv)
 {
     const int minutes = argc > 1 ? std::atoi(argv[1]) : 10;
-    if (minutes <= 0) {
-        std::fprintf(stderr, "usage: %s [minutes]   (10 by default)\n", argv[0]);
+    const bool noLog = argc > 2 && std::strcmp(argv[2], "nolog") == 0;
+    if (minutes <= 0 || (argc > 2 && !noLog)) {
+        std::fprintf(stderr, "usage: %s [minutes] [nolog]   (10 minutes by default)\n", argv[0]);
         return 2;
     }
 
@@ -161,7 +166,8 @@ int main(int argc, char** argv)
         const QString portName = QString::fromStdString(port);
         CSerialPortList::setSource([portName] { return QList<SSerialPortItem>{CSerialPortList::fromPath(portName)}; });
 
-        std::printf("simulated transponder on %s, %d stations; %d minute(s)\n", port.c_str(), kStations, minutes);
+        std::printf("simulated transponder on %s, %d stations; %d minute(s)%s\n", port.c_str(), kStations, minutes,
+                    noLog ? "; Serial Data logging stopped" : "");
         std::printf("minute  resident_MB  vessel_rows  serial_data_chars\n");
         std::printf("%6d  %11.1f  %11s  %17s\n", 0, residentMegabytes(), "-", "-");
         std::fflush(stdout);
@@ -173,6 +179,8 @@ int main(int argc, char** argv)
             WgComboBox& ports = window.getView()->portComboBox;
             ports.setCurrentIndex(ports.findData(portName, Qt::UserRole, Qt::MatchExactly));
             ui->btnCommConnt->click();
+            if (noLog)
+                ui->btnEnableLog->click();
 
             QElapsedTimer running;
             running.start();
