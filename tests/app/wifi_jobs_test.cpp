@@ -329,3 +329,41 @@ TEST_F(WiFiJobs, FailedJoinSaysSoAndRebuildsTheList)
     EXPECT_EQ(apColumn(2), QStringList({"Harbour Office", "Pier 7 Cafe", "Marina Guest"}));
     EXPECT_EQ(apColumn(4), QStringList({"-1", "-1", "-1"}));
 }
+
+// A transponder that speaks only when spoken to sends nothing after the leave line that would show
+// it has left pass-through: the program takes the link back to sentences itself, so that the next
+// job asks for pass-through again and what comes after is read as sentences.
+TEST_F(WiFiJobs, AfterAJobATransponderThatSendsNothingOfItsOwnIsTakenBackToSentences)
+{
+    ASSERT_TRUE(connectAndDetect());
+    w().sim().setPeriodMs(0);
+    ASSERT_TRUE(tickUntil([this] { return procIs(WIFI_MAIN_PROC_PENDING) && !waiting(); }));
+    ASSERT_TRUE(w().waitFor([this] { return !w().sim().inPassThrough(); }));
+    w().sim().clearReceived();
+    tickIdle(3);
+    EXPECT_TRUE(sentenceMode());
+    EXPECT_TRUE(wire().empty()) << "one leave line is enough: " << wire().front();
+
+    // The diagnostics read again: the system-data text is read as such, not as the module's.
+    QTest::mouseClick(ui()->btnMMDiagnostics, Qt::LeftButton);
+    QTest::mouseClick(ui()->btnDiagRefresh, Qt::LeftButton);
+    ASSERT_TRUE(ui()->lblDiagProductSNValue->text().isEmpty());
+    EXPECT_TRUE(tickUntil([this] { return !ui()->lblDiagProductSNValue->text().isEmpty(); }, 20));
+    EXPECT_TRUE(sentenceMode());
+
+    // The next job asks for pass-through first and programs the module well within its 70 s.
+    openWiFiPage();
+    w().sim().clearReceived();
+    ui()->edtWifiCfgSSID->setText("Bridge Deck");
+    QTest::mouseClick(ui()->btnWiFiCfgApply, Qt::LeftButton);
+    ASSERT_TRUE(runJob(25));
+    ASSERT_FALSE(wire().empty());
+    EXPECT_EQ(wire().front(), std::string(kEnter) + "\r\n");
+    EXPECT_EQ(m_module.state().apSsid, "Bridge Deck");
+
+    // No Wi-Fi setting is in progress: closing asks nothing.
+    const int asked = w().dialogs().asked.size();
+    w().dialogs().answers.push_back(QMessageBox::No);
+    w().window()->onClose();
+    EXPECT_EQ(w().dialogs().asked.size(), asked);
+}
