@@ -222,7 +222,11 @@ TEST_F(StatusPagesNoWiFi, GpsStatusDrawsTheSkyMapAndTheSignalBarsFromGsvAndGsa)
     }
 
     w.sim().modifyState([](SSimTransponderState& s) { s.satellites = kSatellites; });
-    ASSERT_TRUE(tickUntil([&] { return w.view()->snrHistogram.items().size() == 3; }));
+    // The Home map is drawn before the GPS page on a tick: it may show the satellites a tick later.
+    ASSERT_TRUE(tickUntil([&] {
+        return w.view()->snrHistogram.items().size() == 3 && w.view()->skyMapHome->symbolItem(3).isVisible() &&
+               w.view()->skyMapGps->symbolItem(3).isVisible();
+    }));
     const auto& bars = w.view()->snrHistogram.items();
     EXPECT_EQ(bars[0].label, "4");
     EXPECT_EQ(bars[0].value, 42);
