@@ -100,8 +100,7 @@ void AisConfiguration::updateConfigInfoAndDisp()
     if (handle->takeReplyState(onDiagnostics) == CAisSentenceHandle::REPLY_STATE_NONE)
         return;
 
-    const bool changed = handle->isChangedConfigDisp();
-    handle->refreshConfigInfo();
+    const bool changed = handle->refreshConfigInfo();
     handle->setDevDetectState(COMM_TRX_DEV_CONFIG_SHOWN);
     ui->lblConntStatus->clear();
 

@@ -246,11 +246,13 @@ bool CAisSentenceHandle::isChangedConfigDisp()
     return m_receivedConfig.differsForDisplay(m_displayedConfig);
 }
 
-void CAisSentenceHandle::refreshConfigInfo()
+bool CAisSentenceHandle::refreshConfigInfo()
 {
     QMutexLocker locker(&m_mutex);
+    const bool changedForDisplay = m_receivedConfig.differsForDisplay(m_displayedConfig);
     if (std::memcmp(&m_receivedConfig, &m_displayedConfig, sizeof(CSensorConfig)) != 0)
         m_displayedConfig.assign(&m_receivedConfig);
+    return changedForDisplay;
 }
 
 bool CAisSentenceHandle::isHostPosFixed() const

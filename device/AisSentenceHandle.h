@@ -50,7 +50,9 @@ public:
     void initConfigInfo();
     void initDiagnoseInfo();
     bool isChangedConfigDisp();
-    void refreshConfigInfo();
+    // Hands the received record over to the displayed one; true when what the page shows differs.
+    // One step under the lock, so a reply landing meanwhile cannot slip past the page.
+    bool refreshConfigInfo();
     bool isHostPosFixed() const;
     void updateDiagnosticsData();
 

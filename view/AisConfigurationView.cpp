@@ -12,11 +12,17 @@
 
 #include "ui_AisConfiguration.h"
 
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int kCfgArrowPx = 32;               // the side panels' arrow pictures
+constexpr QSize kVesselPictureSize(220, 104); // the vessel-dimension picture
+constexpr int kDimSpinBoxPx = 104;            // two 26 px buttons and three bold digits
 
 // The layout under root, nested ones included, that holds the widget.
 QLayout* layoutOf(QLayout* root, QWidget* widget)
@@ -142,6 +148,11 @@ void CAisConfigurationView::initUiObjDisp()
     // Configuration page.
     ui->wgCfgRightPage->setFixedWidth(110);
     ui->wgCfgLeftPage->setFixedWidth(110);
+    // The arrows are drawn into their labels, which have no text to give them a size.
+    ui->lblCfgRightArrow->setFixedWidth(kCfgArrowPx);
+    ui->lblCfgLeftArrow->setFixedWidth(kCfgArrowPx);
+    // The vessel picture is a centred background: its label must be as large as the picture.
+    ui->imgCfgVslDim->setMinimumSize(kVesselPictureSize);
     ui->scaCfgRightPage->setEnabled(false);
     ui->scaCfgLeftPage->setEnabled(false);
     QWidget* const clickFocus[] = {ui->edtCfgShipName, ui->edtCfgCallSign, ui->edtCfgMmsi,    ui->spbxCfgVslDimA,
@@ -155,6 +166,9 @@ void CAisConfigurationView::initUiObjDisp()
     ui->spbxCfgVslDimB->setRange(0, 511);
     ui->spbxCfgVslDimC->setRange(0, 63);
     ui->spbxCfgVslDimD->setRange(0, 63);
+    // A button at each end, the value between them: room for three digits.
+    for (QSpinBox* spin : {ui->spbxCfgVslDimA, ui->spbxCfgVslDimB, ui->spbxCfgVslDimC, ui->spbxCfgVslDimD})
+        spin->setMinimumWidth(kDimSpinBoxPx);
     auto* srmValidator =
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[ -~]+$")), ui->edtCfgSRMText0);
     for (QLineEdit* srm : {ui->edtCfgSRMText0, ui->edtCfgSRMText1, ui->edtCfgSRMText2, ui->edtCfgSRMText3}) {
@@ -176,6 +190,12 @@ void CAisConfigurationView::initUiObjDisp()
          {ui->cbbxCfgNmea1Input, ui->cbbxCfgNmea1Output, ui->cbbxCfgNmea2Input, ui->cbbxCfgNmea2Output}) {
         combo->clear();
         combo->addItems(rates);
+    }
+    // The lists take the larger share of the advanced rows, so that the longest GPS mode is shown
+    // whole in whichever column the group lands.
+    if (auto* transceiver = qobject_cast<QGridLayout*>(ui->wgCfgTransceiver->layout())) {
+        for (int column = 0; column < 4; ++column)
+            transceiver->setColumnStretch(column, column < 2 ? 2 : 3);
     }
     ui->lblCfgTransceiver->hide();
     ui->chbxCfgMsg27->setCheckable(true);

@@ -149,8 +149,17 @@ TEST(ConfigurationPage, T275ShowsFourGroupsOnOnePageWithItsValues)
 
     const SSimTransponderState s = w.sim().state();
     EXPECT_EQ(ui->edtCfgShipName->text().toStdString(), s.shipName);
+    EXPECT_EQ(ui->edtCfgCallSign->text().toStdString(), s.callSign);
     EXPECT_EQ(ui->edtCfgMmsi->text(), "366123456");
+    EXPECT_FALSE(ui->edtCfgMmsi->isEnabled());
+    EXPECT_EQ(ui->cbbxCfgVesselType->currentText(), "37 = Vessel-Pleasure craft");
     EXPECT_EQ(ui->spbxCfgVslDimA->value(), s.dimA);
+    EXPECT_EQ(ui->spbxCfgVslDimB->value(), s.dimB);
+    EXPECT_EQ(ui->spbxCfgVslDimC->value(), s.dimC);
+    EXPECT_EQ(ui->spbxCfgVslDimD->value(), s.dimD);
+    EXPECT_EQ(ui->cbbxCfgDscMonitoring->currentText(), "ON");
+    EXPECT_EQ(ui->cbbxCfgGpsUpdateRate->currentText(), "2s");
+    EXPECT_EQ(ui->cbbxCfgGpsMode->currentIndex(), 0);
 
     EXPECT_EQ(ui->lblCfgNmea1Input->text(), "NMEA 1");
     EXPECT_EQ(ui->lblCfgNmea2Input->text(), "NMEA 2");
@@ -218,6 +227,14 @@ TEST(ConfigurationPage, OptionalGroupsFollowTheFirstConfigurationOfTheConnection
             EXPECT_EQ(layout.lstSecondPage.front(), c.encryption ? w.ui()->wgCfgEncryption : w.ui()->wgCfgAdvConfig)
                 << c.name;
         }
+        if (c.srmBoxCount == 4 && c.srmEnable == 1) {
+            openConfigurationPage(w);
+            for (QWidget* row : {w.ui()->wgCfgSRMText0, w.ui()->wgCfgSRMText3})
+                EXPECT_TRUE(shownOnPage(w, row)) << row->objectName().toStdString();
+            EXPECT_EQ(w.ui()->lblCfgSRMText3->text(), "SRM Text 4");
+            EXPECT_EQ(w.ui()->edtCfgSRMText3->text().toStdString(), w.sim().state().srmBox[3]);
+            w.grab("configuration-kvx-four-srm-boxes");
+        }
     }
 
     // The transponder changes what it supports; the read-back of the same connection keeps the
@@ -238,4 +255,29 @@ TEST(ConfigurationPage, OptionalGroupsFollowTheFirstConfigurationOfTheConnection
     EXPECT_EQ(w.handle()->getDisplayedConfig()->iEncryptionPresent, 0);
     EXPECT_EQ(w.view()->cfgLayoutInfo.lstFirstPage, first);
     EXPECT_EQ(w.view()->cfgLayoutInfo.lstSecondPage, second);
+}
+
+// Name and call sign turn upper case as they are typed, wherever the cursor stands; the
+// transponder only takes upper-case six-bit characters.
+TEST(ConfigurationPage, TypedNameAndCallSignTurnUpperCaseWhereTheCursorStands)
+{
+    CWindowHarness w(2);
+    withoutWiFi(w);
+    ASSERT_TRUE(detectOnce(w));
+    openConfigurationPage(w);
+    Ui::AisConfiguration* ui = w.ui();
+
+    typeInto(ui->edtCfgShipName, "sea spray");
+    EXPECT_EQ(ui->edtCfgShipName->text(), "SEA SPRAY");
+    ui->edtCfgShipName->setCursorPosition(3);
+    QTest::keyClicks(ui->edtCfgShipName, "x");
+    EXPECT_EQ(ui->edtCfgShipName->text(), "SEAX SPRAY");
+    EXPECT_EQ(ui->edtCfgShipName->cursorPosition(), 4);
+
+    typeInto(ui->edtCfgCallSign, "kv12");
+    EXPECT_EQ(ui->edtCfgCallSign->text(), "KV12");
+    ui->edtCfgCallSign->setCursorPosition(1);
+    QTest::keyClicks(ui->edtCfgCallSign, "q");
+    EXPECT_EQ(ui->edtCfgCallSign->text(), "KQV12");
+    EXPECT_EQ(ui->edtCfgCallSign->cursorPosition(), 2);
 }

@@ -91,6 +91,7 @@ public:
             if (!send(body))
                 return false;
         }
+        ++fullReads;
         return true;
     }
 
@@ -145,6 +146,7 @@ public:
     CAisSentenceHandle* handle() { return m_manager->getDeviceComm()->getSentenceHandle(); }
 
     int handOvers = 0;
+    int fullReads = 0; // whole reads queued, each ending in the system-data request
 
 private:
     CCommSpaceManage* m_manager;

@@ -300,8 +300,9 @@ TEST_F(AisSentenceHandleTest, DiagnoseResetAndTheHandOverOfTheReceivedRecord)
     EXPECT_FALSE(m_handle.isChangedConfigDisp()); // status values are left out
     feed("MMSI:(366123456)\r\nS/N:(SN1)\r\n");
     EXPECT_TRUE(m_handle.isChangedConfigDisp());
-    m_handle.refreshConfigInfo();
+    EXPECT_TRUE(m_handle.refreshConfigInfo());
     EXPECT_FALSE(m_handle.isChangedConfigDisp());
+    EXPECT_FALSE(m_handle.refreshConfigInfo());
     EXPECT_EQ(m_handle.getDisplayedConfig()->iMmsi, 366123456u);
     EXPECT_EQ(m_handle.getDisplayedConfig()->aiCfgStatus[1], 1);
 

@@ -66,8 +66,23 @@ protected:
 
     void detect()
     {
+        const int readsBefore = m_controller->fullReads;
+        const int endsBefore = receivedCount("$PTST");
         ASSERT_TRUE(m_controller->runUntil(
             [this]() { return handle()->getDevDetectState() == COMM_TRX_DEV_CONFIG_SHOWN; }));
+        // On a slow machine the tick may have queued the read again before the first one ended;
+        // its sentences must be out before a test looks at what the transponder receives.
+        ASSERT_TRUE(m_controller->runUntil([&]() {
+            return receivedCount("$PTST") - endsBefore >= m_controller->fullReads - readsBefore;
+        }));
+    }
+
+    int receivedCount(const std::string& prefix)
+    {
+        int count = 0;
+        for (const std::string& line : bytesOf(m_sim->received()))
+            count += line.compare(0, prefix.size(), prefix) == 0 ? 1 : 0;
+        return count;
     }
 
     CDeviceComm* device() { return m_manager->getDeviceComm(); }

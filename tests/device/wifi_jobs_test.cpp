@@ -375,11 +375,14 @@ TEST_F(WiFiJobTest, HangUpMidJobLeavesNoStuckStateAndSentencesReturn)
     m_sim->hangUp();
     EXPECT_FALSE(wifi()->isQueryDataReady());
 
-    // Recovery: back to sentences, and connect afresh.
-    device()->switchSysMode(WIFI_SYS_MODE_SENTENCE);
-    EXPECT_EQ(modeOf(device()), WIFI_SYS_MODE_SENTENCE);
+    // Recovery once the dead link is gone (a reply it read before the hang-up may still switch
+    // the mode, as it should): back to sentences, and connect afresh.
     m_manager->disconnectDeviceComm();
     ASSERT_TRUE(waitFor([this]() { return device()->currentComm() == nullptr; }, kLimitMs));
+    device()->switchSysMode(WIFI_SYS_MODE_SENTENCE);
+    EXPECT_EQ(modeOf(device()), WIFI_SYS_MODE_SENTENCE);
+    // The answer the module still owed falls due into the dead line, not into the new one.
+    ASSERT_TRUE(waitFor([this]() { return !m_module.busy(); }, kLimitMs));
     ASSERT_TRUE(m_sim->reopen());
     connectSim();
     m_sim->clearReceived();

@@ -85,6 +85,15 @@ void CSimTransponderPort::hangUp()
 bool CSimTransponderPort::reopen()
 {
     std::lock_guard<std::mutex> line(m_lineMutex);
+    {
+        // What fell due while the line was dead went into it, however late this thread would have
+        // come round to it: the pass-through's replies as much as the queued lines.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const long long now = nowMs();
+        schedule(m_sim.tick(now), now, nullptr);
+        while (!m_outgoing.empty() && m_outgoing.front().dueMs <= now)
+            m_outgoing.pop_front();
+    }
     if (!m_line.open())
         return false;
     m_hungUp = false;

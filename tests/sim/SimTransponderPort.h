@@ -61,7 +61,8 @@ public:
     // The name to give the program as its serial port.
     std::string portName() const;
 
-    // Hangs up now, or opens a new line (with a new name) after a hang-up.
+    // Hangs up now, or opens a new line (with a new name) after a hang-up; what fell due to be
+    // sent before the new line opened is lost with the old one.
     void hangUp();
     bool reopen();
     bool isHungUp() const { return m_hungUp; }

@@ -138,23 +138,24 @@ QImage themeFun(const QString& name)
 
 // Top view of a vessel, bow to the right, with the GPS antenna and the four distances
 // the transponder is programmed with: A to the bow, B to the stern, C to port, D to starboard.
+// Sized to sit beside the four distance boxes of the Configuration page's group.
 QImage vesselDimension()
 {
-    constexpr double kStern = 40;
-    constexpr double kBow = 330;
-    constexpr double kPort = 45;
-    constexpr double kStarboard = 125;
-    const QPointF antenna(230, 72);
+    constexpr double kStern = 10;
+    constexpr double kBow = 182;
+    constexpr double kPort = 28;
+    constexpr double kStarboard = 76;
+    const QPointF antenna(122, 44);
     const QColor dimension("#c5221f");
-    QImage image = ImageSet::canvas(380, 170);
+    QImage image = ImageSet::canvas(220, 104);
     QPainter painter(&image);
     ImageSet::prepare(painter);
 
-    QPainterPath hull(QPointF(kStern, kPort + 6));
-    hull.lineTo(250, kPort);
-    hull.cubicTo(295, kPort, 320, 70, kBow, 85);
-    hull.cubicTo(320, 100, 295, kStarboard, 250, kStarboard);
-    hull.lineTo(kStern, kStarboard - 6);
+    QPainterPath hull(QPointF(kStern, kPort + 4));
+    hull.lineTo(138, kPort);
+    hull.cubicTo(163, kPort, 176, 43, kBow, 52);
+    hull.cubicTo(176, 61, 163, kStarboard, 138, kStarboard);
+    hull.lineTo(kStern, kStarboard - 4);
     hull.closeSubpath();
     QLinearGradient deck(0, kPort, 0, kStarboard);
     deck.setColorAt(0, QColor("#e8f0fe"));
@@ -164,7 +165,7 @@ QImage vesselDimension()
     painter.drawPath(hull);
     painter.setPen(QPen(kGray, 1.2));
     painter.setBrush(QColor("#f8f9fa"));
-    painter.drawRoundedRect(QRectF(70, 62, 60, 46), 4, 4);
+    painter.drawRoundedRect(QRectF(28, 39, 34, 26), 3, 3);
 
     // Antenna and its distances.
     painter.setPen(QPen(dimension, 1.2, Qt::DashLine));
@@ -172,7 +173,7 @@ QImage vesselDimension()
     painter.drawLine(QPointF(antenna.x(), kPort), QPointF(antenna.x(), kStarboard));
     painter.setPen(Qt::NoPen);
     painter.setBrush(dimension);
-    painter.drawEllipse(antenna, 5, 5);
+    painter.drawEllipse(antenna, 4, 4);
 
     const auto measure = [&](QPointF from, QPointF to, const QString& letter, QPointF at) {
         painter.setPen(QPen(kInk, 1.2));
@@ -184,15 +185,15 @@ QImage vesselDimension()
             else
                 painter.drawLine(end - QPointF(4, 0), end + QPointF(4, 0));
         }
-        text(painter, QRectF(at.x() - 10, at.y() - 10, 20, 20), letter, kInk, 15);
+        text(painter, QRectF(at.x() - 8, at.y() - 8, 16, 16), letter, kInk, 13);
     };
-    measure(QPointF(antenna.x(), 18), QPointF(kBow, 18), "A", QPointF((antenna.x() + kBow) / 2, 9));
-    measure(QPointF(kStern, 18), QPointF(antenna.x(), 18), "B", QPointF((kStern + antenna.x()) / 2, 9));
-    measure(QPointF(355, kPort), QPointF(355, antenna.y()), "C", QPointF(368, (kPort + antenna.y()) / 2));
-    measure(QPointF(355, antenna.y()), QPointF(355, kStarboard), "D", QPointF(368, (antenna.y() + kStarboard) / 2));
-    text(painter, QRectF(antenna.x() - 30, 140, 60, 20), "GPS", dimension, 12);
+    measure(QPointF(antenna.x(), 17), QPointF(kBow, 17), "A", QPointF((antenna.x() + kBow) / 2, 7));
+    measure(QPointF(kStern, 17), QPointF(antenna.x(), 17), "B", QPointF((kStern + antenna.x()) / 2, 7));
+    measure(QPointF(198, kPort), QPointF(198, antenna.y()), "C", QPointF(211, (kPort + antenna.y()) / 2));
+    measure(QPointF(198, antenna.y()), QPointF(198, kStarboard), "D", QPointF(211, (antenna.y() + kStarboard) / 2));
+    text(painter, QRectF(antenna.x() - 22, 86, 44, 16), "GPS", dimension, 10);
     painter.setPen(QPen(dimension, 1));
-    painter.drawLine(QPointF(antenna.x(), 140), antenna + QPointF(0, 6));
+    painter.drawLine(QPointF(antenna.x(), 87), antenna + QPointF(0, 5));
     return image;
 }
 
