@@ -466,9 +466,15 @@ void AisConfiguration::wifiClientAPCntProc(int subState)
         } else {
             SYS_DEBUG(DEBUG_MSG_INFO, "[wifiClientAPCntProc] WiFi connect Fail");
             // Leaving an access point ends "Not-Associated" by design: no failure to report.
-            if (m_apJoinRequest.ssid != kWiFiDisconnectSsid)
+            if (m_apJoinRequest.ssid != kWiFiDisconnectSsid) {
+                const unsigned int resets = wifi->resetCount();
                 showMsgBox(MSG_BOX_INFORMATION, m_view->wifiText.strInformation, m_view->wifiText.strConnectFail,
                            QMessageBox::Ok, 0);
+                // The link went away while the box was open: the record has started afresh, and
+                // this job's next step must not land on the next connection's first query.
+                if (wifi->resetCount() != resets)
+                    return;
+            }
         }
         wifi->m_jobStep = 6;
         return;

@@ -31,6 +31,13 @@ bool holdsLineBreak(const QString& text)
     return text.contains('\r') || text.contains('\n');
 }
 
+// A dialog runs its own event loop, in which the transponder may hang up: the Wi-Fi record then
+// starts afresh for the next connection, and the answer belongs to a link that is gone.
+bool answeredForLostLink(const CWiFiConfig* wifi, unsigned int resetsBefore)
+{
+    return wifi->resetCount() != resetsBefore;
+}
+
 bool isPassPhrase(const QString& text)
 {
     return text.size() >= kMinPassPhrase && text.size() <= kMaxPassPhrase && !holdsLineBreak(text);
@@ -59,11 +66,14 @@ void AisConfiguration::onWiFiEnable()
     WgSelectorSwitch* serviceSwitch = m_view->wifiEnableSwitch;
     const bool on = serviceSwitch->isActive();
     SYS_DEBUG(DEBUG_MSG_CONTROL, "WiFi Service clicked:%d", on ? 1 : 0);
+    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
+    const unsigned int resets = wifi->resetCount();
     const QMessageBox::StandardButton answer =
         CDialogProvider::instance()->messageBox(QMessageBox::Information, nullptr, "Information",
                                                 on ? m_view->wifiText.strEnableWiFi : m_view->wifiText.strDisableWiFi,
                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
-    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
+    if (answeredForLostLink(wifi, resets))
+        return;
     if (answer == QMessageBox::Yes) {
         wifi->m_mainProc = WIFI_MAIN_PROC_START;
         wifi->m_cfgType = WIFI_CFG_MODE_CTRL;
@@ -82,11 +92,14 @@ void AisConfiguration::onWiFiOPModeChange()
     const bool apChecked = ui->rdbWiFiAccessPoint->isChecked();
     SYS_DEBUG(DEBUG_MSG_CONTROL, "WiFi operation mode clicked, AP:%d, Client:%d", apChecked ? 1 : 0,
               ui->rdbWiFiClient->isChecked() ? 1 : 0);
+    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
+    const unsigned int resets = wifi->resetCount();
     const QMessageBox::StandardButton answer = CDialogProvider::instance()->messageBox(
         QMessageBox::Information, nullptr, "Information",
         apChecked ? m_view->wifiText.strSwitchToAccessPoint : m_view->wifiText.strSwitchToClient,
         QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
-    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
+    if (answeredForLostLink(wifi, resets))
+        return;
     if (answer == QMessageBox::Yes) {
         wifi->m_mainProc = WIFI_MAIN_PROC_START;
         wifi->m_cfgType = WIFI_CFG_MODE_CTRL;
@@ -105,12 +118,16 @@ void AisConfiguration::onWiFiCfgApply()
     if (!ui->btnCommConnt->isChecked() || device->getSentenceHandle()->getDevDetectState() != COMM_TRX_DEV_CONFIG_SHOWN)
         return;
     CWiFiConfig* wifi = device->getWiFiConfig();
+    const unsigned int resets = wifi->resetCount();
     if (checkInputRule()) {
         wifi->m_mainProc = WIFI_MAIN_PROC_START;
         wifi->m_cfgType = WIFI_CFG_AP_SETUP;
         return;
     }
     SYS_DEBUG(DEBUG_MSG_INFO, "Input data check Fail");
+    // Pending would keep the next connection from its first query.
+    if (answeredForLostLink(wifi, resets))
+        return;
     // A configuration mode still held is left on the next tick.
     wifi->m_mainProc = WIFI_MAIN_PROC_PENDING;
 }
@@ -138,12 +155,13 @@ void AisConfiguration::onFactoryReset()
     if (m_view == nullptr)
         return;
     SYS_DEBUG(DEBUG_MSG_CONTROL, "WiFi Factory Reset clicked");
+    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
+    const unsigned int resets = wifi->resetCount();
     const QMessageBox::StandardButton answer = CDialogProvider::instance()->messageBox(
         QMessageBox::Question, this, m_view->wifiText.strFactoryResetTitle, m_view->wifiText.strFactoryResetQuestion,
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
+    if (answer != QMessageBox::Yes || answeredForLostLink(wifi, resets))
         return;
-    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
     wifi->m_mainProc = WIFI_MAIN_PROC_START;
     wifi->m_cfgType = WIFI_CFG_FACTORY_RESET;
 }
@@ -162,15 +180,17 @@ void AisConfiguration::onClientAPCntDoubleClick()
         return;
     SYS_DEBUG(DEBUG_MSG_CONTROL, "WiFi AP list connect clicked, SSID:%s, SecMode:%s", m_apJoinRequest.ssid.c_str(),
               m_apJoinRequest.security.c_str());
+    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
     if (m_apJoinRequest.security == "NONE") {
         m_apJoinRequest.passPhrase.clear();
     } else {
         bool ok = false;
+        const unsigned int resets = wifi->resetCount();
         const QString text = CDialogProvider::instance()->inputText(
             this, m_view->wifiText.strPasswordTitle,
             "Please input " + QString::fromStdString(m_apJoinRequest.ssid) + " password", QLineEdit::Normal, QString(),
             &ok);
-        if (!ok)
+        if (!ok || answeredForLostLink(wifi, resets))
             return;
         if (!isPassPhrase(text)) {
             showMsgBox(MSG_BOX_INFORMATION, m_view->wifiText.strInformation, m_view->wifiText.strPasswordFormat,
@@ -179,7 +199,6 @@ void AisConfiguration::onClientAPCntDoubleClick()
         }
         m_apJoinRequest.passPhrase = text.toStdString();
     }
-    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
     wifi->m_mainProc = WIFI_MAIN_PROC_START;
     wifi->m_cfgType = WIFI_CFG_CONNECT;
 }
@@ -222,11 +241,13 @@ void AisConfiguration::onGetClintAPListData(QModelIndex modelIdx)
     } else {
         SYS_DEBUG(DEBUG_MSG_CONTROL, "Connect AP");
         bool ok = false;
+        const unsigned int resets = wifi->resetCount();
         const QString text = CDialogProvider::instance()->inputText(
             nullptr, m_view->wifiText.strPasswordTitle,
             "Please input " + QString::fromStdString(m_apJoinRequest.ssid) + " password", QLineEdit::Normal, QString(),
             &ok);
-        if (!ok)
+        // The list was emptied with the link: the row's item is gone too.
+        if (!ok || answeredForLostLink(wifi, resets))
             return;
         if (!isPassPhrase(text)) {
             showMsgBox(MSG_BOX_INFORMATION, m_view->wifiText.strInformation, m_view->wifiText.strPasswordFormat,

@@ -280,7 +280,10 @@ void ObjPalette::setWiFiModeWgsStyle(QWidget* widget, LibraryImage::WIFI_MODE mo
     if (!framed) {
         SWidgetColor color;
         color.background = colorOf(kWhite);
-        widget->setStyleSheet(QLatin1String("border: none;") + QtObjPalette::compColorStyle(&color, false) + picture);
+        // Its own rule: a sheet without a selector would paint the picture again inside the radio
+        // button and the picture area the container holds.
+        widget->setStyleSheet(compOwnRule(
+            widget, "", QLatin1String("border: none;") + QtObjPalette::compColorStyle(&color, false) + picture));
         return;
     }
     widget->setStyleSheet(compOwnRule(

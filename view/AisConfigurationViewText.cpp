@@ -276,8 +276,13 @@ void CAisConfigurationView::updateUiObjPalette()
     ObjPalette::setBoldTextStyle(f->lblHomeWiFiFirmwareVerValue, true);
     for (QWidget* group : {f->wgWiFiMode, f->wgWifiConfiguration, f->wgWiFiAdvConfig})
         ObjPalette::setGroupStyle(group, false);
-    for (QWidget* title : {f->wgWiFiModeTitle, f->wgWiFiCfgTitle, f->wgWiFiAdvConfigTitle})
+    for (QWidget* title : {f->wgWiFiModeTitle, f->wgWiFiCfgTitle, f->wgWiFiAdvConfigTitle}) {
         ObjPalette::setCornerTitleColorToneStyle(title, QString(), WG_COLOR_TONE_GREY);
+        // A title bar keeps its own height; the group's room goes to what it holds.
+        title->setSizePolicy(title->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+    }
+    // The advanced group's rows are folded away at first: its title stays at the top.
+    f->gridLayout_41->setAlignment(f->wgWiFiAdvConfigTitle, Qt::AlignTop);
     ObjPalette::setPushBtnColorToneStyle(f->btnWiFiAdvConfigDisp, QString(), WG_COLOR_TONE_ROYAL);
     f->btnWiFiAdvConfigDisp->setCursor(Qt::PointingHandCursor);
 }

@@ -12,6 +12,7 @@
 #include "wifi/WiFiConfig.h"
 #include "wifi/XQDWiFiPaser.h"
 
+#include <QAbstractButton>
 #include <QIcon>
 #include <QImage>
 #include <QStringList>
@@ -29,8 +30,9 @@
 
 namespace WiFiWindow {
 
-// Runs an action while the next message box is open, as the box's own event loop would let a
-// tick arrive; everything else goes to the harness's script. Installed for its own lifetime.
+// Runs an action while the next message box or text input is open, as the dialog's own event
+// loop would let a tick or a hang-up arrive; everything else goes to the harness's script.
+// Installed for its own lifetime.
 class CWhileBoxOpen : public CDialogProvider
 {
 public:
@@ -46,11 +48,7 @@ public:
                                            const QString& text, QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton defaultButton) override
     {
-        if (m_action) {
-            const std::function<void()> action = std::move(m_action);
-            m_action = nullptr;
-            action();
-        }
+        runAction();
         return m_script.messageBox(icon, parent, title, text, buttons, defaultButton);
     }
     QString saveFileName(QWidget* parent, const QString& title, const QString& proposed, const QString& filter) override
@@ -60,10 +58,20 @@ public:
     QString inputText(QWidget* parent, const QString& title, const QString& label, QLineEdit::EchoMode echo,
                       const QString& text, bool* ok) override
     {
+        runAction();
         return m_script.inputText(parent, title, label, echo, text, ok);
     }
 
 private:
+    void runAction()
+    {
+        if (m_action) {
+            const std::function<void()> action = std::move(m_action);
+            m_action = nullptr;
+            action();
+        }
+    }
+
     ScriptedDialogs& m_script;
     std::function<void()> m_action;
 };
@@ -214,6 +222,14 @@ protected:
                           m_w.waitFor([this] { return sentenceMode() && !m_w.sim().inPassThrough(); });
         m_w.sim().clearReceived();
         return done;
+    }
+
+    // A mode radio button clicked where a person clicks it, on its circle: its row runs on empty
+    // across the mode picture, where a click is the picture's.
+    void clickRadio(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(8, button->height() / 2));
+        m_w.processEvents();
     }
 
     // The Wi-Fi page, through its menu button.

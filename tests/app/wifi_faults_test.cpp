@@ -1,6 +1,6 @@
 // Each Wi-Fi job with the module falling silent, refusing ("+err") or the transponder hanging up
 // in its middle: no crash, no waiting page beyond the time-out, the link back to sentences, and
-// a reconnect that starts clean.
+// a reconnect that starts clean; the same reconnect after a hang-up under an open dialog.
 #include "WiFiWindow.h"
 
 #include <cstring>
@@ -78,7 +78,7 @@ protected:
         case JOB::ModeCtrl:
             strike();
             w().dialogs().answers.push_back(QMessageBox::Yes);
-            QTest::mouseClick(ui()->rdbWiFiClient, Qt::LeftButton);
+            clickRadio(ui()->rdbWiFiClient);
             break;
         case JOB::FactoryReset:
             QTest::mouseClick(ui()->btnWiFiAdvConfigDisp, Qt::LeftButton);
@@ -173,3 +173,103 @@ INSTANTIATE_TEST_SUITE_P(
                       SJobFault{JOB::FactoryReset, FAULT::Refused, "AT+APPLY", "FactoryResetRefused"},
                       SJobFault{JOB::FactoryReset, FAULT::HangUp, "AT+FACTDEF", "FactoryResetHangUp"}),
     nameOf);
+
+namespace {
+
+// A dialog of the Wi-Fi page or of a job, open when the transponder hangs up.
+enum class DIALOG { FactoryResetQuestion, RefusedInputBox, JoinPassword, ConnectFailureBox };
+
+struct SDialogCase
+{
+    DIALOG dialog;
+    const char* name;
+};
+
+void PrintTo(const SDialogCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+std::string dialogName(const ::testing::TestParamInfo<SDialogCase>& info)
+{
+    return info.param.name;
+}
+
+class WiFiHangUpUnderDialog : public WiFiWindowTest, public ::testing::WithParamInterface<SDialogCase>
+{
+};
+
+} // namespace
+
+// The answer to a dialog belongs to the link that was there when it opened: after a hang-up under
+// it, the next connection starts with its own first query and nothing of the old answer.
+TEST_P(WiFiHangUpUnderDialog, TheNextConnectionStartsWithItsFirstQueryOnly)
+{
+    const DIALOG dialog = GetParam().dialog;
+    const bool client = dialog == DIALOG::JoinPassword || dialog == DIALOG::ConnectFailureBox;
+    if (client)
+        clientModule("");
+    if (dialog == DIALOG::ConnectFailureBox)
+        m_module.setJoinDelayMs(-1);
+    ASSERT_TRUE(connectAndQuery());
+    openWiFiPage();
+    if (client) {
+        ASSERT_TRUE(runJob()); // the first scan
+    }
+
+    bool hungUp = false;
+    {
+        CWhileBoxOpen box(w().dialogs(), [&] {
+            hungUp = true;
+            EXPECT_TRUE(w().hangUp());
+        });
+        switch (dialog) {
+        case DIALOG::FactoryResetQuestion:
+            QTest::mouseClick(ui()->btnWiFiAdvConfigDisp, Qt::LeftButton);
+            w().dialogs().answers.push_back(QMessageBox::Yes);
+            QTest::mouseClick(ui()->btnWiFiFactoryReset, Qt::LeftButton);
+            break;
+        case DIALOG::RefusedInputBox:
+            ui()->edtWifiCfgSSID->clear();
+            QTest::mouseClick(ui()->btnWiFiCfgApply, Qt::LeftButton);
+            break;
+        case DIALOG::JoinPassword: {
+            // Through the row's picture, whose item goes with the list the hang-up empties.
+            clickCell(0, 2);
+            ASSERT_TRUE(showsPicture(0, 3, "7.Connect"));
+            w().dialogs().texts.push_back({"harbour2024", true});
+            clickCell(0, 3);
+            break;
+        }
+        case DIALOG::ConnectFailureBox:
+            w().dialogs().texts.push_back({"marina-pass", true});
+            doubleClickCell(2, 2);
+            tickUntil([&] { return hungUp; });
+            break;
+        }
+    }
+    ASSERT_TRUE(hungUp);
+    EXPECT_TRUE(procIs(WIFI_MAIN_PROC_START));
+    EXPECT_EQ(wifi()->m_cfgType, WIFI_CFG_QUERY);
+    EXPECT_EQ(wifi()->m_jobStep, 0);
+
+    ASSERT_TRUE(w().sim().reopen());
+    forgetUnread();
+    w().sim().clearReceived();
+    const size_t commands = m_module.commands().size();
+    ASSERT_TRUE(connectAndDetect());
+    ASSERT_TRUE(runJob());
+    std::vector<std::string> lines = wire();
+    lines.erase(lines.begin(), std::find(lines.begin(), lines.end(), std::string(kEnter) + "\r\n"));
+    EXPECT_EQ(lines, passThrough(kQueries));
+    EXPECT_EQ(m_module.commands().size(), commands + kQueries.size());
+    EXPECT_EQ(wifi()->m_settingsReadOnce, 1);
+    EXPECT_TRUE(ui()->wgMainMenu->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachDialog, WiFiHangUpUnderDialog,
+                         ::testing::Values(SDialogCase{DIALOG::FactoryResetQuestion, "FactoryResetQuestion"},
+                                           SDialogCase{DIALOG::RefusedInputBox, "RefusedInputBox"},
+                                           SDialogCase{DIALOG::JoinPassword, "JoinPassword"},
+                                           SDialogCase{DIALOG::ConnectFailureBox, "ConnectFailureBox"}),
+                         dialogName);

@@ -6,6 +6,7 @@
 #include "LogProbe.h"
 #include "widgets/WgSelectorSwitch.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QStandardItem>
 
@@ -51,6 +52,10 @@ TEST_F(WiFiJobs, FirstQueryFillsThePagesAndUnlocksTheMenu)
     EXPECT_EQ(ui()->lblWiFiStatusVersionValue->text(), "WM-2.1.7");
     EXPECT_EQ(ui()->edtWiFiCfgPassword->text(), "harbour2024");
     EXPECT_TRUE(ui()->rdbWiFiAccessPoint->isChecked());
+    // The title bars keep their own height at the top of their groups; the room is the pictures'.
+    for (QWidget* title : {ui()->wgWiFiModeTitle, ui()->wgWiFiCfgTitle, ui()->wgWiFiAdvConfigTitle})
+        EXPECT_LE(title->height(), title->sizeHint().height()) << title->objectName().toStdString();
+    EXPECT_EQ(ui()->wgWiFiAdvConfigTitle->y(), ui()->wgWiFiModeTitle->y());
     w().grab("wifi-page-access-point");
 }
 
@@ -112,9 +117,13 @@ TEST_F(WiFiJobs, ServiceAndModeSwitchesAskFirstAndFollowWithScanOrQuery)
     ASSERT_TRUE(connectAndQuery());
     openWiFiPage();
 
-    // Declined: the mode shown goes back to the module's, nothing is sent.
+    // Declined: the mode shown goes back to the module's, nothing is sent. Clicked on the empty
+    // end of the radio button's row, inside the client picture's area, the cursor over it.
     w().dialogs().answers.push_back(QMessageBox::No);
-    QTest::mouseClick(ui()->rdbWiFiClient, Qt::LeftButton);
+    const QPoint rowEnd(ui()->rdbWiFiClient->width() - 20, ui()->rdbWiFiClient->height() / 2);
+    QCursor::setPos(ui()->rdbWiFiClient->mapToGlobal(rowEnd));
+    QTest::mouseClick(ui()->rdbWiFiClient, Qt::LeftButton, Qt::NoModifier, rowEnd);
+    w().processEvents();
     EXPECT_EQ(w().dialogs().asked.back().text, "You are about to switch to [Client] mode.\nDo you want to continue?");
     EXPECT_EQ(w().dialogs().asked.back().title, "Information");
     EXPECT_TRUE(ui()->rdbWiFiAccessPoint->isChecked());
@@ -123,7 +132,7 @@ TEST_F(WiFiJobs, ServiceAndModeSwitchesAskFirstAndFollowWithScanOrQuery)
 
     // Client mode: the mode control, then a scan of the access points, then the query.
     w().dialogs().answers.push_back(QMessageBox::Yes);
-    QTest::mouseClick(ui()->rdbWiFiClient, Qt::LeftButton);
+    clickRadio(ui()->rdbWiFiClient);
     EXPECT_TRUE(waiting());
     ASSERT_TRUE(runJob());
     const std::vector<std::string> toClient = {"AT+WLANEN=1", "AT+DHCPCEN=1", "AT+DHCPDEN=0",

@@ -11,10 +11,13 @@
 #include <QGraphicsView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -135,7 +138,8 @@ const std::vector<SPageCase> kPageCases = {
      "#lblCfgRightArrow:hover {image: url(:/Direction/Images/Direction/ArrowRightHover.png);}"},
     {"wi-fi mode plain", makerOf<QWidget>(), "wgWiFiModeClient",
      [](QWidget* w) { P::setWiFiModeWgsStyle(w, LibraryImage::WIFI_MODE_CLIENT, false, true); },
-     "border: none;background-color:#ffffff;" + centred(":/WiFiMode/Images/WiFiMode/1.Client Mode.png")},
+     "#wgWiFiModeClient {border: none;background-color:#ffffff;" +
+         centred(":/WiFiMode/Images/WiFiMode/1.Client Mode.png") + "}"},
     {"wi-fi mode framed active", makerOf<QWidget>(), "wgWiFiModeAccessPoint",
      [](QWidget* w) { P::setWiFiModeWgsStyle(w, LibraryImage::WIFI_MODE_AP, true, true); },
      "#wgWiFiModeAccessPoint {border:2px dashed #808080;border-radius:5px;background-color:#a6caf0;" +
@@ -205,6 +209,40 @@ TEST(PageElementEdges, UnframedWiFiModeIgnoresTheActiveFlag)
     P::setWiFiModeWgsStyle(&active, LibraryImage::WIFI_MODE_AP, false, true);
     P::setWiFiModeWgsStyle(&idle, LibraryImage::WIFI_MODE_AP, false, false);
     EXPECT_EQ(active.styleSheet(), idle.styleSheet());
+}
+
+// The picture belongs to the container alone: its radio button and picture area draw the same
+// whether the container shows a picture or not.
+TEST(PageElementEdges, WiFiModePictureStaysOnItsContainer)
+{
+    QtObjPalette::initialize(QString(), "Tahoma", 14, 1.0);
+    struct SContainer
+    {
+        explicit SContainer(const QString& sheet)
+        {
+            widget.setObjectName("wgWiFiModeAccessPoint");
+            auto* layout = new QVBoxLayout(&widget);
+            layout->addWidget(radio);
+            layout->addWidget(area, 1);
+            widget.setStyleSheet(sheet);
+            widget.resize(240, 160);
+            widget.show();
+        }
+        QWidget widget;
+        QRadioButton* radio = new QRadioButton("Access Point");
+        QWidget* area = new QWidget;
+    };
+    for (const bool framed : {false, true}) {
+        QWidget styled;
+        styled.setObjectName("wgWiFiModeAccessPoint");
+        P::setWiFiModeWgsStyle(&styled, LibraryImage::WIFI_MODE_AP, framed, true);
+        const QString sheet = styled.styleSheet();
+        const SContainer with(sheet);
+        const SContainer without(QString(sheet).remove(centred(":/WiFiMode/Images/WiFiMode/0.AP Mode.png")));
+        ASSERT_NE(with.widget.styleSheet(), without.widget.styleSheet());
+        EXPECT_EQ(with.radio->grab().toImage(), without.radio->grab().toImage()) << "radio button, framed " << framed;
+        EXPECT_EQ(with.area->grab().toImage(), without.area->grab().toImage()) << "picture area, framed " << framed;
+    }
 }
 
 TEST(PageElementEdges, ReportButtonTextIconAndGreySheet)

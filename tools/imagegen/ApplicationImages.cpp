@@ -344,7 +344,8 @@ bool addApplicationImages(ImageSet& set)
     ok &= set.add(kTree, "WiFiStatus", kKind, "", "6.Connected", connected());
     ok &= set.add(kTree, "WiFiStatus", kKind, "", "7.Connect", chain(kBlue, false));
     ok &= set.add(kTree, "WiFiStatus", kKind, "", "8.Disconnect", chain(kGray, true));
-    ok &= set.add(kTree, "WiFiStatus", kKind, "", "9.Empty", signalBars(0));
+    // Nothing to show (an open network, an access point not linked): a cell without a picture.
+    ok &= set.add(kTree, "WiFiStatus", kKind, "", "9.Empty", ImageSet::canvas(24, 24));
     ok &= set.add(kTree, "WiFiMode", kKind, "", "0.AP Mode", wifiMode(true));
     ok &= set.add(kTree, "WiFiMode", kKind, "", "1.Client Mode", wifiMode(false));
     ok &= set.add(kTree, "Direction", kKind, "", "ArrowRight", direction(true, false));
