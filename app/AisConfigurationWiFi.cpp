@@ -123,6 +123,12 @@ void AisConfiguration::wifiMainProc(WIFI_MAIN_PROC_S state)
             if (wifi->systemMode() != WIFI_SYS_MODE_SENTENCE) {
                 SYS_DEBUG(DEBUG_MSG_INFO, "[wifiMainProc] Pending(leaveWiFiCfgMode())");
                 leaveWiFiCfgMode();
+                // The link carries sentences from here on, as after a set-up or a time-out. A
+                // transponder that sends nothing of its own would never show it; the mode left at
+                // pass-through would have the next job skip the enter line and its AT commands go
+                // to the transponder unheard. A module line seen later switches the mode back, and
+                // this state leaves again.
+                device->switchSysMode(WIFI_SYS_MODE_SENTENCE);
             }
             enableWiFiWaitingDisp(false);
             break;
