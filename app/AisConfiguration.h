@@ -177,6 +177,7 @@ public:
     void wifiQueryProc(int subState);
     void wifiSetupProc(int subState);
     void wifiClientScanProc(int subState);
+    bool wifiLinkStatusStep(int subState, const char* job);
     void wifiClientAPCntProc(int subState);
     void wifiFunModeCtrlProc(int subState);
     void wifiFactoryResetProc(int subState);

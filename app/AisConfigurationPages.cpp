@@ -16,6 +16,7 @@
 #include <QButtonGroup>
 #include <QCursor>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace {
 
@@ -41,6 +42,10 @@ enum PAGE_ID : int {
 // Colour catalogue entries of the satellites, as the sky map draws them.
 constexpr int kColorInUse = 16;
 constexpr int kColorInView = 19;
+// Where a satellite can stand; the GPS model keeps the empty fields of one not yet located as
+// values beyond these.
+constexpr int kMaxElevation = 90;
+constexpr int kMaxAzimuth = 359;
 
 // Whether the cursor stands over the widget.
 bool underCursor(const QWidget* widget)
@@ -205,8 +210,15 @@ void AisConfiguration::drawSatellites(ModSatelliteMap* map)
         m_commManage->getDeviceComm()->getGpsInfo()->getGpsData().m_shownSats;
     map->clearSatelliteIdItems();
     const int count = std::min<int>(sats.count, ModSatelliteMap::kSlotCount);
-    for (int i = 0; i < count; ++i)
-        map->updateSatelliteSymbol(i, sats.prn[i], sats.elevation[i], sats.azimuth[i], sats.snr[i], sats.inUse[i] != 0);
+    for (int i = 0; i < count; ++i) {
+        // A satellite not yet located has no place on the map; its slot stays hidden.
+        if (sats.elevation[i] > kMaxElevation || sats.azimuth[i] > kMaxAzimuth)
+            continue;
+        // One in view without a signal is still on the map (the map hides a slot whose signal is
+        // 0); only the bar chart leaves it out.
+        const int shownSnr = std::max<int>(sats.snr[i], 1);
+        map->updateSatelliteSymbol(i, sats.prn[i], sats.elevation[i], sats.azimuth[i], shownSnr, sats.inUse[i] != 0);
+    }
 }
 
 void AisConfiguration::checkDevPower()

@@ -11,6 +11,7 @@
 
 #include <QMessageBox>
 #include <QScopedValueRollback>
+#include <algorithm>
 
 using namespace WiFiScope;
 
@@ -122,6 +123,12 @@ void AisConfiguration::wifiMainProc(WIFI_MAIN_PROC_S state)
             if (wifi->systemMode() != WIFI_SYS_MODE_SENTENCE) {
                 SYS_DEBUG(DEBUG_MSG_INFO, "[wifiMainProc] Pending(leaveWiFiCfgMode())");
                 leaveWiFiCfgMode();
+                // The link carries sentences from here on, as after a set-up or a time-out. A
+                // transponder that sends nothing of its own would never show it; the mode left at
+                // pass-through would have the next job skip the enter line and its AT commands go
+                // to the transponder unheard. A module line seen later switches the mode back, and
+                // this state leaves again.
+                device->switchSysMode(WIFI_SYS_MODE_SENTENCE);
             }
             enableWiFiWaitingDisp(false);
             break;
@@ -319,6 +326,37 @@ void AisConfiguration::wifiSetupProc(int subState)
     }
 }
 
+// Steps 3 and 4 of scanning and of joining: ask the module for its link status, then wait for
+// the answer, asking again while the link is not yet the one chosen. True when step 5 is due now.
+bool AisConfiguration::wifiLinkStatusStep(int subState, const char* job)
+{
+    CDeviceComm* device = m_commManage->getDeviceComm();
+    CWiFiConfig* wifi = device->getWiFiConfig();
+    if (subState == 3) {
+        wifi->m_jobStep = 3;
+        SYS_DEBUG(DEBUG_MSG_INFO, "%s Send query wifi link status command", job);
+        device->sendWiFiClientAPCntStatusCmd();
+        ++wifi->m_retryCount;
+        wifi->m_jobStep = 4;
+        return false;
+    }
+    wifi->m_jobStep = 4;
+    const SCmdProcData proc = wifi->getCmdProcData();
+    if (proc.stationLinkState == 0)
+        return false;
+    if (proc.linkMatch == 0) {
+        wifi->m_jobStep = 5;
+        return false;
+    }
+    if (wifi->m_retryCount <= kMaxLinkStatusRetries) {
+        SYS_DEBUG(DEBUG_MSG_INFO, "%s Retry query link status command:%d", job, wifi->m_retryCount);
+        wifi->m_jobStep = 3;
+        wifi->restartLinkStatus();
+        return false;
+    }
+    return true;
+}
+
 void AisConfiguration::wifiClientScanProc(int subState)
 {
     CDeviceComm* device = m_commManage->getDeviceComm();
@@ -349,28 +387,10 @@ void AisConfiguration::wifiClientScanProc(int subState)
     }
         [[fallthrough]];
     case 3:
-        wifi->m_jobStep = 3;
-        SYS_DEBUG(DEBUG_MSG_INFO, "[wifiClientScanProc] Send query wifi link status command");
-        device->sendWiFiClientAPCntStatusCmd();
-        ++wifi->m_retryCount;
-        wifi->m_jobStep = 4;
-        return;
-    case 4: {
-        wifi->m_jobStep = 4;
-        const SCmdProcData proc = wifi->getCmdProcData();
-        if (proc.stationLinkState == 0)
+    case 4:
+        // The settle step falls through to the first question.
+        if (!wifiLinkStatusStep(std::max(subState, 3), "[wifiClientScanProc]"))
             return;
-        if (proc.linkMatch == 0) {
-            wifi->m_jobStep = 5;
-            return;
-        }
-        if (wifi->m_retryCount <= kMaxLinkStatusRetries) {
-            SYS_DEBUG(DEBUG_MSG_INFO, "[wifiClientScanProc] Retry query link status command:%d", wifi->m_retryCount);
-            wifi->m_jobStep = 3;
-            wifi->restartLinkStatus();
-            return;
-        }
-    }
         [[fallthrough]];
     case 5:
         wifi->m_jobStep = 5;
@@ -430,28 +450,9 @@ void AisConfiguration::wifiClientAPCntProc(int subState)
         return;
     }
     case 3:
-        wifi->m_jobStep = 3;
-        SYS_DEBUG(DEBUG_MSG_INFO, "[wifiClientAPCntProc] Send query wifi link status command");
-        device->sendWiFiClientAPCntStatusCmd();
-        ++wifi->m_retryCount;
-        wifi->m_jobStep = 4;
-        return;
-    case 4: {
-        wifi->m_jobStep = 4;
-        const SCmdProcData proc = wifi->getCmdProcData();
-        if (proc.stationLinkState == 0)
+    case 4:
+        if (!wifiLinkStatusStep(subState, "[wifiClientAPCntProc]"))
             return;
-        if (proc.linkMatch == 0) {
-            wifi->m_jobStep = 5;
-            return;
-        }
-        if (wifi->m_retryCount <= kMaxLinkStatusRetries) {
-            SYS_DEBUG(DEBUG_MSG_INFO, "[wifiClientAPCntProc] Retry query link status command:%d", wifi->m_retryCount);
-            wifi->m_jobStep = 3;
-            wifi->restartLinkStatus();
-            return;
-        }
-    }
         [[fallthrough]];
     case 5:
         wifi->m_jobStep = 5;

@@ -260,8 +260,9 @@ QString CRawDataHandle::takeLogText()
 {
     QString text;
     QByteArray chunk;
+    // By size, one character per byte: a NUL or a byte that is no text is kept like any other.
     while (queueNextLogMsg(&chunk))
-        text += QString::fromLatin1(chunk.constData());
+        text += QString::fromLatin1(chunk.constData(), chunk.size());
     return text;
 }
 

@@ -44,7 +44,8 @@ public:
     bool queueNextSentence(std::string* out);
     bool queueNextBinData(QByteArray* out);
     bool queueNextCmdData(QByteArray* out);
-    // Every queued log chunk joined into one text, each up to its first NUL; empty when none.
+    // Every queued log chunk joined into one text, each byte one Latin-1 character (NULs
+    // included); empty when none.
     QString takeLogText();
 
     void clearQueueLogMsg();

@@ -38,7 +38,7 @@ template <std::size_t N> void textOf(char (&destination)[N], const char* field)
     std::memset(destination, 0, N);
     if (isBlankField(field))
         return;
-    std::strncpy(destination, field, N - 1);
+    std::memcpy(destination, field, strnlen(field, N - 1));
 }
 
 int intOf(const char* field)

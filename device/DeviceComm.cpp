@@ -193,6 +193,10 @@ void CDeviceComm::updateSensorInfoPerSec()
     m_targetInfo->calTargetSourcePivotScreenPoint(SensorScope::Target::TARGET_SOURCE_AIS);
     m_targetInfo->calTargetSourcePivotScreenPoint(SensorScope::Target::TARGET_SOURCE_ARPA);
     m_targetInfo->updateAllTargetMeasureValue();
+    // Stations not heard for the table's delete time (600 s) leave it, so that the vessel lists
+    // show the stations around and the table does not grow for as long as the program runs.
+    m_targetInfo->updateAllTargetNaviStatusFlag();
+    m_targetInfo->doAisTargetsInspection();
 }
 
 void CDeviceComm::onRxSentence(void* sender, char cCommType)

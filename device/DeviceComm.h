@@ -83,6 +83,8 @@ public:
     // GUI thread.
     void initDevConfigInfo();
     void initDevDiagnoseInfo();
+    // Once a second: the own vessel, every target's range and bearing, and the targets' ageing
+    // (those silent for the table's delete time are removed).
     void updateSensorInfoPerSec();
 
     CAisSentenceHandle* getSentenceHandle() { return &m_sentenceHandle; }

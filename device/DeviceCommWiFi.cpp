@@ -4,6 +4,7 @@
 
 #include "device/WiFiCmdSequence.h"
 #include "services/SysDebug.h"
+#include "wifi/XQDWiFiPaser.h"
 
 #include <cstring>
 
@@ -28,9 +29,14 @@ void CDeviceComm::sendCmdToSwitchWiFiMode(WIFI_SYS_MODE mode)
 }
 
 // Forced by the controller, as when the received lines show a mode: any mode but 1 is sentences.
+// Forced to sentences, the check of the received lines starts afresh too, as a sentence would
+// have left it: still holding the module's last "+ok", it would take the next text line without
+// a reply word (the system-data text, say) for the module's and switch the link back.
 void CDeviceComm::switchSysMode(WIFI_SYS_MODE mode)
 {
     setSystemMode(mode, nullptr);
+    if (mode != WIFI_SYS_MODE_CONFIG)
+        CXQDWiFiPaser::resetCfgModeCheck();
 }
 
 std::string CDeviceComm::composeWiFiCfgCmd(std::string command, std::string value)

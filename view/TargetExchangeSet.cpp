@@ -349,6 +349,15 @@ void CTargetExchangeSet::mergeRows(const std::vector<STargetRowData>& targets, s
             buildModelItem(&target);
         }
     }
+    // So do the rows above the last target's MMSI: the stations that age out go from the top of
+    // the MMSIs as often as from anywhere else, and each such row leaves on its own, the other
+    // rows, the selection and the scroll position staying as they are.
+    while (cursor != m_grid.rowMap.end()) {
+        const unsigned int gone = cursor->first;
+        ++cursor;
+        m_grid.deleteItem(gone);
+        m_shown.erase(gone);
+    }
 }
 
 void CTargetExchangeSet::rebuildRows(const std::vector<STargetRowData>& targets)

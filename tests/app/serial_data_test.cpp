@@ -106,6 +106,15 @@ TEST_F(SerialDataPage, BytesThatAreNoValidTextAreSavedExactlyAsReceived)
     const QByteArray line = QByteArray("$PKEL,DEG,") + char(0xB0) + char(0xFF) + char(0x80) + "*00\r\n";
     receive(line, QByteArray());
     EXPECT_EQ(saved(), line);
+
+    // Line noise with a NUL in the middle of one chunk: what follows the NUL is kept too, in the
+    // log and on the monitor.
+    const QByteArray noisy = QByteArray("$GPTXT,before*00\r\n", 18) + '\0' + char(0x81) + char(0xFE) +
+                             QByteArray("\r\n$GPTXT,after*00\r\n");
+    ASSERT_EQ(noisy.count('\0'), 1);
+    receive(noisy, line);
+    EXPECT_EQ(saved(), line + noisy);
+    EXPECT_TRUE(monitor().endsWith("$GPTXT,after*00\n")) << monitor().toStdString();
 }
 
 TEST_F(SerialDataPage, LoggingOffNeitherShowsNorStoresAndClearEmptiesBoth)

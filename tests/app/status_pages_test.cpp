@@ -6,6 +6,7 @@
 #include "QtPrint.h"
 #include "QuietLine.h"
 
+#include "AlarmProbe.h"
 #include "LogProbe.h"
 #include "SimSentence.h"
 #include "device/CommSpaceManage.h"
@@ -15,6 +16,7 @@
 #include "widgets/ModSatelliteMap.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTest>
@@ -50,6 +52,7 @@ const std::vector<SSimSatellite> kSatellites = {
     {7, 30, 200, 35, true},
     {9, 15, 300, 0, false}, // seen, not tracked
     {12, 45, 120, 28, false},
+    {17, -1, -1, 0, false}, // listed, not yet located
 };
 
 // Whether a label shows the picture at the path.
@@ -88,11 +91,18 @@ SSimTarget target(uint32_t mmsi, double lat, double lon, int messageId, char cha
 class StatusPages : public ::testing::Test
 {
 protected:
-    // Ticks until the condition holds; the transponder's sentences come in real time.
+    // Ticks until the condition holds; the transponder's sentences come in real time. One tick
+    // (one second of the stepped clock) for each 50 ms of the real one at most: the stations
+    // report each real second, and a clock stepped hundreds of seconds between two of their
+    // reports would age them out of the table.
     bool tickUntil(const std::function<bool()>& condition)
     {
+        QElapsedTimer paced;
         return w.waitFor([&] {
-            w.tick();
+            if (!paced.isValid() || paced.elapsed() >= 50) {
+                paced.start();
+                w.tick();
+            }
             return condition();
         });
     }
@@ -212,7 +222,11 @@ TEST_F(StatusPagesNoWiFi, GpsStatusDrawsTheSkyMapAndTheSignalBarsFromGsvAndGsa)
     }
 
     w.sim().modifyState([](SSimTransponderState& s) { s.satellites = kSatellites; });
-    ASSERT_TRUE(tickUntil([&] { return w.view()->snrHistogram.items().size() == 3; }));
+    // The Home map is drawn before the GPS page on a tick: it may show the satellites a tick later.
+    ASSERT_TRUE(tickUntil([&] {
+        return w.view()->snrHistogram.items().size() == 3 && w.view()->skyMapHome->symbolItem(3).isVisible() &&
+               w.view()->skyMapGps->symbolItem(3).isVisible();
+    }));
     const auto& bars = w.view()->snrHistogram.items();
     EXPECT_EQ(bars[0].label, "4");
     EXPECT_EQ(bars[0].value, 42);
@@ -220,13 +234,24 @@ TEST_F(StatusPagesNoWiFi, GpsStatusDrawsTheSkyMapAndTheSignalBarsFromGsvAndGsa)
     EXPECT_EQ(bars[2].label, "12") << "the satellite without a signal has no bar";
     EXPECT_EQ(bars[0].color, bars[1].color) << "both in use";
     EXPECT_NE(bars[0].color, bars[2].color) << "in use and only in view differ";
+    ASSERT_EQ(bars.size(), 3) << "neither satellite without a signal has a bar";
     for (ModSatelliteMap* map : {w.view()->skyMapGps, w.view()->skyMapHome}) {
         EXPECT_TRUE(map->symbolItem(0).isVisible());
         EXPECT_TRUE(map->symbolItem(1).isVisible());
-        EXPECT_FALSE(map->symbolItem(2).isVisible()) << "the map hides a satellite without a signal";
+        EXPECT_TRUE(map->symbolItem(2).isVisible()) << "in view without a signal: on the map";
+        EXPECT_TRUE(map->labelItem(2).isVisible());
+        EXPECT_EQ(map->labelItem(2).toPlainText(), "9");
+        EXPECT_EQ(map->symbolItem(2).brush().color(), map->symbolItem(3).brush().color()) << "both in view only";
         EXPECT_TRUE(map->symbolItem(3).isVisible());
         EXPECT_NE(map->symbolItem(0).brush().color(), map->symbolItem(3).brush().color());
+        EXPECT_FALSE(map->symbolItem(4).isVisible()) << "not yet located: no place on the map";
+        EXPECT_FALSE(map->labelItem(4).isVisible());
     }
+    // Where elevation 15 and azimuth 300 put it: low in the west-north-west.
+    int x = 0;
+    int y = 0;
+    w.view()->skyMapGps->convertSatellitePositionToScreenXY(300, 15, &x, &y);
+    EXPECT_EQ(w.view()->skyMapGps->symbolItem(2).pos(), QPointF(x, y));
     EXPECT_EQ(ui->lblSatelliteFixText->text(), "3D");
     EXPECT_NE(ui->lblSatelliteUtcText->text(), "--");
     EXPECT_EQ(ui->lblSatelliteHdopText->text(), " 0.9");
@@ -310,6 +335,10 @@ TEST_F(StatusPagesNoWiFi, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageO
         << "read again after Refresh";
     EXPECT_TRUE(w.waitFor([&] { return !w.sim().receivedStartingWith("$PTST,").empty(); }))
         << "Refresh reads the whole configuration";
+    // The picture once the product data and the checks are back.
+    EXPECT_TRUE(tickUntil([&] {
+        return ui->lblDiagProductSNValue->text() == "SN778899" && shows(ui->imgDiagCheckMmsi, check(true));
+    }));
     w.grab("status-diagnostics");
 }
 
@@ -388,6 +417,37 @@ TEST_F(StatusPagesNoWiFi, OtherVesselsListsSortsAndFollowsTheTargets)
     const int row = column(table, 0).indexOf("244000002");
     EXPECT_GE(table->model()->index(row, TG_ITEM_REPORT_AGE).data().toInt(), ageBefore + 300);
     EXPECT_EQ(ui->tbvwHomeOtherVessels->model(), table->model()) << "the Home list is the same model";
+
+    // Silent past the table's delete time (600 s), the second station leaves both lists on one
+    // tick; the others, heard again meanwhile, stay, and so does the row the user picked. Its MMSI
+    // is the highest, the row the last of the table's own order.
+    const int picked = column(table, 0).indexOf("244000001");
+    ASSERT_GE(picked, 0);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      table->visualRect(table->model()->index(picked, TG_ITEM_NAME)).center());
+    ASSERT_EQ(table->selectionModel()->selectedRows().size(), 1);
+    w.advanceClock(301 * 1000);
+    const time_t afterSilence = harnessSeconds();
+    auto heardSince = [&](uint32_t mmsi) {
+        for (const SensorScope::Target::STargetCopy& heard : w.device()->getTargetInfo()->getTargetCopies()) {
+            if (heard.ais.m_mmsi == mmsi)
+                return heard.updateTime >= afterSilence;
+        }
+        return false;
+    };
+    ASSERT_TRUE(w.waitFor([&] { return heardSince(244000001) && heardSince(211000003); }));
+    AlarmProbe ageLog;
+    w.tick();
+    for (const QTableView* list : {table, ui->tbvwHomeOtherVessels}) {
+        QStringList shown = column(list, 0);
+        shown.sort();
+        EXPECT_EQ(shown, QStringList({"211000003", "244000001"})) << list->objectName().toStdString();
+    }
+    EXPECT_EQ(ageLog.count("Target's count is not match"), 0) << "a station ageing out is no error";
+    const QModelIndexList selected = table->selectionModel()->selectedRows(TG_ITEM_MMSI);
+    ASSERT_EQ(selected.size(), 1) << "the picked row stays picked";
+    EXPECT_EQ(selected[0].data().toString(), "244000001");
+    w.grab("status-vessels-aged");
 }
 
 TEST_F(StatusPagesNoWiFi, TwoThousandTargetsFillTheTableWithoutStallingTheWindow)

@@ -3,6 +3,7 @@
 // transponder received, their line ends and gaps, and the waiting page while a job runs.
 #include "WiFiWindow.h"
 
+#include "LogProbe.h"
 #include "widgets/WgSelectorSwitch.h"
 
 #include <QCursor>
@@ -337,4 +338,54 @@ TEST_F(WiFiJobs, FailedJoinSaysSoAndRebuildsTheList)
     EXPECT_EQ(failed.buttons, QMessageBox::Ok);
     EXPECT_EQ(apColumn(2), QStringList({"Harbour Office", "Pier 7 Cafe", "Marina Guest"}));
     EXPECT_EQ(apColumn(4), QStringList({"-1", "-1", "-1"}));
+}
+
+// A transponder that speaks only when spoken to sends nothing after the leave line that would show
+// it has left pass-through: the program takes the link back to sentences itself, so that the next
+// job asks for pass-through again and what comes after is read as sentences.
+TEST_F(WiFiJobs, AfterAJobATransponderThatSendsNothingOfItsOwnIsTakenBackToSentences)
+{
+    ASSERT_TRUE(connectAndDetect());
+    w().sim().setPeriodMs(0);
+    ASSERT_TRUE(tickUntil([this] { return procIs(WIFI_MAIN_PROC_PENDING) && !waiting(); }));
+    ASSERT_TRUE(w().waitFor([this] { return !w().sim().inPassThrough(); }));
+    w().sim().clearReceived();
+    tickIdle(3);
+    EXPECT_TRUE(sentenceMode());
+    EXPECT_TRUE(wire().empty()) << "one leave line is enough: " << wire().front();
+
+    // The diagnostics read again: the system-data text is read as such, not taken for the
+    // module's lines, which would switch the link back to pass-through.
+    QTest::mouseClick(ui()->btnMMDiagnostics, Qt::LeftButton);
+    LogProbe modeLog;
+    QTest::mouseClick(ui()->btnDiagRefresh, Qt::LeftButton);
+    ASSERT_TRUE(ui()->lblDiagProductSNValue->text().isEmpty());
+    EXPECT_TRUE(tickUntil([this] { return !ui()->lblDiagProductFVValue->text().isEmpty(); }, 20));
+    EXPECT_TRUE(w().waitFor([this] { return allReceived(); }));
+    tickIdle();
+    EXPECT_EQ(modeLog.count("Change WiFi Sys Mode:1"), 0);
+    EXPECT_TRUE(sentenceMode());
+
+    // The next job asks for pass-through first and programs the module well within its 70 s.
+    openWiFiPage();
+    w().sim().clearReceived();
+    ui()->edtWifiCfgSSID->setText("Bridge Deck");
+    QTest::mouseClick(ui()->btnWiFiCfgApply, Qt::LeftButton);
+    ASSERT_TRUE(runJob(25));
+    // The Diagnostics page's last status query may still go out first.
+    std::vector<std::string> toModule;
+    for (const std::string& line : wire()) {
+        if (line.rfind("$PDBG", 0) == 0 || line.rfind("AT+", 0) == 0)
+            toModule.push_back(line);
+    }
+    ASSERT_GE(toModule.size(), 2u);
+    EXPECT_EQ(toModule[0], std::string(kEnter) + "\r\n");
+    EXPECT_EQ(toModule[1], "AT+APSSID=Bridge Deck\n");
+    EXPECT_EQ(m_module.state().apSsid, "Bridge Deck");
+
+    // No Wi-Fi setting is in progress: closing asks nothing.
+    const int asked = w().dialogs().asked.size();
+    w().dialogs().answers.push_back(QMessageBox::No);
+    w().window()->onClose();
+    EXPECT_EQ(w().dialogs().asked.size(), asked);
 }

@@ -91,8 +91,9 @@ TEST(RawDataHandle, LogChunksAreTakenAsOneText)
     CRawDataHandle handle;
     EXPECT_TRUE(handle.takeLogText().isEmpty());
     handle.appendToLogMsgQ(bytes("$GPGGA,1"));
-    handle.appendToLogMsgQ(QByteArray("23*00\r\n\0junk", 12));
-    EXPECT_EQ(handle.takeLogText(), QString("$GPGGA,123*00\r\n"));
+    handle.appendToLogMsgQ(QByteArray("23*00\r\n\0\xB0\xFFjunk", 14));
+    // Every byte stays, the NUL and those that are no text too.
+    EXPECT_EQ(handle.takeLogText().toLatin1(), QByteArray("$GPGGA,123*00\r\n\0\xB0\xFFjunk", 22));
     EXPECT_TRUE(handle.takeLogText().isEmpty());
 }
 

@@ -365,7 +365,11 @@ std::vector<std::string> CSimTransponder::periodic()
             for (int i = m * 4; i < count && i < m * 4 + 4; ++i) {
                 const SSimSatellite& sat = s.satellites[static_cast<size_t>(i)];
                 char one[48];
-                std::snprintf(one, sizeof(one), ",%02d,%02d,%03d,", sat.prn, sat.elevation, sat.azimuth);
+                // A satellite not yet located (negative elevation or azimuth) has both fields empty.
+                if (sat.elevation < 0 || sat.azimuth < 0)
+                    std::snprintf(one, sizeof(one), ",%02d,,,", sat.prn);
+                else
+                    std::snprintf(one, sizeof(one), ",%02d,%02d,%03d,", sat.prn, sat.elevation, sat.azimuth);
                 text += one;
                 if (sat.snr > 0)
                     text += std::to_string(sat.snr);

@@ -21,7 +21,8 @@ struct SSimTarget
 };
 
 // One satellite in view, as the GSV and GSA sentences report it; an SNR of 0 goes out as an
-// empty field (not tracked).
+// empty field (not tracked), a negative elevation or azimuth as empty elevation and azimuth
+// fields (not yet located).
 struct SSimSatellite
 {
     int prn = 0;
