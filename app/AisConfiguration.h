@@ -178,6 +178,7 @@ public:
     void wifiSetupProc(int subState);
     void wifiClientScanProc(int subState);
     bool wifiLinkStatusStep(int subState, const char* job);
+    void wifiJobEnd(WiFiScope::WIFI_CFG_TYPE next, const char* finish);
     void wifiClientAPCntProc(int subState);
     void wifiFunModeCtrlProc(int subState);
     void wifiFactoryResetProc(int subState);

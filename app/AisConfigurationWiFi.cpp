@@ -205,6 +205,16 @@ void AisConfiguration::showMsgBox(MSG_BOX_S kind, const QString& title, const QS
         m_view->showMsgBox(this, kind, title, text, firstButton, secondButton);
 }
 
+// A job's last step: the procedure starts again with the given job next.
+void AisConfiguration::wifiJobEnd(WIFI_CFG_TYPE next, const char* finish)
+{
+    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
+    wifi->m_mainProc = WIFI_MAIN_PROC_START;
+    wifi->m_cfgType = next;
+    restWiFiCfgSubProc();
+    SYS_DEBUG(DEBUG_MSG_INFO, "%s", finish);
+}
+
 void AisConfiguration::wifiQueryProc(int subState)
 {
     CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
@@ -316,10 +326,7 @@ void AisConfiguration::wifiSetupProc(int subState)
     case 2:
         wifi->m_jobStep = 2;
         SYS_DEBUG(DEBUG_MSG_INFO, "[wifiSetupProc] Reset");
-        wifi->m_mainProc = WIFI_MAIN_PROC_START;
-        wifi->m_cfgType = WIFI_CFG_QUERY;
-        restWiFiCfgSubProc();
-        SYS_DEBUG(DEBUG_MSG_INFO, "WiFi Setup Proc Finish");
+        wifiJobEnd(WIFI_CFG_QUERY, "WiFi Setup Proc Finish");
         return;
     default:
         return;
@@ -410,10 +417,7 @@ void AisConfiguration::wifiClientScanProc(int subState)
         wifi->m_jobStep = 7;
         wifi->m_apListRefreshedOnce = 1;
         SYS_DEBUG(DEBUG_MSG_INFO, "[wifiClientScanProc] Reset");
-        wifi->m_mainProc = WIFI_MAIN_PROC_START;
-        wifi->m_cfgType = WIFI_CFG_QUERY;
-        restWiFiCfgSubProc();
-        SYS_DEBUG(DEBUG_MSG_INFO, "WiFi Client Scan Proc Finish");
+        wifiJobEnd(WIFI_CFG_QUERY, "WiFi Client Scan Proc Finish");
         return;
     default:
         return;
@@ -482,10 +486,7 @@ void AisConfiguration::wifiClientAPCntProc(int subState)
     case 7:
         wifi->m_jobStep = 7;
         SYS_DEBUG(DEBUG_MSG_INFO, "[wifiClientAPCntProc] Reset");
-        wifi->m_mainProc = WIFI_MAIN_PROC_START;
-        wifi->m_cfgType = WIFI_CFG_QUERY;
-        restWiFiCfgSubProc();
-        SYS_DEBUG(DEBUG_MSG_INFO, "WiFi Client AP Connect Proc Finish");
+        wifiJobEnd(WIFI_CFG_QUERY, "WiFi Client AP Connect Proc Finish");
         return;
     default:
         return;
@@ -523,10 +524,8 @@ void AisConfiguration::wifiFunModeCtrlProc(int subState)
     case 2:
         wifi->m_jobStep = 2;
         SYS_DEBUG(DEBUG_MSG_INFO, "[wifiFunModeCtrlProc] Reset");
-        wifi->m_mainProc = WIFI_MAIN_PROC_START;
-        wifi->m_cfgType = ui->rdbWiFiClient->isChecked() && serviceOn ? WIFI_CFG_SCAN : WIFI_CFG_QUERY;
-        restWiFiCfgSubProc();
-        SYS_DEBUG(DEBUG_MSG_INFO, "WiFi Mode Ctrl Proc Finish");
+        wifiJobEnd(ui->rdbWiFiClient->isChecked() && serviceOn ? WIFI_CFG_SCAN : WIFI_CFG_QUERY,
+                   "WiFi Mode Ctrl Proc Finish");
         return;
     default:
         return;
@@ -559,10 +558,7 @@ void AisConfiguration::wifiFactoryResetProc(int subState)
     case 2:
         wifi->m_jobStep = 2;
         SYS_DEBUG(DEBUG_MSG_INFO, "[wifiFactoryResetProc] Reset");
-        wifi->m_mainProc = WIFI_MAIN_PROC_START;
-        wifi->m_cfgType = WIFI_CFG_QUERY;
-        restWiFiCfgSubProc();
-        SYS_DEBUG(DEBUG_MSG_INFO, "WiFi Factory Reset Proc Finish");
+        wifiJobEnd(WIFI_CFG_QUERY, "WiFi Factory Reset Proc Finish");
         return;
     default:
         return;
