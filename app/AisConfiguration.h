@@ -179,6 +179,7 @@ public:
     void wifiClientScanProc(int subState);
     bool wifiLinkStatusStep(int subState, const char* job);
     void wifiJobEnd(WiFiScope::WIFI_CFG_TYPE next, const char* finish);
+    bool askJoinPassPhrase(QWidget* parent);
     void wifiClientAPCntProc(int subState);
     void wifiFunModeCtrlProc(int subState);
     void wifiFactoryResetProc(int subState);

@@ -174,6 +174,28 @@ void AisConfiguration::onClientRefresh()
     wifi->m_cfgType = WIFI_CFG_SCAN;
 }
 
+// Asks for the pass phrase of the access point to join; false when the user cancels, the link
+// went away meanwhile, or the text is no pass phrase (said in a box).
+bool AisConfiguration::askJoinPassPhrase(QWidget* parent)
+{
+    CWiFiConfig* wifi = m_commManage->getDeviceComm()->getWiFiConfig();
+    bool ok = false;
+    const unsigned int resets = wifi->resetCount();
+    const QString text = CDialogProvider::instance()->inputText(
+        parent, m_view->wifiText.strPasswordTitle,
+        "Please input " + QString::fromStdString(m_apJoinRequest.ssid) + " password", QLineEdit::Normal, QString(),
+        &ok);
+    if (!ok || answeredForLostLink(wifi, resets))
+        return false;
+    if (!isPassPhrase(text)) {
+        showMsgBox(MSG_BOX_INFORMATION, m_view->wifiText.strInformation, m_view->wifiText.strPasswordFormat,
+                   QMessageBox::Ok, 0);
+        return false;
+    }
+    m_apJoinRequest.passPhrase = text.toStdString();
+    return true;
+}
+
 void AisConfiguration::onClientAPCntDoubleClick()
 {
     if (m_view == nullptr)
@@ -184,20 +206,8 @@ void AisConfiguration::onClientAPCntDoubleClick()
     if (m_apJoinRequest.security == "NONE") {
         m_apJoinRequest.passPhrase.clear();
     } else {
-        bool ok = false;
-        const unsigned int resets = wifi->resetCount();
-        const QString text = CDialogProvider::instance()->inputText(
-            this, m_view->wifiText.strPasswordTitle,
-            "Please input " + QString::fromStdString(m_apJoinRequest.ssid) + " password", QLineEdit::Normal, QString(),
-            &ok);
-        if (!ok || answeredForLostLink(wifi, resets))
+        if (!askJoinPassPhrase(this))
             return;
-        if (!isPassPhrase(text)) {
-            showMsgBox(MSG_BOX_INFORMATION, m_view->wifiText.strInformation, m_view->wifiText.strPasswordFormat,
-                       QMessageBox::Ok, 0);
-            return;
-        }
-        m_apJoinRequest.passPhrase = text.toStdString();
     }
     wifi->m_mainProc = WIFI_MAIN_PROC_START;
     wifi->m_cfgType = WIFI_CFG_CONNECT;
@@ -240,21 +250,9 @@ void AisConfiguration::onGetClintAPListData(QModelIndex modelIdx)
         m_apJoinRequest.passPhrase.clear();
     } else {
         SYS_DEBUG(DEBUG_MSG_CONTROL, "Connect AP");
-        bool ok = false;
-        const unsigned int resets = wifi->resetCount();
-        const QString text = CDialogProvider::instance()->inputText(
-            nullptr, m_view->wifiText.strPasswordTitle,
-            "Please input " + QString::fromStdString(m_apJoinRequest.ssid) + " password", QLineEdit::Normal, QString(),
-            &ok);
-        // The list was emptied with the link: the row's item is gone too.
-        if (!ok || answeredForLostLink(wifi, resets))
+        // False also when the list was emptied with the link: the row's item is gone too.
+        if (!askJoinPassPhrase(nullptr))
             return;
-        if (!isPassPhrase(text)) {
-            showMsgBox(MSG_BOX_INFORMATION, m_view->wifiText.strInformation, m_view->wifiText.strPasswordFormat,
-                       QMessageBox::Ok, 0);
-            return;
-        }
-        m_apJoinRequest.passPhrase = text.toStdString();
     }
     wifi->m_mainProc = WIFI_MAIN_PROC_START;
     wifi->m_cfgType = WIFI_CFG_CONNECT;

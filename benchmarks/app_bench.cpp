@@ -1,11 +1,11 @@
 // Start-up of the main window to the shown window, offscreen, as the program does it after its
 // services have come up; and the resident size of a started program.
+#include "ResidentSize.h"
 #include "app/AisConfiguration.h"
 #include "palette/QtObjPalette.h"
 #include "view/SerialPortList.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTest>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -24,19 +24,6 @@ void ensureApplication()
         // The machine's own ports are not part of the measure.
         CSerialPortList::setSource([] { return QList<SSerialPortItem>(); });
     }
-}
-
-// Resident set size of this process, in MB.
-double residentMegabytes()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0.0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
-    }
-    return 0.0;
 }
 
 // Builds, shows and takes down the window; the shutdown is not timed (it waits for the

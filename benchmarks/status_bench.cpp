@@ -5,6 +5,8 @@
 // resident size under 80 MB.
 #include "app/AisConfiguration.h"
 
+#include "DefaultAnswers.h"
+#include "ResidentSize.h"
 #include "SensorTestSupport.h"
 #include "SentenceFeed.h"
 #include "device/CommSpaceManage.h"
@@ -25,7 +27,6 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -53,18 +54,6 @@ void ensureApplication()
         Pattern::Singleton<SysDebug>::instance()->initialize(path, path + QStringLiteral("profile.ini"));
         QtObjPalette::initialize(QString(), "Tahoma", 14, 1.0);
     }
-}
-
-// The resident set of the process, from the kernel's own account.
-double residentMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return 0.0;
 }
 
 // The window, connected to nothing, its configuration taken as shown, fed through a link of
@@ -224,23 +213,6 @@ void BM_ResidentSizeWith2000Targets(benchmark::State& state)
     state.counters["resident_MB"] = residentMegabytes();
 }
 BENCHMARK(BM_ResidentSizeWith2000Targets)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-// The dialogs answered with their default button, as nobody is there to answer them.
-class CDefaultAnswers : public CDialogProvider
-{
-public:
-    QMessageBox::StandardButton messageBox(QMessageBox::Icon, QWidget*, const QString&, const QString&,
-                                           QMessageBox::StandardButtons, QMessageBox::StandardButton button) override
-    {
-        return button;
-    }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
-    QString inputText(QWidget*, const QString&, const QString&, QLineEdit::EchoMode, const QString&, bool* ok) override
-    {
-        *ok = false;
-        return QString();
-    }
-};
 
 // The resident size of the program running for a minute against the simulated transponder with
 // 2000 stations, everything it receives shown on the Serial Data page: what a person sees in top.

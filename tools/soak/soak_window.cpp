@@ -13,6 +13,8 @@
 // answered with their default button, as nobody is there to answer them.
 #include "app/AisConfiguration.h"
 
+#include "DefaultAnswers.h"
+#include "ResidentSize.h"
 #include "SimTransponderPort.h"
 #include "SimWiFiModule.h"
 #include "device/CommSpaceManage.h"
@@ -34,7 +36,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -45,17 +46,6 @@ namespace {
 
 constexpr int kStations = 2000;
 constexpr int kPageOtherVessels = 4;
-
-double residentMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return 0.0;
-}
 
 // The child: the simulated transponder with its Wi-Fi module, 2000 stations, half of them named
 // (those send their static data too). Writes the port's name to the pipe, then answers until the
@@ -100,22 +90,6 @@ double residentMegabytes()
             _exit(0);
     }
 }
-
-class CDefaultAnswers : public CDialogProvider
-{
-public:
-    QMessageBox::StandardButton messageBox(QMessageBox::Icon, QWidget*, const QString&, const QString&,
-                                           QMessageBox::StandardButtons, QMessageBox::StandardButton button) override
-    {
-        return button;
-    }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
-    QString inputText(QWidget*, const QString&, const QString&, QLineEdit::EchoMode, const QString&, bool* ok) override
-    {
-        *ok = false;
-        return QString();
-    }
-};
 
 } // namespace
 
