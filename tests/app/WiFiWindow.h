@@ -228,6 +228,25 @@ protected:
         return lines;
     }
 
+    // What went on the wire from the first enter line on.
+    std::vector<std::string> wireFromEnter()
+    {
+        std::vector<std::string> lines = wire();
+        lines.erase(lines.begin(), std::find(lines.begin(), lines.end(), std::string(kEnter) + "\r\n"));
+        return lines;
+    }
+
+    // After a hang-up: the line plugged in again, what the dead one carried forgotten, then
+    // connected, detected and the first Wi-Fi job run to its end.
+    bool reconnectAndRunFirstJob()
+    {
+        if (!m_w.sim().reopen())
+            return false;
+        forgetUnread();
+        m_w.sim().clearReceived();
+        return connectAndDetect() && runJob();
+    }
+
     // Lines closer together than the program's gap, even at the longest their arrival windows
     // allow; from the first line that starts with first on.
     std::vector<std::string> gapBreaches(const std::string& first = std::string())

@@ -125,14 +125,8 @@ TEST_P(WiFiFaults, TheWindowRecoversAndTheLinkCarriesSentences)
 
         // A new connection starts clean: the transponder is taken out of pass-through by the
         // detection, and the first query is the whole query and nothing else.
-        ASSERT_TRUE(w().sim().reopen());
-        forgetUnread();
-        w().sim().clearReceived();
-        ASSERT_TRUE(connectAndDetect());
-        ASSERT_TRUE(runJob());
-        std::vector<std::string> lines = wire();
-        lines.erase(lines.begin(), std::find(lines.begin(), lines.end(), std::string(kEnter) + "\r\n"));
-        EXPECT_EQ(lines, passThrough(kQueries));
+        ASSERT_TRUE(reconnectAndRunFirstJob());
+        EXPECT_EQ(wireFromEnter(), passThrough(kQueries));
         EXPECT_TRUE(ui()->wgMainMenu->isEnabled());
         return;
     }
@@ -253,15 +247,9 @@ TEST_P(WiFiHangUpUnderDialog, TheNextConnectionStartsWithItsFirstQueryOnly)
     EXPECT_EQ(wifi()->m_cfgType, WIFI_CFG_QUERY);
     EXPECT_EQ(wifi()->m_jobStep, 0);
 
-    ASSERT_TRUE(w().sim().reopen());
-    forgetUnread();
-    w().sim().clearReceived();
     const size_t commands = m_module.commands().size();
-    ASSERT_TRUE(connectAndDetect());
-    ASSERT_TRUE(runJob());
-    std::vector<std::string> lines = wire();
-    lines.erase(lines.begin(), std::find(lines.begin(), lines.end(), std::string(kEnter) + "\r\n"));
-    EXPECT_EQ(lines, passThrough(kQueries));
+    ASSERT_TRUE(reconnectAndRunFirstJob());
+    EXPECT_EQ(wireFromEnter(), passThrough(kQueries));
     EXPECT_EQ(m_module.commands().size(), commands + kQueries.size());
     EXPECT_EQ(wifi()->m_settingsReadOnce, 1);
     EXPECT_TRUE(ui()->wgMainMenu->isEnabled());

@@ -200,11 +200,7 @@ TEST_F(WiFiTimeOut, ReportWaitingForTheFirstScanIsForgottenWithTheConnection)
 
     // A new connection: its first query ends, and nothing of the old report comes back (no save
     // dialog, no scan nobody asked for).
-    ASSERT_TRUE(w().sim().reopen());
-    forgetUnread();
-    w().sim().clearReceived();
-    ASSERT_TRUE(connectAndDetect());
-    ASSERT_TRUE(runJob());
+    ASSERT_TRUE(reconnectAndRunFirstJob());
     tickIdle(3);
     EXPECT_TRUE(procIs(WIFI_MAIN_PROC_PENDING));
     EXPECT_FALSE(waiting());
@@ -235,12 +231,6 @@ TEST_F(WiFiTimeOut, HangUpUnderTheWarningLeavesTheNextConnectionItsFirstQuery)
     EXPECT_FALSE(waiting());
 
     w().sim().clearFaults();
-    ASSERT_TRUE(w().sim().reopen());
-    forgetUnread();
-    w().sim().clearReceived();
-    ASSERT_TRUE(connectAndDetect());
-    ASSERT_TRUE(runJob());
-    std::vector<std::string> lines = wire();
-    lines.erase(lines.begin(), std::find(lines.begin(), lines.end(), std::string(kEnter) + "\r\n"));
-    EXPECT_EQ(lines, passThrough(kQueries));
+    ASSERT_TRUE(reconnectAndRunFirstJob());
+    EXPECT_EQ(wireFromEnter(), passThrough(kQueries));
 }
