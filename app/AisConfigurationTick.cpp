@@ -112,6 +112,10 @@ void AisConfiguration::updateConfigInfoAndDisp()
         m_view->updateConfigurationMMSIInfo();
 
     checkDevPower();
+    // The reminder waits in its own event loop: a hang-up meanwhile has cleared the record this
+    // hand-over was for, and a layout built from it would stay for the whole next connection.
+    if (handle->getDevDetectState() != COMM_TRX_DEV_CONFIG_SHOWN)
+        return;
     m_view->initUiObjCfgLayout();
     m_view->updateCfgViewText();
     enableConfigDisp();

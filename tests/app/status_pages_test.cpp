@@ -5,6 +5,7 @@
 
 #include "QtPrint.h"
 #include "QuietLine.h"
+#include "WiFiWindow.h"
 
 #include "AlarmProbe.h"
 #include "LogProbe.h"
@@ -543,6 +544,32 @@ TEST_F(StatusPages, ThePowerReminderShowsOncePerConnectionAndNoHidesWiFi)
     EXPECT_EQ(reminders(), 2);
     EXPECT_EQ(w.device()->getWiFiConfig()->m_powerConfirmed, 1);
     EXPECT_TRUE(w.ui()->btnMMWiFi->isVisibleTo(w.ui()->wgMainMenu));
+}
+
+// The reminder opens inside the hand-over: a hang-up under it ends that hand-over, so that the
+// next connection lays out the groups of its own configuration.
+TEST_F(StatusPages, AHangUpUnderThePowerReminderLeavesTheNextConnectionEveryGroup)
+{
+    ASSERT_TRUE(w.connect());
+    bool hungUp = false;
+    {
+        WiFiWindow::CWhileBoxOpen box(w.dialogs(), [&] {
+            hungUp = true;
+            EXPECT_TRUE(w.hangUp());
+        });
+        ASSERT_TRUE(tickUntil([&] { return hungUp; }));
+    }
+    EXPECT_FALSE(w.view()->cfgLayoutInfo.bBuilt);
+
+    ASSERT_TRUE(w.sim().reopen());
+    w.dialogs().answers.push_back(QMessageBox::Ok);
+    ASSERT_TRUE(w.connectAndDetect());
+    const SCfgLayoutInfo& layout = w.view()->cfgLayoutInfo;
+    EXPECT_TRUE(layout.bSrm);
+    EXPECT_TRUE(layout.bEncryption);
+    EXPECT_EQ(layout.iPageCount, 2);
+    EXPECT_TRUE(layout.lstFirstPage.contains(w.ui()->wgCfgSRM));
+    EXPECT_TRUE(w.ui()->wgCfgSRM->isVisibleTo(w.ui()->tabMainConfiguration));
 }
 
 TEST_F(StatusPagesNoWiFi, TheConfigurationArrowsMoveBetweenTheFirstTwoLayoutPages)
