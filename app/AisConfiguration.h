@@ -164,6 +164,7 @@ public:
 
     // Serial monitor, command sending, log saving and help (AisConfigurationSerial.cpp).
     void recomposeLogMsgForNewLine(QString* text);
+    void clearSerialDataMonitor();
     void msgAutoScroll(QTextBrowser* browser);
     void updateSerialDataMemo(QTextBrowser* browser, COMM::CServiceComm* link, QString text);
     static void convQStringToCharArray(char* out, int size, const QString& text);

@@ -48,7 +48,7 @@ void AisConfiguration::onConntDeleted()
     ui->btnCommConnt->setChecked(false);
     onCommConntStatusChange();
     ui->btnCommConnt->setEnabled(true);
-    ui->txbwSerialRx->clear();
+    clearSerialDataMonitor();
     init();
     updateHomePageDisp(false);
     enableWiFiWaitingDisp(false);

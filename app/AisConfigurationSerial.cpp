@@ -30,6 +30,10 @@ constexpr int kSerialLogLimit = 10000000;
 constexpr int kMonitorLimit = 1000000;
 
 const char* const kLineEnd = "\r\n";
+// The unfinished rest of a line waits for its CR LF only while it could still be a sentence or a
+// line of the Wi-Fi module (200 characters at most): longer, it is noise, LF-only lines or a wrong
+// baud rate, and is shown as it is instead of growing with every chunk.
+constexpr int kLineRemainderLimit = 512;
 
 } // namespace
 
@@ -39,7 +43,7 @@ void AisConfiguration::onCommRxLogMsg(void* poComm, QString strLogMsg)
         return;
     if (m_serialDataText.size() > kSerialLogLimit) {
         m_serialDataText.clear();
-        ui->txbwSerialRx->clear();
+        clearSerialDataMonitor();
     }
     // The link hands its bytes over one character each (Latin-1): turned back the same way, the
     // stored log holds every byte as it arrived, also those that are no valid text.
@@ -54,14 +58,20 @@ void AisConfiguration::recomposeLogMsgForNewLine(QString* text)
         return;
     const QString joined = m_lineRemainder + *text;
     const int end = joined.lastIndexOf(QLatin1String(kLineEnd));
-    if (end < 0) {
-        m_lineRemainder = joined;
-        text->clear();
-        return;
-    }
-    const int complete = end + 2;
+    const int complete = end < 0 ? 0 : end + 2; // up to and with the last CR LF
     m_lineRemainder = joined.mid(complete);
     *text = joined.left(complete);
+    if (m_lineRemainder.size() > kLineRemainderLimit) {
+        text->append(m_lineRemainder);
+        m_lineRemainder.clear();
+    }
+}
+
+// The monitor and the unfinished line it waits for go together.
+void AisConfiguration::clearSerialDataMonitor()
+{
+    ui->txbwSerialRx->clear();
+    m_lineRemainder.clear();
 }
 
 void AisConfiguration::msgAutoScroll(QTextBrowser* browser)
@@ -120,7 +130,7 @@ void AisConfiguration::onEnableLogSwitch()
 
 void AisConfiguration::onClearLog()
 {
-    ui->txbwSerialRx->clear();
+    clearSerialDataMonitor();
     m_serialDataText.clear();
 }
 

@@ -9,6 +9,7 @@
 
 #include "SimSentence.h"
 #include "TempWorkDir.h"
+#include "device/DeviceComm.h"
 #include "services/Singleton.h"
 #include "services/SysConfig.h"
 
@@ -156,6 +157,26 @@ TEST_F(SerialDataPage, TheMonitorKeepsItsNewestMillionCharactersAndTheLogKeepsAl
     EXPECT_TRUE(monitor().endsWith("*33999\n")) << "the newest line is shown";
     EXPECT_TRUE(monitor().startsWith("!AIVDM")) << "whole lines only";
     EXPECT_EQ(saved(), lines) << "the stored log holds every line";
+}
+
+// Noise, LF-only lines or a wrong baud rate never end a line with CR LF: what waits for one stays
+// within a line's length, so that neither memory nor the work per chunk grows with the stream.
+TEST_F(SerialDataPage, TenMegabytesWithoutCrLfAreShownAsTheyComeAndClearForgetsTheUnfinishedLine)
+{
+    void* const link = w.device()->currentComm();
+    const QString chunk = QString(4096, QLatin1Char('~')).replace(4000, 1, QLatin1Char('\n'));
+    const QTextDocument* document = w.ui()->txbwSerialRx->document();
+    for (int i = 0; i < 10 * 256; ++i) {
+        w.window()->onCommRxLogMsg(link, chunk);
+        ASSERT_GT(document->characterCount(), 1) << "chunk " << i << " is shown as it came";
+        ASSERT_LE(document->characterCount(), 1000000 + chunk.size());
+    }
+
+    // "Clear" forgets the unfinished line with what the monitor showed.
+    w.window()->onCommRxLogMsg(link, QStringLiteral("$GPTXT,unfinis"));
+    QTest::mouseClick(w.ui()->btnClearLog, Qt::LeftButton);
+    w.window()->onCommRxLogMsg(link, QStringLiteral("hed*00\r\n"));
+    EXPECT_EQ(monitor(), "hed*00\n");
 }
 
 TEST_F(SerialDataPage, SaveAsksWithItsTitleAndFilterAndCancelWritesNothing)
