@@ -124,9 +124,10 @@ QString CAisConfigurationView::generateCfgReportConfiguration(const CSensorConfi
     }
     text += line(QString());
 
+    // The SRM texts the Configuration page shows: the single text alone when its bit is set.
     if (config.iSrmEnable == 1 || srmSingle(config)) {
         text += line(QStringLiteral("[SRM]"));
-        const int count = config.iSrmBoxCount;
+        const int count = srmEffectiveCount(config);
         if (count == 4) {
             for (int i = 0; i < CFG_SRM_BOX_COUNT; ++i)
                 text += row(resourceText.strSRMName[i], srmShown(config.aszSrmBox[i], false));

@@ -170,6 +170,44 @@ TEST_F(ReportText, CountersAreTheCopyItIsHandedNotTheRecordTheLinkWrites)
     EXPECT_TRUE(report.contains("\tHas AIS transmitted a position report? NO\r\n"));
 }
 
+// With the single-text bit set the page and the transponder use the single text, whatever box
+// count is reported: so does the report, once, under the row name the page gives it.
+TEST_F(ReportText, SrmBlockShowsWhatTheConfigurationPageShows)
+{
+    SMachineTypeData machine{};
+    machine.eMachineType = MACHINE_TYPE_KVX_T_362;
+    view->setMachineInfo(machine);
+    std::strcpy(config.szSrmSingle, "SINGLE^2C TEXT");
+    const char* const boxes[4] = {"BOX ZERO", "ONE^2C TWO", "BOX TWO", "BOX THREE"};
+    for (int i = 0; i < 4; ++i)
+        std::strcpy(config.aszSrmBox[i], boxes[i]);
+    config.iSrmBoxCount = 4;
+
+    struct SCase
+    {
+        int flags;
+        int enable;
+        const char* block;
+    };
+    const SCase cases[] = {
+        {2, 0, "[SRM]\r\n\tSRM Text: SINGLE, TEXT\r\n\r\n"},
+        {2, 1, "[SRM]\r\n\tSRM Text: SINGLE, TEXT\r\n\r\n"},
+        {0, 1,
+         "[SRM]\r\n\tSRM Text 1: BOX ZERO\r\n\tSRM Text 2: ONE, TWO\r\n\tSRM Text 3: BOX TWO\r\n"
+         "\tSRM Text 4: BOX THREE\r\n\r\n"},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.flags);
+        config.iSrmFlags = c.flags;
+        config.iSrmEnable = c.enable;
+        view->updateCfgViewText();
+        view->updateConfigurationInfo();
+        const QString srm = block(view->generateCfgReport(CDiagnostics()), QStringLiteral("[SRM]"));
+        EXPECT_EQ(srm.toStdString(), c.block);
+        EXPECT_TRUE(srm.contains(ui.lblCfgSRMText0->text() + QStringLiteral(": ") + ui.edtCfgSRMText0->text()));
+    }
+}
+
 // One codec for the transponder's texts: a byte above 127 is the same character on Home,
 // Diagnostics and in the report as on the Configuration page, whatever the local encoding.
 TEST_F(ReportText, TransponderTextsReadTheSameOnEveryPageAndInTheReport)
