@@ -65,7 +65,7 @@ private:
     CSatelliteMapColor m_colors;
     QGraphicsEllipseItem m_symbols[kSlotCount];
     QGraphicsTextItem m_labels[kSlotCount];
-    int m_azimuth[kSlotCount] = {};   // of each slot's last showing, to place it again on a resize
+    int m_azimuth[kSlotCount] = {}; // of each slot's last showing, to place it again on a resize
     int m_elevation[kSlotCount] = {};
     QGraphicsEllipseItem m_rings[2];    // outer, inner
     QGraphicsLineItem m_cross[2];       // vertical, horizontal

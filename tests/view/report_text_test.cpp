@@ -219,8 +219,8 @@ TEST_F(ReportText, TransponderTextsReadTheSameOnEveryPageAndInTheReport)
     view->setMachineInfo(machine);
     std::strcpy(config.szShipName, "SEA\xB0");
     std::strcpy(config.szCallSign, "K\xB0");
-    std::strcpy(config.szSerialNumber, "SN\xB0" "1");
-    std::strcpy(config.szFirmware, "FW\xB0" "2");
+    std::strcpy(config.szSerialNumber, "SN\xB0-1");
+    std::strcpy(config.szFirmware, "FW\xB0-2");
     config.iEncryptionPresent = 1;
     std::strcpy(config.szEncryptionCode, "KEY\xB0");
     config.iSrmEnable = 1;
@@ -237,14 +237,14 @@ TEST_F(ReportText, TransponderTextsReadTheSameOnEveryPageAndInTheReport)
     EXPECT_EQ(ui.edtCfgSRMText0->text(), "BOX" + degree);
     EXPECT_EQ(ui.lblHomeShipName->text(), ui.edtCfgShipName->text());
     EXPECT_EQ(ui.lblHomeCallSign->text(), ui.edtCfgCallSign->text());
-    EXPECT_EQ(ui.lblHomeProductSNValue->text(), "SN" + degree + "1");
-    EXPECT_EQ(ui.lblHomeProductFVValue->text(), "FW" + degree + "2");
+    EXPECT_EQ(ui.lblHomeProductSNValue->text(), "SN" + degree + "-1");
+    EXPECT_EQ(ui.lblHomeProductFVValue->text(), "FW" + degree + "-2");
     EXPECT_EQ(ui.lblDiagProductSNValue->text(), ui.lblHomeProductSNValue->text());
     EXPECT_EQ(ui.lblDiagProductFVValue->text(), ui.lblHomeProductFVValue->text());
     for (const QString& line :
          {"\tShip's Name: " + ui.edtCfgShipName->text(), "\tCall Sign: " + ui.edtCfgCallSign->text(),
-          "\tSerial Number: " + ui.lblDiagProductSNValue->text(), "\tFirmware Version " + ui.lblDiagProductFVValue->text(),
-          "\tTransponder Type: KVX" + degree + "T", "\tEncryption Code: " + ui.edtCfgEncryptionCode->text(),
-          "\tSRM Text 1: " + ui.edtCfgSRMText0->text()})
+          "\tSerial Number: " + ui.lblDiagProductSNValue->text(),
+          "\tFirmware Version " + ui.lblDiagProductFVValue->text(), "\tTransponder Type: KVX" + degree + "T",
+          "\tEncryption Code: " + ui.edtCfgEncryptionCode->text(), "\tSRM Text 1: " + ui.edtCfgSRMText0->text()})
         EXPECT_TRUE(report.contains(line + "\r\n")) << line.toStdString() << "\n" << report.toStdString();
 }
