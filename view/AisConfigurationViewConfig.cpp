@@ -6,8 +6,8 @@
 #include "device/SensorConfig.h"
 #include "services/StringConvt.h"
 #include "services/SysDebug.h"
-#include "view/TransponderText.h"
 #include "ui_AisConfiguration.h"
+#include "view/TransponderText.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -96,6 +96,18 @@ void CAisConfigurationView::updateCfgViewText()
     resourceText.updateSRMName(sensorConfig->iSrmEnable, sensorConfig->iSrmBoxCount, srmSingle(*sensorConfig));
 }
 
+// The optional groups by what the transponder reports; every other group whenever it is placed.
+bool CAisConfigurationView::isCfgGroupWanted(const QWidget* group) const
+{
+    if (sensorConfig == nullptr)
+        return true;
+    if (group == ui->wgCfgSRM)
+        return sensorConfig->iSrmEnable == 1 || srmSingle(*sensorConfig);
+    if (group == ui->wgCfgEncryption)
+        return sensorConfig->iEncryptionPresent == 1;
+    return true;
+}
+
 void CAisConfigurationView::updateCfgVesselDetail()
 {
     ui->edtCfgShipName->setText(latin1Field(sensorConfig->szShipName));
@@ -171,8 +183,8 @@ void CAisConfigurationView::updateCfgSRM()
     QLabel* const labels[4] = {ui->lblCfgSRMText0, ui->lblCfgSRMText1, ui->lblCfgSRMText2, ui->lblCfgSRMText3};
     QLineEdit* const edits[4] = {ui->edtCfgSRMText0, ui->edtCfgSRMText1, ui->edtCfgSRMText2, ui->edtCfgSRMText3};
 
-    const bool groupShown = cfg.iSrmEnable == 1 || srmSingle(cfg);
-    ui->wgCfgSRM->setVisible(groupShown);
+    const bool groupShown = isCfgGroupWanted(ui->wgCfgSRM);
+    updateCfgGroupDisp(ui->wgCfgSRM);
     const int count = srmEffectiveCount(cfg);
     if (groupShown) {
         for (int i = 0; i < 4; ++i)
@@ -189,7 +201,7 @@ void CAisConfigurationView::updateCfgSRM()
 void CAisConfigurationView::updateCfgEncryption()
 {
     const CSensorConfig& cfg = *sensorConfig;
-    ui->wgCfgEncryption->setVisible(cfg.iEncryptionPresent == 1);
+    updateCfgGroupDisp(ui->wgCfgEncryption);
     const bool enabled = cfg.iEncryptionPresent == 1 && cfg.iEncryptionEnable == 1;
     ui->chbxEncryptionModeEnable->setChecked(enabled);
     ui->wgCfgEncryptionAddressMode->setEnabled(enabled);
