@@ -162,6 +162,9 @@ public:
     void setCfgGroupFlags(SCfgLayoutInfo* info, const CSensorConfig* config);
     void setCfgLayoutOrder(int page);
     void setCfgLayoutWidget(QGridLayout* grid, QList<QWidget*> widgets);
+    // A group shows when the layout has placed it and the record asks for it.
+    void updateCfgGroupDisp(QWidget* group);
+    bool isCfgGroupWanted(const QWidget* group) const;
 
     // Home, GPS Status, Diagnostics, Other Vessels and Serial Data display.
     void updateHomePageDisp();

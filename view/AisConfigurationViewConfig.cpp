@@ -4,68 +4,25 @@
 
 #include "comm/CommProfile.h"
 #include "device/SensorConfig.h"
-#include "i62/I62Escape.h"
 #include "services/StringConvt.h"
 #include "services/SysDebug.h"
 #include "ui_AisConfiguration.h"
+#include "view/TransponderText.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-constexpr int kSrmSingleBit = 2; // bit value of the group-30 flags: one SRM text only
-
 // Combo index of each entry of the link's baud-rate list, -1 where the combos offer none.
 constexpr int kBaudComboIndex[COMM::kBaudTableSize] = {-1, -1, 0, -1, 1, 2, -1, -1};
 
-// A text field of a record, which need not be terminated, as the widgets show it.
-template <std::size_t N> QString latin1Field(const char (&field)[N])
-{
-    return QString::fromLatin1(field, static_cast<int>(strnlen(field, N)));
-}
-
-// Back into a field, bounded by its size and always terminated. The bytes are those the field
-// was shown from (Latin-1 both ways), so a text the user did not touch comes back unchanged.
-template <std::size_t N> void copyLatin1(char (&field)[N], const QString& text)
-{
-    const QByteArray bytes = text.toLatin1();
-    const std::size_t length = std::min(static_cast<std::size_t>(bytes.size()), N - 1);
-    std::memcpy(field, bytes.constData(), length);
-    std::memset(field + length, 0, N - length);
-}
-
-// An SRM field without its escapes, decoded as it is shown.
-QString srmShown(const char (&field)[CFG_SRM_TEXT_SIZE], bool utf8)
-{
-    char text[CFG_SRM_TEXT_SIZE + 1] = {};
-    std::memcpy(text, field, strnlen(field, CFG_SRM_TEXT_SIZE));
-    I62_SpecialChar(text);
-    return utf8 ? QString::fromUtf8(text) : QString::fromLatin1(text);
-}
-
-// An SRM edit back into its field: encoded as it was shown, then escaped.
-void srmRead(char (&field)[CFG_SRM_TEXT_SIZE], const QString& text, bool utf8)
-{
-    const QByteArray bytes = utf8 ? text.toUtf8() : text.toLatin1();
-    SpecialCharToI62(field, bytes.constData(), sizeof(field));
-}
-
-bool srmSingle(const CSensorConfig& config)
-{
-    return (config.iSrmFlags & kSrmSingleBit) != 0;
-}
-
-int srmEffectiveCount(const CSensorConfig& config)
-{
-    return srmSingle(config) ? 1 : config.iSrmBoxCount;
-}
-
 } // namespace
+
+using namespace TransponderText;
 
 void CAisConfigurationView::setMachineInfo(SMachineTypeData info)
 {
@@ -137,6 +94,18 @@ void CAisConfigurationView::updateCfgViewText()
 {
     resourceText.updateBaudRateName(machineInfo.eMachineType, sensorConfig->iMultipleBaudRate);
     resourceText.updateSRMName(sensorConfig->iSrmEnable, sensorConfig->iSrmBoxCount, srmSingle(*sensorConfig));
+}
+
+// The optional groups by what the transponder reports; every other group whenever it is placed.
+bool CAisConfigurationView::isCfgGroupWanted(const QWidget* group) const
+{
+    if (sensorConfig == nullptr)
+        return true;
+    if (group == ui->wgCfgSRM)
+        return sensorConfig->iSrmEnable == 1 || srmSingle(*sensorConfig);
+    if (group == ui->wgCfgEncryption)
+        return sensorConfig->iEncryptionPresent == 1;
+    return true;
 }
 
 void CAisConfigurationView::updateCfgVesselDetail()
@@ -214,8 +183,8 @@ void CAisConfigurationView::updateCfgSRM()
     QLabel* const labels[4] = {ui->lblCfgSRMText0, ui->lblCfgSRMText1, ui->lblCfgSRMText2, ui->lblCfgSRMText3};
     QLineEdit* const edits[4] = {ui->edtCfgSRMText0, ui->edtCfgSRMText1, ui->edtCfgSRMText2, ui->edtCfgSRMText3};
 
-    const bool groupShown = cfg.iSrmEnable == 1 || srmSingle(cfg);
-    ui->wgCfgSRM->setVisible(groupShown);
+    const bool groupShown = isCfgGroupWanted(ui->wgCfgSRM);
+    updateCfgGroupDisp(ui->wgCfgSRM);
     const int count = srmEffectiveCount(cfg);
     if (groupShown) {
         for (int i = 0; i < 4; ++i)
@@ -232,7 +201,7 @@ void CAisConfigurationView::updateCfgSRM()
 void CAisConfigurationView::updateCfgEncryption()
 {
     const CSensorConfig& cfg = *sensorConfig;
-    ui->wgCfgEncryption->setVisible(cfg.iEncryptionPresent == 1);
+    updateCfgGroupDisp(ui->wgCfgEncryption);
     const bool enabled = cfg.iEncryptionPresent == 1 && cfg.iEncryptionEnable == 1;
     ui->chbxEncryptionModeEnable->setChecked(enabled);
     ui->wgCfgEncryptionAddressMode->setEnabled(enabled);

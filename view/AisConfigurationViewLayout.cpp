@@ -108,6 +108,9 @@ void CAisConfigurationView::setCfgLayoutOrder(int page)
         ui->wgCfgRightPage->setVisible(false);
         ui->wgCfgLeftPage->setVisible(false);
     }
+    for (QWidget* group : {ui->wgCfgVesselDetail, ui->wgCfgShipDim, ui->wgCfgNmeaBaundRate, ui->wgCfgSRM,
+                           ui->wgCfgEncryption, ui->wgCfgAdvConfig, ui->wgCfgSpace})
+        updateCfgGroupDisp(group);
     ui->wgConfiguration->adjustSize();
 }
 
@@ -118,4 +121,13 @@ void CAisConfigurationView::setCfgLayoutWidget(QGridLayout* grid, QList<QWidget*
             break;
         grid->addWidget(widgets[i], i / 2, i % 2);
     }
+}
+
+// A group taken out of the grids stays a child where it stood: one the layout does not place is
+// hidden, whatever the record asks for, so no stale group shows over the placed ones.
+void CAisConfigurationView::updateCfgGroupDisp(QWidget* group)
+{
+    const bool placed = ui->gdLoCfgMainPage->indexOf(group) >= 0 || ui->gdLoCfgRightPage->indexOf(group) >= 0 ||
+                        ui->gdLoCfgLeftPage->indexOf(group) >= 0;
+    group->setVisible(placed && isCfgGroupWanted(group));
 }

@@ -3,8 +3,8 @@
 
 #include "device/Diagnostics.h"
 #include "device/SensorConfig.h"
-#include "i62/I62Escape.h"
 #include "services/PortalTime.h"
+#include "view/TransponderText.h"
 #include "wifi/WiFiConfig.h"
 
 #include "ui_AisConfiguration.h"
@@ -18,7 +18,8 @@ const char* const kEol = "\r\n";
 const QString kSeparator = QString(43, QLatin1Char('=')) + QLatin1String(kEol);
 const QString kFrame = QString(43, QLatin1Char('*')) + QLatin1String(kEol);
 
-// A record's character array up to its first NUL, in the local 8-bit encoding.
+// A Wi-Fi record's character array up to its first NUL, in the local 8-bit encoding; the
+// transponder's texts are shown as the pages show them (TransponderText).
 template <size_t N> QString local(const char (&text)[N])
 {
     return QString::fromLocal8Bit(text, static_cast<int>(strnlen(text, N)));
@@ -50,16 +51,9 @@ QString line(const QString& text)
     return text + QLatin1String(kEol);
 }
 
-// An SRM text as the transponder holds it, escapes undone.
-template <size_t N> QString srmText(const char (&stored)[N])
-{
-    char copy[N + 1] = {};
-    std::memcpy(copy, stored, strnlen(stored, N));
-    I62_SpecialChar(copy);
-    return local(copy);
-}
-
 } // namespace
+
+using namespace TransponderText;
 
 QString CAisConfigurationView::generateCfgReport(const CDiagnostics& counters)
 {
@@ -76,9 +70,9 @@ QString CAisConfigurationView::generateCfgReport(const CDiagnostics& counters)
     text += kFrame;
 
     text += line(QStringLiteral("[Device Information]"));
-    text += row(QStringLiteral("Serial Number"), local(config.szSerialNumber));
-    text += line(QStringLiteral("\tFirmware Version ") + local(config.szFirmware));
-    text += row(QStringLiteral("Transponder Type"), local(machineInfo.szMachineName));
+    text += row(QStringLiteral("Serial Number"), latin1Field(config.szSerialNumber));
+    text += line(QStringLiteral("\tFirmware Version ") + latin1Field(config.szFirmware));
+    text += row(QStringLiteral("Transponder Type"), latin1Field(machineInfo.szMachineName));
     text += line(QString()) + line(QString());
 
     text += kSeparator + line(QStringLiteral("\tConfiguration")) + kSeparator;
@@ -97,8 +91,8 @@ QString CAisConfigurationView::generateCfgReportConfiguration(const CSensorConfi
 {
     QString text;
     text += line(QStringLiteral("[Vessel Details]"));
-    text += row(QStringLiteral("Ship's Name"), local(config.szShipName));
-    text += row(QStringLiteral("Call Sign"), local(config.szCallSign));
+    text += row(QStringLiteral("Ship's Name"), latin1Field(config.szShipName));
+    text += row(QStringLiteral("Call Sign"), latin1Field(config.szCallSign));
     text += row(QStringLiteral("MMSI"), QString::number(config.iMmsi));
     const int type = getShipTypeIndex(config.iShipType);
     text += row(QStringLiteral("Vessel Type"),
@@ -130,13 +124,15 @@ QString CAisConfigurationView::generateCfgReportConfiguration(const CSensorConfi
     }
     text += line(QString());
 
-    if (config.iSrmEnable == 1 || (config.iSrmFlags & 2) != 0) {
+    // The SRM texts the Configuration page shows: the single text alone when its bit is set.
+    if (config.iSrmEnable == 1 || srmSingle(config)) {
         text += line(QStringLiteral("[SRM]"));
-        if (config.iSrmBoxCount == 4) {
+        const int count = srmEffectiveCount(config);
+        if (count == 4) {
             for (int i = 0; i < CFG_SRM_BOX_COUNT; ++i)
-                text += row(resourceText.strSRMName[i], srmText(config.aszSrmBox[i]));
-        } else if (config.iSrmBoxCount == 1) {
-            text += row(resourceText.strSRMName[0], srmText(config.szSrmSingle));
+                text += row(resourceText.strSRMName[i], srmShown(config.aszSrmBox[i], false));
+        } else if (count == 1) {
+            text += row(resourceText.strSRMName[0], srmShown(config.szSrmSingle, true));
         }
         text += line(QString());
     }
@@ -149,7 +145,7 @@ QString CAisConfigurationView::generateCfgReportConfiguration(const CSensorConfi
         text += row(ui->chbxEncryptionAddressMode->text(), onOff(addressMode));
         if (addressMode)
             text += row(ui->lblCfgEncryptionMMSI->text(), QString::asprintf("%09d", config.iEncryptionMmsi));
-        text += row(ui->lblCfgEncryptionCode->text(), local(config.szEncryptionCode));
+        text += row(ui->lblCfgEncryptionCode->text(), latin1Field(config.szEncryptionCode));
         text += line(QString());
     }
 

@@ -9,6 +9,7 @@
 #include "services/Singleton.h"
 #include "services/StringConvt.h"
 #include "theme/ObjPalette.h"
+#include "view/TransponderText.h"
 #include "widgets/LibraryImage.h"
 #include "wifi/WiFiConfig.h"
 
@@ -49,6 +50,7 @@ long long wallSeconds()
     return Portal::Time::Clock::wallMsecs() / 1000;
 }
 
+// The Wi-Fi module's texts, in the local 8-bit encoding; the transponder's are TransponderText's.
 QString localText(const char* text, size_t size)
 {
     return QString::fromLocal8Bit(text, static_cast<int>(strnlen(text, size)));
@@ -73,16 +75,16 @@ void CAisConfigurationView::updateHomePageDisp()
     if (ui == nullptr || sensorConfig == nullptr)
         return;
     const CSensorConfig& config = *sensorConfig;
-    ui->lblHomeShipName->setText(localText(config.szShipName, sizeof(config.szShipName)));
-    ui->lblHomeCallSign->setText(localText(config.szCallSign, sizeof(config.szCallSign)));
+    ui->lblHomeShipName->setText(TransponderText::latin1Field(config.szShipName));
+    ui->lblHomeCallSign->setText(TransponderText::latin1Field(config.szCallSign));
     char mmsi[16] = {};
     if (config.iMmsi != 0)
         StringConvt::formatStrID(mmsi, sizeof(mmsi), config.iMmsi, 9);
     ui->lblHomeMmsi->setText(QString::fromLatin1(mmsi));
     const int type = getShipTypeIndex(config.iShipType);
     ui->lblHomeVesselType->setText(type >= 0 && type < kShipTypeCount ? shipTypeText[type] : QString());
-    ui->lblHomeProductSNValue->setText(localText(config.szSerialNumber, sizeof(config.szSerialNumber)));
-    ui->lblHomeProductFVValue->setText(localText(config.szFirmware, sizeof(config.szFirmware)));
+    ui->lblHomeProductSNValue->setText(TransponderText::latin1Field(config.szSerialNumber));
+    ui->lblHomeProductFVValue->setText(TransponderText::latin1Field(config.szFirmware));
 
     // The small table is sorted like the Other Vessels page.
     const QHeaderView* others = ui->tbvwOtherVessels->horizontalHeader();
@@ -145,8 +147,8 @@ void CAisConfigurationView::updateDiagStatusDisp()
     if (ui == nullptr || sensorConfig == nullptr)
         return;
     const CSensorConfig& config = *sensorConfig;
-    ui->lblDiagProductSNValue->setText(localText(config.szSerialNumber, sizeof(config.szSerialNumber)));
-    ui->lblDiagProductFVValue->setText(localText(config.szFirmware, sizeof(config.szFirmware)));
+    ui->lblDiagProductSNValue->setText(TransponderText::latin1Field(config.szSerialNumber));
+    ui->lblDiagProductFVValue->setText(TransponderText::latin1Field(config.szFirmware));
     const LibraryImage* images = Pattern::Singleton<LibraryImage>::instance();
     for (const SStatusLamp& lamp : kStatusLamps) {
         // Only an exact 1 lights a lamp; -1 (not yet reported) stays grey.

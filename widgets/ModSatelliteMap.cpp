@@ -64,6 +64,9 @@ void ModSatelliteMap::initSizeInfo(int size)
     setSceneRect(m_margin, m_margin, size - 2 * m_margin, size - 2 * m_margin);
     m_background.setPos(m_margin, m_margin);
     updateUiObjPalette();
+    // The satellites stand where the new circle puts them, not where the last tick left them.
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        placeSatellite(slot);
 }
 
 void ModSatelliteMap::updateUiObjPalette()
@@ -140,14 +143,23 @@ void ModSatelliteMap::updateSatelliteSymbol(int slot, int prn, int elevation, in
         label.hide();
         return;
     }
-    int x = 0;
-    int y = 0;
-    convertSatellitePositionToScreenXY(azimuth, elevation, &x, &y);
     symbol.show();
     label.show();
-    symbol.setPos(x, y);
+    m_azimuth[slot] = azimuth;
+    m_elevation[slot] = elevation;
     updateSatelliteSymbolDisp(inUse, slot);
     label.setPlainText(QString::number(prn));
+    placeSatellite(slot);
+}
+
+// A slot's circle and number, at its last azimuth and elevation on the map's present side.
+void ModSatelliteMap::placeSatellite(int slot)
+{
+    int x = 0;
+    int y = 0;
+    convertSatellitePositionToScreenXY(m_azimuth[slot], m_elevation[slot], &x, &y);
+    m_symbols[slot].setPos(x, y);
+    QGraphicsTextItem& label = m_labels[slot];
     const QRectF bounds = label.boundingRect();
     label.setPos(x + qRound((kSymbolSize - bounds.width()) * 0.5), y + qRound((kSymbolSize - bounds.height()) * 0.5));
 }

@@ -52,6 +52,7 @@ public:
 
 private:
     void initSatelliteSymbols();
+    void placeSatellite(int slot);
     int side() const;
     static bool validSlot(int slot) { return slot >= 0 && slot < kSlotCount; }
 
@@ -64,6 +65,8 @@ private:
     CSatelliteMapColor m_colors;
     QGraphicsEllipseItem m_symbols[kSlotCount];
     QGraphicsTextItem m_labels[kSlotCount];
+    int m_azimuth[kSlotCount] = {}; // of each slot's last showing, to place it again on a resize
+    int m_elevation[kSlotCount] = {};
     QGraphicsEllipseItem m_rings[2];    // outer, inner
     QGraphicsLineItem m_cross[2];       // vertical, horizontal
     QGraphicsRectItem m_letterBoxes[4]; // N, S, E, W

@@ -1,6 +1,7 @@
-// The configuration summary's Wi-Fi block from what the module's replies filled in, and the
-// counters it reports: those it is handed, copied under their owner's lock. The whole report,
-// model by model, is checked against its golden files through the window (tests/app).
+// The configuration summary's Wi-Fi block from what the module's replies filled in, the counters
+// it reports (those it is handed, copied under their owner's lock), and the transponder's texts
+// as the pages show them. The whole report, model by model, is checked against its golden files
+// through the window (tests/app).
 #include "view/AisConfigurationView.h"
 
 #include "device/Diagnostics.h"
@@ -11,7 +12,11 @@
 
 #include "ui_AisConfiguration.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QTextCodec>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -73,6 +78,30 @@ protected:
     CWiFiConfig wifi;
     CDiagnostics liveCounters;
     std::unique_ptr<CAisConfigurationView> view;
+};
+
+// The report's block that starts with the given heading line, up to the empty line after it.
+QString block(const QString& report, const QString& heading)
+{
+    const int start = report.indexOf(heading + QStringLiteral("\r\n"));
+    if (start < 0)
+        return QString();
+    const int end = report.indexOf(QStringLiteral("\r\n\r\n"), start);
+    return report.mid(start, end + 4 - start);
+}
+
+// The local 8-bit encoding is UTF-8 while the test runs, as on most desktops.
+class CUtf8Locale
+{
+public:
+    CUtf8Locale() : m_previous(QTextCodec::codecForLocale())
+    {
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    }
+    ~CUtf8Locale() { QTextCodec::setCodecForLocale(m_previous); }
+
+private:
+    QTextCodec* m_previous;
 };
 
 const char* const kHead = "Wi-Fi Module Firmware Version: WM-2.1.7\r\n\r\n[Advanced Configuration]\r\n";
@@ -139,4 +168,83 @@ TEST_F(ReportText, CountersAreTheCopyItIsHandedNotTheRecordTheLinkWrites)
     EXPECT_TRUE(report.contains("\tIs GPS position fixed? YES\r\n")) << report.toStdString();
     EXPECT_TRUE(report.contains("\tHas AIS received a position report? YES\r\n"));
     EXPECT_TRUE(report.contains("\tHas AIS transmitted a position report? NO\r\n"));
+}
+
+// With the single-text bit set the page and the transponder use the single text, whatever box
+// count is reported: so does the report, once, under the row name the page gives it.
+TEST_F(ReportText, SrmBlockShowsWhatTheConfigurationPageShows)
+{
+    SMachineTypeData machine{};
+    machine.eMachineType = MACHINE_TYPE_KVX_T_362;
+    view->setMachineInfo(machine);
+    std::strcpy(config.szSrmSingle, "SINGLE^2C TEXT");
+    const char* const boxes[4] = {"BOX ZERO", "ONE^2C TWO", "BOX TWO", "BOX THREE"};
+    for (int i = 0; i < 4; ++i)
+        std::strcpy(config.aszSrmBox[i], boxes[i]);
+    config.iSrmBoxCount = 4;
+
+    struct SCase
+    {
+        int flags;
+        int enable;
+        const char* block;
+    };
+    const SCase cases[] = {
+        {2, 0, "[SRM]\r\n\tSRM Text: SINGLE, TEXT\r\n\r\n"},
+        {2, 1, "[SRM]\r\n\tSRM Text: SINGLE, TEXT\r\n\r\n"},
+        {0, 1,
+         "[SRM]\r\n\tSRM Text 1: BOX ZERO\r\n\tSRM Text 2: ONE, TWO\r\n\tSRM Text 3: BOX TWO\r\n"
+         "\tSRM Text 4: BOX THREE\r\n\r\n"},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.flags);
+        config.iSrmFlags = c.flags;
+        config.iSrmEnable = c.enable;
+        view->updateCfgViewText();
+        view->updateConfigurationInfo();
+        const QString srm = block(view->generateCfgReport(CDiagnostics()), QStringLiteral("[SRM]"));
+        EXPECT_EQ(srm.toStdString(), c.block);
+        EXPECT_TRUE(srm.contains(ui.lblCfgSRMText0->text() + QStringLiteral(": ") + ui.edtCfgSRMText0->text()));
+    }
+}
+
+// One codec for the transponder's texts: a byte above 127 is the same character on Home,
+// Diagnostics and in the report as on the Configuration page, whatever the local encoding.
+TEST_F(ReportText, TransponderTextsReadTheSameOnEveryPageAndInTheReport)
+{
+    const CUtf8Locale utf8;
+    SMachineTypeData machine{};
+    machine.eMachineType = MACHINE_TYPE_KVX_T_362;
+    std::strcpy(machine.szMachineName, "KVX\xB0T");
+    view->setMachineInfo(machine);
+    std::strcpy(config.szShipName, "SEA\xB0");
+    std::strcpy(config.szCallSign, "K\xB0");
+    std::strcpy(config.szSerialNumber, "SN\xB0-1");
+    std::strcpy(config.szFirmware, "FW\xB0-2");
+    config.iEncryptionPresent = 1;
+    std::strcpy(config.szEncryptionCode, "KEY\xB0");
+    config.iSrmEnable = 1;
+    config.iSrmBoxCount = 4;
+    std::strcpy(config.aszSrmBox[0], "BOX\xB0");
+    view->updateCfgViewText();
+    view->updateConfigurationInfo();
+    view->updateHomePageDisp();
+    view->updateDiagStatusDisp();
+    const QString report = view->generateCfgReport(CDiagnostics());
+
+    const QString degree(QChar(0xB0));
+    EXPECT_EQ(ui.edtCfgShipName->text(), "SEA" + degree);
+    EXPECT_EQ(ui.edtCfgSRMText0->text(), "BOX" + degree);
+    EXPECT_EQ(ui.lblHomeShipName->text(), ui.edtCfgShipName->text());
+    EXPECT_EQ(ui.lblHomeCallSign->text(), ui.edtCfgCallSign->text());
+    EXPECT_EQ(ui.lblHomeProductSNValue->text(), "SN" + degree + "-1");
+    EXPECT_EQ(ui.lblHomeProductFVValue->text(), "FW" + degree + "-2");
+    EXPECT_EQ(ui.lblDiagProductSNValue->text(), ui.lblHomeProductSNValue->text());
+    EXPECT_EQ(ui.lblDiagProductFVValue->text(), ui.lblHomeProductFVValue->text());
+    for (const QString& line :
+         {"\tShip's Name: " + ui.edtCfgShipName->text(), "\tCall Sign: " + ui.edtCfgCallSign->text(),
+          "\tSerial Number: " + ui.lblDiagProductSNValue->text(),
+          "\tFirmware Version " + ui.lblDiagProductFVValue->text(), "\tTransponder Type: KVX" + degree + "T",
+          "\tEncryption Code: " + ui.edtCfgEncryptionCode->text(), "\tSRM Text 1: " + ui.edtCfgSRMText0->text()})
+        EXPECT_TRUE(report.contains(line + "\r\n")) << line.toStdString() << "\n" << report.toStdString();
 }

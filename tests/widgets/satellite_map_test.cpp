@@ -246,3 +246,45 @@ TEST(SatelliteMapTest, PictureOfTwentyFourSatellites)
     const QColor at = shot.pixelColor(centre.toPoint() + QPoint(-4, 0));
     EXPECT_EQ(at, QColor("#00ffff"));
 }
+
+// A resize (a Home box closing) re-places the satellites at once: each stands inside the new
+// circle before the next refresh, its number on it.
+TEST(SatelliteMapTest, SatellitesFollowAResizeAtOnce)
+{
+    QWidget owner;
+    QGraphicsView view(&owner);
+    view.setFixedSize(280, 280);
+    view.setStyleSheet("border: none; background-color: #282828;");
+    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* map = new ModSatelliteMap(&owner, kMargin, skyPath());
+    view.setScene(map);
+    map->initSizeInfo(view.width());
+    // On the horizon east and south, and one overhead.
+    map->updateSatelliteSymbol(0, 7, 0, 90, 30, true);
+    map->updateSatelliteSymbol(1, 12, 0, 180, 30, false);
+    map->updateSatelliteSymbol(2, 21, 90, 0, 30, true);
+    owner.resize(280, 280);
+    ASSERT_FALSE(TestSupport::saveShot(&view, "sky_map_before_resize").isEmpty());
+
+    view.setFixedSize(200, 200);
+    owner.resize(200, 200);
+    map->initSizeInfo(view.width());
+    const QRectF circle = map->sceneRect();
+    ASSERT_EQ(circle, QRectF(10, 10, 180, 180));
+    for (int slot = 0; slot < 3; ++slot) {
+        SCOPED_TRACE(slot);
+        const QPointF centre = centreOf(map->symbolItem(slot));
+        EXPECT_LE(QLineF(centre, circle.center()).length(), circle.width() / 2);
+        const QPointF offset = centreOf(map->labelItem(slot)) - centre;
+        EXPECT_LE(qAbs(offset.x()), 1.0);
+        EXPECT_LE(qAbs(offset.y()), 1.0);
+    }
+    // Placed as a refresh at this size would place them.
+    int x = 0;
+    int y = 0;
+    map->convertSatellitePositionToScreenXY(90, 0, &x, &y);
+    EXPECT_EQ(map->symbolItem(0).pos(), QPointF(x, y));
+    EXPECT_EQ(map->labelItem(1).toPlainText(), "12");
+    ASSERT_FALSE(TestSupport::saveShot(&view, "sky_map_after_resize").isEmpty());
+}
