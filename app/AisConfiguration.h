@@ -59,6 +59,7 @@ public:
     CAboutForm* getAboutForm() const { return m_aboutForm; }
     const CEnvironmentSetup& getEnvSetup() const { return m_envSetup; }
     CTargetExchangeSet* getTargetModel() const { return m_targetModel; }
+    CWiFiAPExchangeSet* getApModel() { return &m_apModel; }
 
 public slots:
     void onStartupReady();
