@@ -39,8 +39,8 @@ AisConfiguration::AisConfiguration(QWidget* parent) : QMainWindow(parent), ui(ne
     try {
         m_commManage = new CCommSpaceManage(this);
         CDeviceComm* device = m_commManage->getDeviceComm();
-        m_view = new CAisConfigurationView(ui, device->getSentenceHandle()->getDisplayedConfig(),
-                                           device->getWiFiConfig(), &m_diagnostics);
+        m_view =
+            new CAisConfigurationView(ui, device->getSentenceHandle()->getDisplayedConfig(), device->getWiFiConfig());
         m_targetModel = new CTargetExchangeSet();
         m_refreshTimer = new QTimer(this);
     } catch (const std::exception& failure) {
