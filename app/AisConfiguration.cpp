@@ -144,7 +144,7 @@ void AisConfiguration::configureWgConnections()
     }
 
     connect(ui->edtCfgShipName, &QLineEdit::textChanged, this, &AisConfiguration::onShipNameToUpper);
-    connect(ui->edtCfgCallSign, &QLineEdit::textEdited, this, &AisConfiguration::onCallSignToUpper);
+    connect(ui->edtCfgCallSign, &QLineEdit::textChanged, this, &AisConfiguration::onCallSignToUpper);
     connect(&m_view->mmsiLabel, &WgLabel::signalDoubleClicked, this, &AisConfiguration::onLabelMmsiDoubleClick);
     connect(ui->btnMmsiHelp, &QToolButton::clicked, this, &AisConfiguration::onMmsiHelpClick);
     connect(ui->btnCfgAdvancedConfDisp, &QPushButton::clicked, this, &AisConfiguration::onCfgAdvConfigChanged);
