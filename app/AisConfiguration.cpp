@@ -39,8 +39,8 @@ AisConfiguration::AisConfiguration(QWidget* parent) : QMainWindow(parent), ui(ne
     try {
         m_commManage = new CCommSpaceManage(this);
         CDeviceComm* device = m_commManage->getDeviceComm();
-        m_view = new CAisConfigurationView(ui, device->getSentenceHandle()->getDisplayedConfig(),
-                                           device->getWiFiConfig(), &m_diagnostics);
+        m_view =
+            new CAisConfigurationView(ui, device->getSentenceHandle()->getDisplayedConfig(), device->getWiFiConfig());
         m_targetModel = new CTargetExchangeSet();
         m_refreshTimer = new QTimer(this);
     } catch (const std::exception& failure) {
@@ -144,7 +144,7 @@ void AisConfiguration::configureWgConnections()
     }
 
     connect(ui->edtCfgShipName, &QLineEdit::textChanged, this, &AisConfiguration::onShipNameToUpper);
-    connect(ui->edtCfgCallSign, &QLineEdit::textEdited, this, &AisConfiguration::onCallSignToUpper);
+    connect(ui->edtCfgCallSign, &QLineEdit::textChanged, this, &AisConfiguration::onCallSignToUpper);
     connect(&m_view->mmsiLabel, &WgLabel::signalDoubleClicked, this, &AisConfiguration::onLabelMmsiDoubleClick);
     connect(ui->btnMmsiHelp, &QToolButton::clicked, this, &AisConfiguration::onMmsiHelpClick);
     connect(ui->btnCfgAdvancedConfDisp, &QPushButton::clicked, this, &AisConfiguration::onCfgAdvConfigChanged);

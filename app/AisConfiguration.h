@@ -1,7 +1,6 @@
 #pragma once
 
 #include "device/AisCommandData.h"
-#include "device/Diagnostics.h"
 #include "device/EnvironmentSetup.h"
 #include "view/AisConfigurationView.h"
 #include "wifi/WiFiScope.h"
@@ -59,6 +58,7 @@ public:
     CAboutForm* getAboutForm() const { return m_aboutForm; }
     const CEnvironmentSetup& getEnvSetup() const { return m_envSetup; }
     CTargetExchangeSet* getTargetModel() const { return m_targetModel; }
+    CWiFiAPExchangeSet* getApModel() { return &m_apModel; }
 
 public slots:
     void onStartupReady();
@@ -210,8 +210,6 @@ private:
     CCommSpaceManage* m_commManage = nullptr; // Qt child
     QByteArray m_serialDataText;              // the stored log of the Serial Data page
     CTargetExchangeSet* m_targetModel = nullptr;
-    // The link's counters as last copied for display; the view reads this copy.
-    CDiagnostics m_diagnostics;
     bool m_windowReady = false;
     bool m_dragging = false;
     QPoint m_dragOffset;

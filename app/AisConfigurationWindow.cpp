@@ -68,6 +68,8 @@ AisConfiguration::~AisConfiguration()
     SYS_DEBUG(DEBUG_MSG_LEAVE, "%s", "Start");
     if (m_refreshTimer != nullptr)
         m_refreshTimer->stop();
+    // Returns with the communication thread ended, however long it took: nothing below is in use
+    // there any more.
     if (m_commManage != nullptr)
         m_commManage->end();
 

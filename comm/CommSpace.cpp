@@ -10,6 +10,7 @@
 #include "services/Thread.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMutexLocker>
 #include <algorithm>
 #include <vector>
@@ -76,6 +77,7 @@ bool CCommSpace::initCommSpaceTh()
     m_timer.moveToThread(m_thread);
     commInitThreadReady(m_thread);
     connect(m_thread, SIGNAL(started()), this, SLOT(onCommThStarted()), Qt::DirectConnection);
+    connect(m_thread, SIGNAL(finished()), this, SLOT(onCommThFinished()), Qt::DirectConnection);
     m_thread->start(QThread::InheritPriority);
     return true;
 }
@@ -88,6 +90,15 @@ void CCommSpace::onCommThStarted()
     m_timer.setInterval(kTickMs);
     connect(&m_timer, SIGNAL(timeout()), this, SLOT(onTimerOne()), Qt::DirectConnection);
     m_timer.start();
+}
+
+// On the manager thread as it finishes, its loop ended: the timer and the links' ports belong to
+// this thread, so they are stopped and deleted here, never from the thread that joins it.
+void CCommSpace::onCommThFinished()
+{
+    m_timer.stop();
+    if (m_releaseRequested && !m_released)
+        releaseOnThread();
 }
 
 void CCommSpace::initCommConnt()
@@ -120,21 +131,27 @@ void CCommSpace::end()
     m_releaseRequested = true;
     if (m_thread == nullptr)
         return;
+    QElapsedTimer asked;
+    asked.start();
     const int limitMs = m_endWaitLimitMs;
     int waitedMs = 0;
-    while (!m_released) {
-        if (waitedMs >= limitMs) {
-            // The manager thread is still busy; a later end() or the destructor ends it.
-            SYS_DEBUG(DEBUG_MSG_EXCEPTION, "Stop timer and clear CommList not done in %d ms", waitedMs);
-            return;
-        }
+    while (!m_released && waitedMs < limitMs) {
         QCoreApplication::processEvents();
         SYS_DEBUG(DEBUG_MSG_INFO, "Waiting for stop timer and clear CommList");
         QThread::msleep(kEndPollMs);
         waitedMs += kEndPollMs;
     }
+    const bool late = !m_released;
+    if (late)
+        SYS_DEBUG(DEBUG_MSG_EXCEPTION, "Stop timer and clear CommList not done in %d ms; ending %s", waitedMs,
+                  kThreadName);
+    // A tick still running ends first; no later tick starts, and what no tick released the thread
+    // releases as it finishes. Whoever called end() may then delete what the thread used.
     m_thread->quit();
     m_thread->wait();
+    if (late)
+        SYS_DEBUG(DEBUG_MSG_EXCEPTION, "%s ended %lld ms after the release was asked", kThreadName,
+                  static_cast<long long>(asked.elapsed()));
 }
 
 void CCommSpace::releaseTh()
@@ -509,16 +526,21 @@ void CCommSpace::onTimerOne()
     repairComm();
     inspectCommData();
     if (m_releaseRequested) {
-        m_timer.stop();
-        commReleaseTh();
-        clearCommItems();
-        m_released = true;
+        releaseOnThread();
         return;
     }
     if (m_commList.empty())
         return;
     updateFailedConnt();
     commCycleChecking();
+}
+
+void CCommSpace::releaseOnThread()
+{
+    m_timer.stop();
+    commReleaseTh();
+    clearCommItems();
+    m_released = true;
 }
 
 void CCommSpace::repairComm()

@@ -24,7 +24,7 @@ class CServiceComm;
 // 1000 ms tick that serves the open and close requests of other threads (one slot
 // each), deletes links whose serial port was lost and reconnects one unconnected link
 // per tick. The object itself stays with the thread that made it; only its timer and
-// its thread-start handler run on the manager thread. A subclass takes part through
+// its thread's start and finish handlers run on the manager thread. A subclass takes part through
 // the hooks, all called on the manager thread except commInitThreadReady.
 class CCommSpace : public QObject
 {
@@ -46,7 +46,8 @@ public:
     // Creating thread.
     bool initCommSpaceTh();
     // Asks the manager thread to release every link and waits for it, then ends the thread.
-    // Gives up after a bound, logged; it may be called again.
+    // Past a bound, logged, the thread's loop is stopped and the thread releases what is left as
+    // it finishes; either way the thread has ended when end() returns.
     void end();
 
     // Requests, from any thread: each fills its slot, which the next tick serves.
@@ -113,6 +114,7 @@ signals:
 public slots:
     void onTimerOne();
     void onCommThStarted();
+    void onCommThFinished();
 
 protected:
     virtual void commInitCommConnt() = 0;
@@ -141,6 +143,9 @@ private:
     bool parkForDelete(COMM::CCommData* link);
     void appendCommItem(COMM::CCommData* link);
     bool isConnectedForReconnt(COMM::CCommData* link);
+    // The release on the manager thread: the timer stopped, the subclass's release hook, every
+    // link deleted.
+    void releaseOnThread();
     QString commIniPath() const;
 
     QTimer m_timer;

@@ -67,9 +67,8 @@ void setShowOnlyRows(QTableView* table)
 
 } // namespace
 
-CAisConfigurationView::CAisConfigurationView(Ui::AisConfiguration* form, CSensorConfig* config, CWiFiConfig* wifi,
-                                             CDiagnostics* counters)
-    : ui(form), sensorConfig(config), diagnostics(counters), wifiConfig(wifi)
+CAisConfigurationView::CAisConfigurationView(Ui::AisConfiguration* form, CSensorConfig* config, CWiFiConfig* wifi)
+    : ui(form), sensorConfig(config), wifiConfig(wifi)
 {
     initUiObjDisp();
     updateUiObjPalette();

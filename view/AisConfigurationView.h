@@ -112,15 +112,14 @@ typedef struct SCfgLayoutInfo
 
 // The main window's view: turns the generated form into the working screen and moves data
 // between its widgets and the transponder link's records. Owns no decision: the controller calls
-// every operation on the GUI thread. The records behind the three pointers belong to the link;
+// every operation on the GUI thread. The records behind the two pointers belong to the link;
 // the view reads them and writes only into a record its caller passes.
 class CAisConfigurationView
 {
 public:
     static constexpr int kShipTypeCount = 21;
 
-    CAisConfigurationView(Ui::AisConfiguration* form, CSensorConfig* config, CWiFiConfig* wifi,
-                          CDiagnostics* diagnostics);
+    CAisConfigurationView(Ui::AisConfiguration* form, CSensorConfig* config, CWiFiConfig* wifi);
     ~CAisConfigurationView();
 
     CAisConfigurationView(const CAisConfigurationView&) = delete;
@@ -232,7 +231,6 @@ public:
     Ui::AisConfiguration* ui = nullptr; // not owned
     CStyledItemDelegate itemDelegate;
     CSensorConfig* sensorConfig = nullptr; // the displayed record, not owned
-    CDiagnostics* diagnostics = nullptr;   // not owned
     CWiFiConfig* wifiConfig = nullptr;     // not owned
     CAisCfgViewWiFiText wifiText;
     SMachineTypeData machineInfo{}; // machine type 0 until setMachineInfo

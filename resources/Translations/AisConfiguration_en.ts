@@ -64,6 +64,12 @@
         <translation>Stop Log</translation>
     </message>
     <message>
+        <source>The selected serial port is not available.
+Please choose a port and connect again.</source>
+        <translation>The selected serial port is not available.
+Please choose a port and connect again.</translation>
+    </message>
+    <message>
         <source>Maritime Mobile Service Identity (MMSI)</source>
         <translation>Maritime Mobile Service Identity (MMSI)</translation>
     </message>
@@ -395,10 +401,8 @@ Please try again.</translation>
         <translation>Log Files(*.txt)</translation>
     </message>
     <message>
-        <source>The selected serial port is not available.
-Please choose a port and connect again.</source>
-        <translation>The selected serial port is not available.
-Please choose a port and connect again.</translation>
+        <source>The command is too long to send: %1 bytes, at most %2 bytes.</source>
+        <translation>The command is too long to send: %1 bytes, at most %2 bytes.</translation>
     </message>
 </context>
 </TS>

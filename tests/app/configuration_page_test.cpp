@@ -257,15 +257,21 @@ TEST(ConfigurationPage, OptionalGroupsFollowTheFirstConfigurationOfTheConnection
     EXPECT_EQ(w.view()->cfgLayoutInfo.lstSecondPage, second);
 }
 
-// Name and call sign turn upper case as they are typed, wherever the cursor stands; the
-// transponder only takes upper-case six-bit characters.
-TEST(ConfigurationPage, TypedNameAndCallSignTurnUpperCaseWhereTheCursorStands)
+// Name and call sign show upper case as the transponder's record fills them in and as they are
+// typed, wherever the cursor stands; the transponder only takes upper-case six-bit characters.
+TEST(ConfigurationPage, NameAndCallSignTurnUpperCaseFilledInOrTypedWhereTheCursorStands)
 {
     CWindowHarness w(2);
     withoutWiFi(w);
+    w.sim().modifyState([](SSimTransponderState& s) {
+        s.shipName = "morning tide";
+        s.callSign = "pb7q";
+    });
     ASSERT_TRUE(detectOnce(w));
     openConfigurationPage(w);
     Ui::AisConfiguration* ui = w.ui();
+    EXPECT_EQ(ui->edtCfgShipName->text(), "MORNING TIDE");
+    EXPECT_EQ(ui->edtCfgCallSign->text(), "PB7Q");
 
     typeInto(ui->edtCfgShipName, "sea spray");
     EXPECT_EQ(ui->edtCfgShipName->text(), "SEA SPRAY");

@@ -66,10 +66,17 @@ TEST(Shutdown, BeforeAnyConnectionTheManagerEndsOnItsNextTickAndNoThreadIsLeft)
     const QStringList running = threadNames();
     QPointer<CCommSpaceManage> manager = w.manage();
     EXPECT_EQ(manager->commCount(), 0);
+    // The refresh timer runs again, due at once: the shutdown, which lets events run while it
+    // waits for the communication thread, stops it first.
+    int refreshes = 0;
+    QTimer* refresh = w.window()->getRefreshTimer();
+    QObject::connect(refresh, &QTimer::timeout, [&refreshes] { ++refreshes; });
+    refresh->start(0);
 
     LogProbe probe;
     w.takeWindow().reset();
 
+    EXPECT_EQ(refreshes, 0);
     EXPECT_TRUE(manager.isNull());
     const std::vector<SDebugMsgData> records = probe.records();
     const int start = findRecord(records, "Start", kDestructor);

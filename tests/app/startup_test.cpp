@@ -10,6 +10,7 @@
 #include "WaitFor.h"
 #include "device/CommSpaceManage.h"
 #include "view/SerialPortList.h"
+#include "view/TargetExchangeSet.h"
 #include "wifi/WiFiConfig.h"
 
 #include "ui_AisConfiguration.h"
@@ -26,6 +27,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -191,7 +193,8 @@ TEST_F(StartupTest, InstalledTranslationsGiveTheKeysTheirTexts)
 }
 
 // After a disconnection the device data start afresh: no configuration shown, the layout to be
-// built again for the next transponder, the Wi-Fi procedure back at its start.
+// built again for the next transponder, the Wi-Fi procedure back at its start, no vessel and no
+// access point left in the tables.
 TEST_F(StartupTest, DeviceDataResetStartsAfresh)
 {
     CDeviceComm* device = window->getCommManage()->getDeviceComm();
@@ -205,6 +208,17 @@ TEST_F(StartupTest, DeviceDataResetStartsAfresh)
     CWiFiConfig* wifi = device->getWiFiConfig();
     wifi->m_mainProc = WiFiScope::WIFI_MAIN_PROC_PENDING;
     wifi->m_powerConfirmed = 1;
+    STargetRowData vessel;
+    vessel.mmsi = 244000001;
+    window->getTargetModel()->updateExchangeSet(std::vector<STargetRowData>{vessel});
+    ASSERT_EQ(form->tbvwOtherVessels->model()->rowCount(), 1);
+    WiFiScope::SWiFiData scan;
+    scan.scanned.resize(1);
+    scan.scanned[0].ssid = "Pier 7 Cafe";
+    scan.scanned[0].records.resize(1);
+    scan.scanned[0].records[0].ssid = "Pier 7 Cafe";
+    window->getApModel()->updateExchangeSet(&scan);
+    ASSERT_EQ(form->tbvwWiFiCfgClient->model()->rowCount(), 1);
     window->init();
     EXPECT_EQ(handle->getDevDetectState(), COMM_TRX_DEV_NONE);
     EXPECT_EQ(handle->getDisplayedConfig()->iMmsi, 0u);
@@ -215,6 +229,8 @@ TEST_F(StartupTest, DeviceDataResetStartsAfresh)
     EXPECT_EQ(wifi->m_cfgType, WiFiScope::WIFI_CFG_QUERY);
     EXPECT_EQ(wifi->m_powerConfirmed, 0);
     EXPECT_EQ(form->tbvwOtherVessels->model()->rowCount(), 0);
+    EXPECT_EQ(form->tbvwHomeOtherVessels->model()->rowCount(), 0);
+    EXPECT_EQ(form->tbvwWiFiCfgClient->model()->rowCount(), 0);
 }
 
 // The first scan of access points is due only for a module in client mode with its service on,

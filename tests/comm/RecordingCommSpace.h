@@ -53,6 +53,9 @@ public:
     unsigned char reConntTimes = 0;
     // When set, the release hook waits for it (up to a generous limit).
     QSemaphore* releaseGate = nullptr;
+    // When set, the cycle hook of every tick waits for it likewise, after releasing cycleEntered.
+    QSemaphore* cycleGate = nullptr;
+    QSemaphore cycleEntered;
 
 protected:
     void commInitCommConnt() override { note("commInitCommConnt"); }
@@ -74,7 +77,14 @@ protected:
     }
     void commDeleteCommData(COMM::CCommData* link) override { note("commDeleteCommData", link); }
     void commCommDataDeleted() override { note("commCommDataDeleted"); }
-    void commCycleChecking() override { note("commCycleChecking"); }
+    void commCycleChecking() override
+    {
+        note("commCycleChecking");
+        if (cycleGate != nullptr) {
+            cycleEntered.release();
+            cycleGate->tryAcquire(1, 60000);
+        }
+    }
 
 private:
     void note(const char* hook, COMM::CCommData* link = nullptr)

@@ -7,6 +7,7 @@
 #include "comm_test_support.h"
 
 #include "PtyPeer.h"
+#include "QtMessageProbe.h"
 #include "WaitFor.h"
 
 #include <QTcpSocket>
@@ -286,20 +287,53 @@ TEST(CommSpaceThread, RequestsFromAnotherThreadPassThroughTheSlots)
     endManager(manager);
 }
 
+// A tick busy past end()'s bound: end() logs it, stops the thread's loop and returns only once
+// the thread has ended, everything released on that thread, where the timer and the link's port
+// live (Qt warns of either handled from another thread). The gate opens from another thread once
+// the bound is logged, since end() waits for the tick.
 TEST(CommSpaceThread, EndWaitIsBoundedAndLogged)
 {
-    RecordingCommSpace manager;
-    QSemaphore gate;
-    manager.releaseGate = &gate;
-    manager.setWaitLimits(CCommSpace::kRequestWaitLimitMs, 1000);
-    SignalCounter counter(&manager);
-    startManager(manager, counter);
-    AlarmProbe alarms;
-    manager.end(); // the release hook is held: end gives up waiting
-    EXPECT_EQ(alarms.count("[!]Stop timer and clear CommList not done in"), 1);
-    EXPECT_FALSE(manager.getThread()->isFinished());
-    gate.release();
-    endManager(manager); // once the release is done, a second end finishes the job
+    PtyPeer peer;
+    for (const bool inRelease : {true, false}) {
+        SCOPED_TRACE(inRelease ? "the release is held past the bound" : "a tick before the release is held past it");
+        QtMessageProbe qt;
+        {
+            RecordingCommSpace manager;
+            QSemaphore gate;
+            (inRelease ? manager.releaseGate : manager.cycleGate) = &gate;
+            manager.setWaitLimits(CCommSpace::kRequestWaitLimitMs, 1000);
+            SignalCounter counter(&manager);
+            startManager(manager, counter);
+            COMM::SCommConntProfile profile = makeSerialProfile(peer.slavePath());
+            manager.saveComm(profile);
+            ASSERT_TRUE(waitFor([&]() { return counter.saved() == 1; }, kLimitMs));
+            // The cycle hook holds the very tick that opened the link.
+            ASSERT_TRUE(inRelease || manager.cycleEntered.tryAcquire(1, kLimitMs));
+            const QThread* thread = manager.getThread();
+
+            const AlarmProbe alarms;
+            const std::string bound = "[!]Stop timer and clear CommList not done in";
+            QThread* opener = QThread::create([&gate, alarms, bound]() {
+                for (int waitedMs = 0; alarms.count(bound) == 0 && waitedMs < 120000; waitedMs += 10)
+                    QThread::msleep(10);
+                gate.release();
+            });
+            opener->start();
+            manager.end();
+            EXPECT_TRUE(manager.getThread()->isFinished());
+            ASSERT_TRUE(opener->wait(kLimitMs * 10));
+            delete opener;
+            EXPECT_EQ(alarms.count(bound), 1);
+            EXPECT_EQ(alarms.count("[!]CommSpaces Thread ended"), 1);
+            EXPECT_EQ(manager.count("commReleaseTh"), 1);
+            EXPECT_EQ(manager.last("commReleaseTh").thread, thread);
+            EXPECT_EQ(manager.commCount(), 0);
+            const size_t events = manager.events().size();
+            manager.end(); // again: nothing left to do
+            EXPECT_EQ(manager.events().size(), events);
+        }
+        EXPECT_TRUE(qt.warnings().isEmpty()) << qt.warnings().join('\n').toStdString();
+    }
 }
 
 TEST(CommSpaceThread, SecondStartIsRefusedAndEndWithoutThreadReturns)

@@ -15,7 +15,7 @@ struct SViewOnForm
     SViewOnForm()
     {
         form.setupUi(&window);
-        view = std::make_unique<CAisConfigurationView>(&form, &config, &wifi, &diagnostics);
+        view = std::make_unique<CAisConfigurationView>(&form, &config, &wifi);
     }
     ~SViewOnForm()
     {
@@ -27,6 +27,5 @@ struct SViewOnForm
     Ui::AisConfiguration form;
     CSensorConfig config;
     CWiFiConfig wifi;
-    CDiagnostics diagnostics;
     std::unique_ptr<CAisConfigurationView> view;
 };

@@ -29,7 +29,7 @@ protected:
     {
         Portal::Time::Clock::setWallSource(&wallMs);
         ui.setupUi(&host);
-        view = std::make_unique<CAisConfigurationView>(&ui, &config, &wifi, &counters);
+        view = std::make_unique<CAisConfigurationView>(&ui, &config, &wifi);
     }
 
     void TearDown() override
@@ -54,7 +54,6 @@ protected:
     Ui::AisConfiguration ui;
     CSensorConfig config;
     CWiFiConfig wifi;
-    CDiagnostics counters;
     std::unique_ptr<CAisConfigurationView> view;
 };
 

@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         ui.setupUi(&host);
-        view = std::make_unique<CAisConfigurationView>(&ui, &config, &wifi, &liveCounters);
+        view = std::make_unique<CAisConfigurationView>(&ui, &config, &wifi);
         config.bWiFiModule = true;
         wifi.m_powerConfirmed = 1;
     }
@@ -76,7 +76,6 @@ protected:
     Ui::AisConfiguration ui;
     CSensorConfig config;
     CWiFiConfig wifi;
-    CDiagnostics liveCounters;
     std::unique_ptr<CAisConfigurationView> view;
 };
 
@@ -157,10 +156,8 @@ TEST_F(ReportText, ServiceOffClientModeAndNoConfirmedPower)
 
 TEST_F(ReportText, CountersAreTheCopyItIsHandedNotTheRecordTheLinkWrites)
 {
-    // The record behind the view's pointer is the one the communication thread writes; the
+    // The communication thread writes the counters; the view holds no way to them, and the
     // report reads only the copy its caller took under the owner's lock.
-    liveCounters.m_uiRxA = 0;
-    liveCounters.m_bGpsFix = false;
     CDiagnostics copy;
     copy.m_uiRxB = 7;
     copy.m_bGpsFix = true;

@@ -1,9 +1,14 @@
 // The compiled-in English translations: every key and text the window looks up is present.
 #include "QtPrint.h"
+#include "ViewOnForm.h"
+#include "view/TargetExchangeSet.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -117,6 +122,23 @@ const SEntry kTexts[] = {
     {"AisConfiguration", "Save Log File", nullptr},
     {"AisConfiguration", "Save Report File", nullptr},
     {"AisConfiguration", "Log Files(*.txt)", nullptr},
+    {"AisConfiguration", "The command is too long to send: %1 bytes, at most %2 bytes.", nullptr},
+};
+
+// Notes every lookup that reaches it and answers none, so that the lookup goes on to the
+// translators installed before it.
+class CLookupRecorder : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* sourceText, const char*, int) const override
+    {
+        if (context != nullptr && sourceText != nullptr)
+            m_lookups.emplace(context, sourceText);
+        return QString();
+    }
+
+    mutable std::set<std::pair<std::string, std::string>> m_lookups;
 };
 
 } // namespace
@@ -159,4 +181,28 @@ TEST(Translations, InstalledTranslatorsAnswerTheWindowsLookups)
     QCoreApplication::removeTranslator(&notices);
     QCoreApplication::removeTranslator(&application);
     EXPECT_EQ(QObject::tr("DisconnectTip"), "DisconnectTip");
+}
+
+// The view looks its texts up in the context "QObject": each has its entry there, where a lookup
+// finds it (an entry under another context is never used, and the text would show untranslated).
+TEST(Translations, EveryTextTheViewLooksUpHasItsEntryInItsContext)
+{
+    QTranslator application;
+    ASSERT_TRUE(application.load(kApplicationFile));
+    CLookupRecorder recorder;
+    QCoreApplication::installTranslator(&recorder);
+    {
+        SViewOnForm view; // sets every run-time text
+        view.view->updateUiObjText();
+        CTargetExchangeSet targets; // the vessel tables' headers
+    }
+    QCoreApplication::removeTranslator(&recorder);
+    int viewTexts = 0;
+    for (const auto& [context, text] : recorder.m_lookups) {
+        if (context != "QObject")
+            continue;
+        ++viewTexts;
+        EXPECT_FALSE(application.translate(context.c_str(), text.c_str()).isNull()) << text;
+    }
+    EXPECT_GE(viewTexts, 80) << "the lookups reached the recorder";
 }

@@ -31,7 +31,7 @@ protected:
         form.setupUi(&window);
         window.setFixedSize(1000, 720);
         QtMessageProbe probe;
-        view = std::make_unique<CAisConfigurationView>(&form, &config, &wifi, &diagnostics);
+        view = std::make_unique<CAisConfigurationView>(&form, &config, &wifi);
         setupWarnings = probe.warnings();
     }
     void TearDown() override
@@ -65,7 +65,6 @@ protected:
     Ui::AisConfiguration form;
     CSensorConfig config;
     CWiFiConfig wifi;
-    CDiagnostics diagnostics;
     std::unique_ptr<CAisConfigurationView> view;
     QStringList setupWarnings;
 };

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QMutex>
+#include <QMutexLocker>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <atomic>
 
-// Collects Qt's warnings (style sheets Qt cannot parse, layout complaints) while it lives.
+// Collects Qt's warnings (style sheets Qt cannot parse, layout complaints, objects handled from
+// a thread not their own) while it lives, on whichever thread they come.
 class QtMessageProbe
 {
 public:
@@ -17,17 +21,25 @@ public:
     QtMessageProbe(const QtMessageProbe&) = delete;
     QtMessageProbe& operator=(const QtMessageProbe&) = delete;
 
-    const QStringList& warnings() const { return m_warnings; }
+    QStringList warnings() const
+    {
+        QMutexLocker locker(&m_mutex);
+        return m_warnings;
+    }
 
 private:
     static void handler(QtMsgType type, const QMessageLogContext&, const QString& text)
     {
         // The offscreen platform's own limits (raise, keyboard grab) are no fault of a widget.
-        if (s_active && type != QtDebugMsg && type != QtInfoMsg && !text.startsWith("This plugin does not support"))
-            s_active->m_warnings << text;
+        QtMessageProbe* active = s_active;
+        if (active && type != QtDebugMsg && type != QtInfoMsg && !text.startsWith("This plugin does not support")) {
+            QMutexLocker locker(&active->m_mutex);
+            active->m_warnings << text;
+        }
     }
 
-    static inline QtMessageProbe* s_active = nullptr;
+    static inline std::atomic<QtMessageProbe*> s_active{nullptr};
     QtMessageHandler m_previous;
+    mutable QMutex m_mutex;
     QStringList m_warnings;
 };
