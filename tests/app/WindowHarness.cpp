@@ -1,6 +1,7 @@
 #include "WindowHarness.h"
 
 #include "GrabShot.h"
+#include "LinkSettle.h"
 #include "WaitFor.h"
 #include "device/AisSentenceHandle.h"
 #include "device/CommSpaceManage.h"
@@ -40,6 +41,7 @@ CWindowHarness::CWindowHarness(int model)
     m_window->show();
     (void)QTest::qWaitForWindowExposed(m_window.get());
     processEvents();
+    m_settle = std::make_unique<CLinkSettle>([this] { return m_window ? manage() : nullptr; }, m_sim.get());
 }
 
 CWindowHarness::~CWindowHarness()
@@ -131,16 +133,7 @@ bool CWindowHarness::connect()
 
 bool CWindowHarness::connectAndDetect(int maxTicks)
 {
-    if (!connect())
-        return false;
-    for (int i = 0; i < maxTicks; ++i) {
-        if (detectState() == COMM_TRX_DEV_CONFIG_SHOWN)
-            return true;
-        tick();
-        // Replies need the real serial line: wait for the device to answer what the tick asked.
-        waitFor([this] { return detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, 300);
-    }
-    return detectState() == COMM_TRX_DEV_CONFIG_SHOWN;
+    return connect() && tickUntil([this] { return detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, maxTicks);
 }
 
 bool CWindowHarness::hangUp()
@@ -152,7 +145,39 @@ bool CWindowHarness::hangUp()
 void CWindowHarness::tick(int count)
 {
     for (int i = 0; i < count; ++i) {
-        advanceClock(1000);
+        waitSettled();
+        tickNow();
+    }
+}
+
+bool CWindowHarness::tickUntil(const std::function<bool()>& condition, int maxTicks)
+{
+    for (int i = 0; i < maxTicks; ++i) {
+        if (condition())
+            return true;
+        tick();
+    }
+    return condition();
+}
+
+bool CWindowHarness::tickAsHeard(const std::function<bool()>& condition, int maxTicks)
+{
+    long long heard = -1;
+    for (int i = 0; i < maxTicks; ++i) {
+        if (condition())
+            return true;
+        if (m_sim && heard >= 0)
+            waitFor([&] { return condition() || m_sim->writtenBytes() > heard; });
+        tick();
+        heard = m_sim ? m_sim->writtenBytes() : -1;
+    }
+    return condition();
+}
+
+void CWindowHarness::tickNow(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        g_wallMs += 1000;
         m_window->onTimerRefresh();
         processEvents();
     }
@@ -160,7 +185,16 @@ void CWindowHarness::tick(int count)
 
 void CWindowHarness::advanceClock(long long ms)
 {
+    waitSettled();
     g_wallMs += ms;
+}
+
+bool CWindowHarness::waitSettled()
+{
+    const bool settled = m_settle->wait(kWaitMs);
+    // What the communication thread queued for the window before it settled.
+    processEvents();
+    return settled;
 }
 
 long long CWindowHarness::clockMs()

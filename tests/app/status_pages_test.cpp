@@ -4,7 +4,6 @@
 #include "WindowHarness.h"
 
 #include "QtPrint.h"
-#include "QuietLine.h"
 
 #include "AlarmProbe.h"
 #include "LogProbe.h"
@@ -91,21 +90,10 @@ SSimTarget target(uint32_t mmsi, double lat, double lon, int messageId, char cha
 class StatusPages : public ::testing::Test
 {
 protected:
-    // Ticks until the condition holds; the transponder's sentences come in real time. One tick
-    // (one second of the stepped clock) for each 50 ms of the real one at most: the stations
-    // report each real second, and a clock stepped hundreds of seconds between two of their
-    // reports would age them out of the table.
-    bool tickUntil(const std::function<bool()>& condition)
-    {
-        QElapsedTimer paced;
-        return w.waitFor([&] {
-            if (!paced.isValid() || paced.elapsed() >= 50) {
-                paced.start();
-                w.tick();
-            }
-            return condition();
-        });
-    }
+    // Ticks until the condition holds; the transponder's sentences come in real time, and a tick
+    // waits for them: the stations report each real second, and a clock stepped hundreds of
+    // seconds between two of their reports would age them out of the table.
+    bool tickUntil(const std::function<bool()>& condition) { return w.tickAsHeard(condition); }
 
     void show(QAbstractButton* menuButton) { QTest::mouseClick(menuButton, Qt::LeftButton); }
 
@@ -266,7 +254,7 @@ TEST_F(StatusPagesNoWiFi, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageO
     ASSERT_TRUE(w.connectAndDetect());
     Ui::AisConfiguration* ui = w.ui();
     const std::string statusQuery = "$PQXV,Q,CFG,8117,";
-    waitQuiet(w);
+    w.waitSettled();
     w.sim().clearReceived();
     w.tick(10);
     w.processEvents();
@@ -276,7 +264,7 @@ TEST_F(StatusPagesNoWiFi, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageO
     w.sim().clearReceived(); // the first tick on the page asks at once
     w.tick(10);
     ASSERT_TRUE(w.waitFor([&] { return w.sim().receivedStartingWith(statusQuery).size() >= 2; }));
-    w.waitFor([] { return false; }, 300);
+    w.waitSettled();
     EXPECT_EQ(w.sim().receivedStartingWith(statusQuery).size(), 2u) << "one every 5 s of ten ticks";
     EXPECT_TRUE(w.sim().receivedStartingWith("$PQXV,Q,CFG,108,").empty()) << "only the status group";
 
@@ -286,10 +274,7 @@ TEST_F(StatusPagesNoWiFi, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageO
         std::copy(status, status + 5, s.status);
     });
     w.tick(5);
-    ASSERT_TRUE(w.waitFor([&] {
-        w.tick();
-        return w.handle()->getDisplayedConfig()->aiCfgStatus[3] == 1;
-    }));
+    ASSERT_TRUE(w.tickUntil([&] { return w.handle()->getDisplayedConfig()->aiCfgStatus[3] == 1; }, 20));
 
     w.tick();
     EXPECT_TRUE(shows(ui->imgDiagStatusPowerOk, lamp("Green")));
@@ -482,11 +467,8 @@ TEST_F(StatusPagesNoWiFi, MenuAndPanelsDoNothingUntilTheConfigurationShows)
     EXPECT_TRUE(ui->wgMainHome->isVisible());
     EXPECT_NE(ui->tbwgMain->currentWidget(), ui->tabMainGPSStatus);
 
-    // Detection as the harness does it: a tick, then time for the answers.
-    for (int i = 0; i < 40 && w.detectState() != COMM_TRX_DEV_CONFIG_SHOWN; ++i) {
-        w.tick();
-        w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, 300);
-    }
+    // Detection as the harness does it.
+    w.tickUntil([&] { return w.detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, 40);
     ASSERT_EQ(w.detectState(), COMM_TRX_DEV_CONFIG_SHOWN);
     const struct
     {
