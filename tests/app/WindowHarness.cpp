@@ -260,6 +260,7 @@ CGuiGapProbe::CGuiGapProbe()
 void CGuiGapProbe::start()
 {
     m_clock.start();
+    m_queuedAtStartMs = queuedMs();
     m_lastMs = 0;
     m_longestMs = 0;
     m_timer.start();
@@ -272,13 +273,31 @@ void CGuiGapProbe::stop()
 
 void CGuiGapProbe::resume()
 {
-    m_lastMs = m_clock.elapsed();
+    m_lastMs = ownMs();
     m_timer.start();
 }
 
 void CGuiGapProbe::onTimeout()
 {
-    const long long now = m_clock.elapsed();
+    const long long now = ownMs();
     m_longestMs = std::max(m_longestMs, now - m_lastMs);
     m_lastMs = now;
+}
+
+long long CGuiGapProbe::ownMs() const
+{
+    return m_clock.elapsed() - (queuedMs() - m_queuedAtStartMs);
+}
+
+// The calling thread's time on a run queue, in ms; 0 where the system does not tell it.
+long long CGuiGapProbe::queuedMs()
+{
+    std::FILE* file = std::fopen("/proc/thread-self/schedstat", "r");
+    if (file == nullptr)
+        return 0;
+    unsigned long long runningNs = 0;
+    unsigned long long queuedNs = 0;
+    const int read = std::fscanf(file, "%llu %llu", &runningNs, &queuedNs);
+    std::fclose(file);
+    return read == 2 ? static_cast<long long>(queuedNs / 1000000ULL) : 0;
 }

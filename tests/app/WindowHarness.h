@@ -123,7 +123,9 @@ private:
 };
 
 // The longest time the GUI thread went without serving a 10 ms timer: how long the window could
-// not repaint or take input. Counts only while started.
+// not repaint or take input. The time the thread waited for a processor, which a busy machine
+// hands out late, is left out: what counts is what the program itself held the thread up with,
+// its work and its waits. Counts only while started.
 class CGuiGapProbe : public QObject
 {
 public:
@@ -136,9 +138,13 @@ public:
 
 private:
     void onTimeout();
+    // What the clock says less the time the thread has waited for a processor, since the start.
+    long long ownMs() const;
+    static long long queuedMs();
 
     QTimer m_timer;
     QElapsedTimer m_clock;
+    long long m_queuedAtStartMs = 0;
     long long m_lastMs = -1;
     long long m_longestMs = 0;
 };
