@@ -17,8 +17,9 @@
 #include "device/CommSpaceManage.h"
 #include "services/PortalTime.h"
 
-#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QSerialPort>
 #include <QThread>
 #include <algorithm>
@@ -90,28 +91,45 @@ private:
         return line == side.port || line == "/dev/" + side.port;
     }
 
+    struct SLook
+    {
+        SProgramSide side;
+        std::atomic<bool> done{false};
+    };
+
+    // One look, made on the caller's thread and handed to the communication thread by an event:
+    // it looks there and is deleted there.
+    class CLook : public QObject
+    {
+    public:
+        CLook(CDeviceComm* device, std::shared_ptr<SLook> look) : m_device(device), m_look(std::move(look)) {}
+
+    protected:
+        bool event(QEvent* e) override
+        {
+            if (e->type() != QEvent::User)
+                return QObject::event(e);
+            m_look->side = lookAt(m_device);
+            m_look->done = true;
+            deleteLater();
+            return true;
+        }
+
+    private:
+        CDeviceComm* m_device;
+        std::shared_ptr<SLook> m_look;
+    };
+
     SProgramSide programSide(int limitMs)
     {
         CCommSpaceManage* manage = m_manage();
         QThread* thread = manage != nullptr ? manage->getThread() : nullptr;
-        QAbstractEventDispatcher* loop =
-            thread != nullptr && thread->isRunning() ? QAbstractEventDispatcher::instance(thread) : nullptr;
-        if (loop == nullptr)
+        if (thread == nullptr || !thread->isRunning())
             return {};
-        struct SLook
-        {
-            SProgramSide side;
-            std::atomic<bool> done{false};
-        };
         const auto look = std::make_shared<SLook>();
-        CDeviceComm* device = manage->getDeviceComm();
-        QMetaObject::invokeMethod(
-            loop,
-            [look, device] {
-                look->side = lookAt(device);
-                look->done = true;
-            },
-            Qt::QueuedConnection);
+        auto* probe = new CLook(manage->getDeviceComm(), look);
+        probe->moveToThread(thread);
+        QCoreApplication::postEvent(probe, new QEvent(QEvent::User));
         if (!TestSupport::waitFor([&] { return look->done.load(); }, limitMs))
             return {false, 0, std::string()};
         return look->side;
