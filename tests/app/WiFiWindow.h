@@ -1,9 +1,8 @@
 #pragma once
 
 // The window against the simulated transponder with its Wi-Fi module behind pass-through: the
-// Wi-Fi procedure driven tick by tick, each tick given once the link has sent what was queued,
-// so that no wait of a job is cut short by the stepped clock.
-#include "LinkSettle.h"
+// Wi-Fi procedure driven tick by tick, each tick given once the link has settled (the harness's
+// rule), so that no wait of a job is cut short by the stepped clock.
 #include "WindowHarness.h"
 
 #include "SimWiFiModule.h"
@@ -134,33 +133,10 @@ protected:
     CWiFiConfig* wifi() { return device()->getWiFiConfig(); }
     WiFiScope::SWiFiData record() { return wifi()->getCmdProcData().data; }
 
-    bool linkIdle() const { return m_settle.linkIdle(); }
-    bool allReceived() const { return m_settle.allReceived(); }
-    bool settled() const { return m_settle.settled(); }
-    void forgetUnread() { m_settle.forgetUnread(); }
-
-    // One tick once settled and an enter line has been answered (or a while has passed).
-    void tickIdle(int count = 1)
-    {
-        for (int i = 0; i < count; ++i) {
-            if (!m_w.waitFor([this] { return settled(); }))
-                std::fprintf(stderr, "tick given unsettled: link idle %d, module busy %d, all received %d\n",
-                             linkIdle(), m_module.busy(), allReceived());
-            if (procIs(WiFiScope::WIFI_MAIN_PROC_ENTER))
-                m_w.waitFor([this] { return wifi()->systemMode() == WiFiScope::WIFI_SYS_MODE_CONFIG; }, 1000);
-            m_w.tick();
-        }
-    }
-
-    // Ticks until the condition holds; false after maxTicks.
+    // The harness's ticks, each once the link has settled.
     bool tickUntil(const std::function<bool()>& condition, int maxTicks = 60)
     {
-        for (int i = 0; i < maxTicks; ++i) {
-            if (condition())
-                return true;
-            tickIdle();
-        }
-        return condition();
+        return m_w.tickUntil(condition, maxTicks);
     }
 
     bool procIs(WiFiScope::WIFI_MAIN_PROC_S state) { return wifi()->m_mainProc == state; }
@@ -172,7 +148,7 @@ protected:
     {
         if (!m_w.connectAndDetect())
             return false;
-        return m_w.waitFor([this] { return wifi()->m_powerConfirmed != 0; }, 2000);
+        return m_w.waitFor([this] { return wifi()->m_powerConfirmed != 0; });
     }
 
     // Connected and detected, the first settings query run to its end; what went on the wire
@@ -242,7 +218,6 @@ protected:
     {
         if (!m_w.sim().reopen())
             return false;
-        forgetUnread();
         m_w.sim().clearReceived();
         return connectAndDetect() && runJob();
     }
@@ -329,7 +304,6 @@ protected:
     // The module outlives the simulator's thread, which drives it.
     CSimWiFiModule m_module;
     CWindowHarness m_w;
-    CLinkSettle m_settle{m_w, &m_module};
 };
 
 } // namespace WiFiWindow

@@ -1,6 +1,7 @@
 #include "WindowHarness.h"
 
 #include "GrabShot.h"
+#include "LinkSettle.h"
 #include "WaitFor.h"
 #include "device/AisSentenceHandle.h"
 #include "device/CommSpaceManage.h"
@@ -40,6 +41,7 @@ CWindowHarness::CWindowHarness(int model)
     m_window->show();
     (void)QTest::qWaitForWindowExposed(m_window.get());
     processEvents();
+    m_settle = std::make_unique<CLinkSettle>([this] { return m_window ? manage() : nullptr; }, m_sim.get());
 }
 
 CWindowHarness::~CWindowHarness()
@@ -131,16 +133,7 @@ bool CWindowHarness::connect()
 
 bool CWindowHarness::connectAndDetect(int maxTicks)
 {
-    if (!connect())
-        return false;
-    for (int i = 0; i < maxTicks; ++i) {
-        if (detectState() == COMM_TRX_DEV_CONFIG_SHOWN)
-            return true;
-        tick();
-        // Replies need the real serial line: wait for the device to answer what the tick asked.
-        waitFor([this] { return detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, 300);
-    }
-    return detectState() == COMM_TRX_DEV_CONFIG_SHOWN;
+    return connect() && tickUntil([this] { return detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, maxTicks);
 }
 
 bool CWindowHarness::hangUp()
@@ -152,7 +145,39 @@ bool CWindowHarness::hangUp()
 void CWindowHarness::tick(int count)
 {
     for (int i = 0; i < count; ++i) {
-        advanceClock(1000);
+        waitSettled();
+        tickNow();
+    }
+}
+
+bool CWindowHarness::tickUntil(const std::function<bool()>& condition, int maxTicks)
+{
+    for (int i = 0; i < maxTicks; ++i) {
+        if (condition())
+            return true;
+        tick();
+    }
+    return condition();
+}
+
+bool CWindowHarness::tickAsHeard(const std::function<bool()>& condition, int maxTicks)
+{
+    long long heard = -1;
+    for (int i = 0; i < maxTicks; ++i) {
+        if (condition())
+            return true;
+        if (m_sim && heard >= 0)
+            waitFor([&] { return condition() || m_sim->writtenBytes() > heard; });
+        tick();
+        heard = m_sim ? m_sim->writtenBytes() : -1;
+    }
+    return condition();
+}
+
+void CWindowHarness::tickNow(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        g_wallMs += 1000;
         m_window->onTimerRefresh();
         processEvents();
     }
@@ -160,7 +185,16 @@ void CWindowHarness::tick(int count)
 
 void CWindowHarness::advanceClock(long long ms)
 {
+    waitSettled();
     g_wallMs += ms;
+}
+
+bool CWindowHarness::waitSettled()
+{
+    const bool settled = m_settle->wait(kWaitMs);
+    // What the communication thread queued for the window before it settled.
+    processEvents();
+    return settled;
 }
 
 long long CWindowHarness::clockMs()
@@ -226,6 +260,7 @@ CGuiGapProbe::CGuiGapProbe()
 void CGuiGapProbe::start()
 {
     m_clock.start();
+    m_queuedAtStartMs = queuedMs();
     m_lastMs = 0;
     m_longestMs = 0;
     m_timer.start();
@@ -238,13 +273,31 @@ void CGuiGapProbe::stop()
 
 void CGuiGapProbe::resume()
 {
-    m_lastMs = m_clock.elapsed();
+    m_lastMs = ownMs();
     m_timer.start();
 }
 
 void CGuiGapProbe::onTimeout()
 {
-    const long long now = m_clock.elapsed();
+    const long long now = ownMs();
     m_longestMs = std::max(m_longestMs, now - m_lastMs);
     m_lastMs = now;
+}
+
+long long CGuiGapProbe::ownMs() const
+{
+    return m_clock.elapsed() - (queuedMs() - m_queuedAtStartMs);
+}
+
+// The calling thread's time on a run queue, in ms; 0 where the system does not tell it.
+long long CGuiGapProbe::queuedMs()
+{
+    std::FILE* file = std::fopen("/proc/thread-self/schedstat", "r");
+    if (file == nullptr)
+        return 0;
+    unsigned long long runningNs = 0;
+    unsigned long long queuedNs = 0;
+    const int read = std::fscanf(file, "%llu %llu", &runningNs, &queuedNs);
+    std::fclose(file);
+    return read == 2 ? static_cast<long long>(queuedNs / 1000000ULL) : 0;
 }

@@ -19,10 +19,7 @@ TEST(ConnectionThreads, ReceivesAndHangsUpWhileTheViewRefreshes)
     }
     EXPECT_FALSE(w.sim().sent().empty());
     w.sim().hangUp();
-    for (int i = 0; i < 40 && w.ui()->btnCommConnt->isChecked(); ++i) {
-        w.tick();
-        w.waitFor([&] { return !w.ui()->btnCommConnt->isChecked(); }, 100);
-    }
+    w.tickUntil([&] { return !w.ui()->btnCommConnt->isChecked(); }, 40);
     ASSERT_TRUE(w.waitFor([&] { return !w.ui()->btnCommConnt->isChecked() && w.ui()->btnCommConnt->isEnabled(); }));
     w.tick(2);
     EXPECT_EQ(w.detectState(), COMM_TRX_DEV_NONE);

@@ -132,8 +132,8 @@ TEST(DetectionFaults, DamagedVersionRepliesAreIgnored)
         CWireLog log(w);
         w.tick();
         ASSERT_TRUE(w.waitFor([&] { return w.sim().pendingFaults() == 0 && !w.sim().sent().empty(); }));
-        // The damaged reply has been written; give the window time to read it.
-        w.waitFor([&] { return w.detectState() != COMM_TRX_DEV_OPENED; }, 500);
+        // The damaged reply has been written and read.
+        w.waitSettled();
         EXPECT_EQ(w.detectState(), COMM_TRX_DEV_OPENED);
         w.tick(); // second 2: no query
         w.tick(); // second 3: asked again, answered soundly
@@ -197,10 +197,7 @@ TEST(DetectionFaults, HangUpDuringTheReadLeavesNothingAndReconnectStartsClean)
     ASSERT_TRUE(log.waitForCount(2));
     EXPECT_EQ(log.lines(), (std::vector<std::string>{kLeaveWiFi, kVersionQuery}));
     ASSERT_TRUE(w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_IDENTIFIED; }));
-    for (int i = 0; i < 20 && w.detectState() != COMM_TRX_DEV_CONFIG_SHOWN; ++i) {
-        w.tick();
-        w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_CONFIG_TEXT; }, 300);
-    }
+    w.tickUntil([&] { return w.detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, 20);
     ASSERT_EQ(w.detectState(), COMM_TRX_DEV_CONFIG_SHOWN);
     EXPECT_EQ(shown->iMmsi, w.sim().state().mmsi);
     EXPECT_EQ(shown->iSrmEnable, 1);

@@ -63,10 +63,11 @@ TEST(MainRoadThreads, TickHandsOverWhileTheTransponderKeepsSending)
             w.dialogs().answers.push_back(QMessageBox::Yes);
             typeInto(w.ui()->edtCfgShipName, QString("ROUND %1").arg(round));
             clickProgramDevice(w);
-            // Ticks run while the replies come in, not only after them.
+            // Ticks run while the replies come in, not only after them: the outcome does not hang on
+            // the stepped time, so these ticks do not wait for the link to settle.
             for (int i = 0; i < 30 && w.handle()->getReplyState() != CAisSentenceHandle::REPLY_STATE_CONFIG_END;
                  ++i) {
-                w.tick();
+                w.tickNow();
                 w.waitFor([] { return false; }, 20);
             }
             ASSERT_TRUE(readBack(w)) << "model " << model << " round " << round;
@@ -77,7 +78,7 @@ TEST(MainRoadThreads, TickHandsOverWhileTheTransponderKeepsSending)
         QTest::mouseClick(w.ui()->btnMMDiagnostics, Qt::LeftButton);
         w.processEvents();
         for (int i = 0; i < 12; ++i) {
-            w.tick();
+            w.tickNow();
             w.waitFor([] { return false; }, 20);
         }
         sender.stop();

@@ -4,9 +4,7 @@
 // the first scan of access points waits for it.
 //
 // KELVORA_WRITE_GOLDEN=1 writes the golden files anew from what the program writes.
-#include "LinkSettle.h"
 #include "QtPrint.h"
-#include "QuietLine.h"
 #include "SimWiFiModule.h"
 #include "WindowHarness.h"
 #include "device/CommSpaceManage.h"
@@ -16,8 +14,6 @@
 #include <QTest>
 #include <cstdlib>
 #include <ctime>
-#include <functional>
-#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,19 +61,6 @@ QString goldenPath(const QString& name)
 class ReportFile : public ::testing::Test
 {
 protected:
-    // Ticks until the condition holds, each tick once the link has settled: the module's answers
-    // come at their real pace, and ticking faster would run the Wi-Fi procedure's time-out on the
-    // stepped clock.
-    bool tickUntil(CWindowHarness& w, const std::function<bool()>& condition, int maxTicks = 80)
-    {
-        for (int i = 0; i < maxTicks && !condition(); ++i) {
-            w.waitFor([&] { return m_settle->settled() || condition(); });
-            if (!condition())
-                w.tick();
-        }
-        return condition();
-    }
-
     // The transponder sends only what the test asks for; its GPS time and satellites are fixed.
     void prepare(CWindowHarness& w, bool wifiModule)
     {
@@ -92,7 +75,6 @@ protected:
             s.srmBox[1] = "ONE^2C TWO";
         });
         w.device()->getGpsInfo()->setHostClock(&harnessSeconds);
-        m_settle = std::make_unique<CLinkSettle>(w, &m_module);
         if (wifiModule) {
             w.sim().setPassThrough(&m_module);
             w.dialogs().answers.push_back(QMessageBox::Ok); // the power reminder
@@ -107,10 +89,12 @@ protected:
         // The Wi-Fi module's settings are read first, when there is one and the power is confirmed,
         // and the link is back from the module.
         const CWiFiConfig* wifi = w.device()->getWiFiConfig();
-        const bool ready = tickUntil(w, [&] {
-            return wifi->m_powerConfirmed == 0 ||
-                   (wifi->m_settingsReadOnce != 0 && wifi->m_mainProc == WiFiScope::WIFI_MAIN_PROC_PENDING);
-        });
+        const bool ready = w.tickUntil(
+            [&] {
+                return wifi->m_powerConfirmed == 0 ||
+                       (wifi->m_settingsReadOnce != 0 && wifi->m_mainProc == WiFiScope::WIFI_MAIN_PROC_PENDING);
+            },
+            80);
         ASSERT_TRUE(ready) << "Wi-Fi procedure " << wifi->m_mainProc << ", job " << wifi->m_cfgType << ", settings read "
                            << int(wifi->m_settingsReadOnce) << ", pass-through " << w.sim().inPassThrough();
         // What the transponder sent before the test stopped its sentences is counted no more.
@@ -118,12 +102,11 @@ protected:
         // may be taken for the module's lines, so "Refresh" is clicked again until one lands.
         bool read = false;
         for (int attempt = 0; attempt < 3 && !read; ++attempt) {
-            waitQuiet(w);
+            w.waitSettled();
             w.ui()->btnDiagRefresh->click();
-            read = tickUntil(w, [&] { return w.handle()->getDisplayedConfig()->aiCfgStatus[1] != -1; }, 15);
+            read = w.tickUntil([&] { return w.handle()->getDisplayedConfig()->aiCfgStatus[1] != -1; }, 15);
         }
         ASSERT_TRUE(read);
-        waitQuiet(w);
         w.tick();
         w.advanceClock(kReportSecond * 1000 - CWindowHarness::clockMs());
         w.sim().sendPeriodicNow();
@@ -181,7 +164,6 @@ protected:
 
     CUtcZone utc;
     CSimWiFiModule m_module;
-    std::unique_ptr<CLinkSettle> m_settle; // of the test's one window
 };
 
 } // namespace
@@ -247,7 +229,7 @@ TEST_F(ReportFile, ARequestBeforeTheFirstScanWaitsForIt)
         wifi->m_apListRefreshedOnce = 1;
         wifi->m_mainProc = WiFiScope::WIFI_MAIN_PROC_PENDING;
     }
-    ASSERT_TRUE(tickUntil(w, [&] { return w.dialogs().asked.size() > asked; }));
+    ASSERT_TRUE(w.tickUntil([&] { return w.dialogs().asked.size() > asked; }, 80));
     EXPECT_EQ(w.dialogs().asked.last().title, "Save Report File");
     EXPECT_EQ(wifi->m_apListRefreshedOnce, 1) << "written after the scan";
     QFile file(path);

@@ -5,7 +5,6 @@
 #include "WindowHarness.h"
 
 #include "QtPrint.h"
-#include "QuietLine.h"
 
 #include "SimSentence.h"
 #include "TempWorkDir.h"
@@ -40,9 +39,9 @@ protected:
         ASSERT_TRUE(w.connectAndDetect());
         QTest::mouseClick(w.ui()->btnMMSerialData, Qt::LeftButton);
         ASSERT_EQ(w.ui()->tbwgMain->currentWidget(), w.ui()->tabMainSerialData);
-        // Queries still queued after detection go out and are answered; a test starts once the line
-        // is quiet and the page shows all of it, from a clear page.
-        waitQuiet(w);
+        // Queries still queued after detection go out and are answered; a test starts once the link
+        // has settled and the page shows all of it, from a clear page.
+        w.waitSettled();
         const std::string lastLine = w.sim().sent().back();
         ASSERT_TRUE(w.waitFor([&] { return monitor().contains(QString::fromStdString(lastLine).trimmed()); }));
         QTest::mouseClick(w.ui()->btnClearLog, Qt::LeftButton);
@@ -130,7 +129,7 @@ TEST_F(SerialDataPage, LoggingOffNeitherShowsNorStoresAndClearEmptiesBoth)
     const int sentBefore = static_cast<int>(w.sim().sent().size());
     w.sim().send("$GPTXT,2*00\r\n");
     ASSERT_TRUE(w.waitFor([&] { return static_cast<int>(w.sim().sent().size()) > sentBefore; }));
-    w.waitFor([] { return false; }, 300); // time for the line to come through, if it did
+    w.waitSettled(); // the line has come through, if it did
     EXPECT_EQ(monitor(), "$GPTXT,1*00\n");
 
     QTest::mouseClick(w.ui()->btnEnableLog, Qt::LeftButton);
@@ -228,8 +227,7 @@ TEST_F(SerialDataPage, ACommandLongerThanAPackageInBytesIsRefusedWithAMessage)
     ASSERT_EQ(w.dialogs().asked.size(), asked + 1);
     EXPECT_EQ(w.dialogs().asked.last().icon, QMessageBox::Warning);
     EXPECT_TRUE(w.dialogs().asked.last().text.contains("512")) << w.dialogs().asked.last().text.toStdString();
-    w.sim().send("$GPTXT,after*00\r\n"); // anything sent would have come before this reply
-    w.waitFor([] { return false; }, 500);
+    w.waitSettled(); // anything sent has been received
     EXPECT_TRUE(w.sim().received().empty());
 
     // 170 three-byte characters fit: 510 bytes and CR LF.

@@ -7,7 +7,6 @@
 #include "WiFiWindow.h"
 
 #include "MainRoadSupport.h"
-#include "QuietLine.h"
 #include "app/AboutForm.h"
 #include "view/TargetExchangeSet.h"
 #include "widgets/ModSatelliteMap.h"
@@ -78,13 +77,7 @@ protected:
     bool onPage(QWidget* page) { return ui()->tbwgMain->currentWidget() == page; }
 
     // Ticks until the condition holds; the transponder's sentences come in real time.
-    bool tickUntil(const std::function<bool()>& condition)
-    {
-        return w().waitFor([&] {
-            w().tick();
-            return condition();
-        });
-    }
+    bool tickUntil(const std::function<bool()>& condition) { return w().tickAsHeard(condition); }
 
     // A file the person saves through a save dialog; its contents.
     QByteArray saveThroughDialog(QAbstractButton* button, const QString& name)
@@ -136,14 +129,11 @@ TEST_F(Session, APersonsWholeSession)
 
     // Detection and the configuration read; the power reminder is answered Ok, and the module's
     // settings are read while the waiting page holds the window.
-    for (int i = 0; i < 40 && w().detectState() != COMM_TRX_DEV_CONFIG_SHOWN; ++i) {
-        w().tick();
-        w().waitFor([&] { return w().detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, 300);
-    }
+    w().tickUntil([&] { return w().detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, 40);
     ASSERT_EQ(w().detectState(), COMM_TRX_DEV_CONFIG_SHOWN);
-    ASSERT_TRUE(w().waitFor([&] { return wifi()->m_powerConfirmed != 0; }, 2000));
+    ASSERT_TRUE(w().waitFor([&] { return wifi()->m_powerConfirmed != 0; }));
     EXPECT_EQ(w().dialogs().asked.last().text, w().view()->wifiText.strPowerSupply);
-    tickIdle();
+    w().tick();
     EXPECT_TRUE(waiting());
     picture("reading-wifi-settings");
     ASSERT_TRUE(runJob());
@@ -164,7 +154,7 @@ TEST_F(Session, APersonsWholeSession)
     picture("configuration-read");
 
     // Change and program: typed, confirmed, written, read back.
-    waitQuiet(w());
+    w().waitSettled();
     MainRoad::typeInto(ui()->edtCfgShipName, "NORTH STAR");
     MainRoad::typeInto(ui()->edtCfgCallSign, "PD6543");
     MainRoad::typeInto(ui()->spbxCfgVslDimA, 20);
@@ -266,7 +256,7 @@ TEST_F(Session, APersonsWholeSession)
     MainRoad::typeInto(ui()->edtWifiCfgSSID, "Bridge Deck");
     MainRoad::typeInto(ui()->edtWiFiCfgPassword, "seaworthy1");
     QTest::mouseClick(ui()->btnWiFiCfgApply, Qt::LeftButton);
-    tickIdle();
+    w().tick();
     EXPECT_TRUE(waiting());
     picture("wifi-applying");
     ASSERT_TRUE(runJob());
@@ -300,7 +290,7 @@ TEST_F(Session, APersonsWholeSession)
     ASSERT_TRUE(about->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
     // The dialog fades in: the picture waits for the end of it.
-    ASSERT_TRUE(w().waitFor([&] { return about->windowOpacity() >= 1.0; }, 5000));
+    ASSERT_TRUE(w().waitFor([&] { return about->windowOpacity() >= 1.0; }));
     picture("about", about);
     QTest::mouseClick(about->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
     EXPECT_FALSE(about->isVisible());
@@ -326,7 +316,7 @@ TEST_F(Session, APersonsWholeSession)
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { qApp->exit(-1); });
-    guard.start(10000);
+    guard.start(CWindowHarness::kWaitMs);
     EXPECT_EQ(qApp->exec(), 0);
     EXPECT_EQ(static_cast<int>(w().dialogs().asked.size()), asked);
     EXPECT_FALSE(w().window()->isVisible());

@@ -4,7 +4,6 @@
 #include "WindowHarness.h"
 
 #include "QtPrint.h"
-#include "QuietLine.h"
 #include "WiFiWindow.h"
 
 #include "AlarmProbe.h"
@@ -92,21 +91,10 @@ SSimTarget target(uint32_t mmsi, double lat, double lon, int messageId, char cha
 class StatusPages : public ::testing::Test
 {
 protected:
-    // Ticks until the condition holds; the transponder's sentences come in real time. One tick
-    // (one second of the stepped clock) for each 50 ms of the real one at most: the stations
-    // report each real second, and a clock stepped hundreds of seconds between two of their
-    // reports would age them out of the table.
-    bool tickUntil(const std::function<bool()>& condition)
-    {
-        QElapsedTimer paced;
-        return w.waitFor([&] {
-            if (!paced.isValid() || paced.elapsed() >= 50) {
-                paced.start();
-                w.tick();
-            }
-            return condition();
-        });
-    }
+    // Ticks until the condition holds; the transponder's sentences come in real time, and a tick
+    // waits for them: the stations report each real second, and a clock stepped hundreds of
+    // seconds between two of their reports would age them out of the table.
+    bool tickUntil(const std::function<bool()>& condition) { return w.tickAsHeard(condition); }
 
     void show(QAbstractButton* menuButton) { QTest::mouseClick(menuButton, Qt::LeftButton); }
 
@@ -267,7 +255,7 @@ TEST_F(StatusPagesNoWiFi, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageO
     ASSERT_TRUE(w.connectAndDetect());
     Ui::AisConfiguration* ui = w.ui();
     const std::string statusQuery = "$PQXV,Q,CFG,8117,";
-    waitQuiet(w);
+    w.waitSettled();
     w.sim().clearReceived();
     w.tick(10);
     w.processEvents();
@@ -277,7 +265,7 @@ TEST_F(StatusPagesNoWiFi, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageO
     w.sim().clearReceived(); // the first tick on the page asks at once
     w.tick(10);
     ASSERT_TRUE(w.waitFor([&] { return w.sim().receivedStartingWith(statusQuery).size() >= 2; }));
-    w.waitFor([] { return false; }, 300);
+    w.waitSettled();
     EXPECT_EQ(w.sim().receivedStartingWith(statusQuery).size(), 2u) << "one every 5 s of ten ticks";
     EXPECT_TRUE(w.sim().receivedStartingWith("$PQXV,Q,CFG,108,").empty()) << "only the status group";
 
@@ -287,10 +275,7 @@ TEST_F(StatusPagesNoWiFi, DiagnosticsQueriesItsStatusEveryFiveSecondsOnThatPageO
         std::copy(status, status + 5, s.status);
     });
     w.tick(5);
-    ASSERT_TRUE(w.waitFor([&] {
-        w.tick();
-        return w.handle()->getDisplayedConfig()->aiCfgStatus[3] == 1;
-    }));
+    ASSERT_TRUE(w.tickUntil([&] { return w.handle()->getDisplayedConfig()->aiCfgStatus[3] == 1; }, 20));
 
     w.tick();
     EXPECT_TRUE(shows(ui->imgDiagStatusPowerOk, lamp("Green")));
@@ -483,11 +468,8 @@ TEST_F(StatusPagesNoWiFi, MenuAndPanelsDoNothingUntilTheConfigurationShows)
     EXPECT_TRUE(ui->wgMainHome->isVisible());
     EXPECT_NE(ui->tbwgMain->currentWidget(), ui->tabMainGPSStatus);
 
-    // Detection as the harness does it: a tick, then time for the answers.
-    for (int i = 0; i < 40 && w.detectState() != COMM_TRX_DEV_CONFIG_SHOWN; ++i) {
-        w.tick();
-        w.waitFor([&] { return w.detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, 300);
-    }
+    // Detection as the harness does it.
+    w.tickUntil([&] { return w.detectState() == COMM_TRX_DEV_CONFIG_SHOWN; }, 40);
     ASSERT_EQ(w.detectState(), COMM_TRX_DEV_CONFIG_SHOWN);
     const struct
     {
@@ -557,7 +539,7 @@ TEST_F(StatusPages, AHangUpUnderThePowerReminderLeavesTheNextConnectionEveryGrou
             hungUp = true;
             EXPECT_TRUE(w.hangUp());
         });
-        ASSERT_TRUE(tickUntil([&] { return hungUp; }));
+        ASSERT_TRUE(w.tickUntil([&] { return hungUp; }));
     }
     EXPECT_FALSE(w.view()->cfgLayoutInfo.bBuilt);
 

@@ -121,7 +121,7 @@ TEST_P(WiFiFaults, TheWindowRecoversAndTheLinkCarriesSentences)
         EXPECT_EQ(wifi()->systemMode(), WIFI_SYS_MODE_UNKNOWN);
         EXPECT_FALSE(ui()->wgMainMenu->isEnabled());
         EXPECT_TRUE(ui()->btnCommConnt->isEnabled());
-        tickIdle(3);
+        w().tick(3);
 
         // A new connection starts clean: the transponder is taken out of pass-through by the
         // detection, and the first query is the whole query and nothing else.
@@ -142,7 +142,7 @@ TEST_P(WiFiFaults, TheWindowRecoversAndTheLinkCarriesSentences)
     // The link carries sentences again: the Diagnostics page's status query goes out.
     w().sim().clearReceived();
     QTest::mouseClick(ui()->btnMMDiagnostics, Qt::LeftButton);
-    tickIdle(2);
+    w().tick(2);
     EXPECT_TRUE(w().waitFor([this] { return !w().sim().receivedStartingWith("$PQXV,Q,CFG,8117").empty(); }));
 }
 

@@ -77,7 +77,7 @@ TEST_F(WiFiInput, EachRefusedFieldIsNamedAndNothingIsSent)
         EXPECT_EQ(box.buttons, QMessageBox::Ok);
         EXPECT_TRUE(procIs(WIFI_MAIN_PROC_PENDING));
     }
-    tickIdle(3);
+    w().tick(3);
     EXPECT_TRUE(wire().empty());
     EXPECT_FALSE(waiting());
 

@@ -71,7 +71,7 @@ TEST_F(WiFiJobs, AccessPointSetUpProgramsTheModuleAndQueriesItAgain)
     ui()->edtWiFiCfgPort->setText("5000");
     QTest::mouseClick(ui()->btnWiFiCfgApply, Qt::LeftButton);
     EXPECT_EQ(static_cast<int>(w().dialogs().asked.size()), 1); // the power reminder only
-    tickIdle();
+    w().tick();
     EXPECT_TRUE(waiting());
     EXPECT_EQ(ui()->lblWiFiWaiting->text(), "Applying Wi-Fi setting.\nPlease wait a moment.");
     w().grab("wifi-waiting-page");
@@ -127,7 +127,7 @@ TEST_F(WiFiJobs, ServiceAndModeSwitchesAskFirstAndFollowWithScanOrQuery)
     EXPECT_EQ(w().dialogs().asked.back().text, "You are about to switch to [Client] mode.\nDo you want to continue?");
     EXPECT_EQ(w().dialogs().asked.back().title, "Information");
     EXPECT_TRUE(ui()->rdbWiFiAccessPoint->isChecked());
-    tickIdle(3);
+    w().tick(3);
     EXPECT_TRUE(wire().empty());
 
     // Client mode: the mode control, then a scan of the access points, then the query.
@@ -156,7 +156,7 @@ TEST_F(WiFiJobs, ServiceAndModeSwitchesAskFirstAndFollowWithScanOrQuery)
     service->onTrigger();
     EXPECT_EQ(w().dialogs().asked.back().text, "Wi-Fi function will be disabled.\nDo you want to continue?");
     EXPECT_TRUE(service->isActive());
-    tickIdle(3);
+    w().tick(3);
     EXPECT_TRUE(wire().empty());
 
     // Switched off: only the service line and the applies, then the query.
@@ -189,7 +189,7 @@ TEST_F(WiFiJobs, FactoryResetAsksThenRestoresTheModule)
     EXPECT_EQ(asked.text, "Factory Wi-Fi setting will be applied restored.\nDO you want to continue?");
     EXPECT_EQ(asked.icon, QMessageBox::Question);
     EXPECT_EQ(asked.defaultButton, QMessageBox::Yes);
-    tickIdle(3);
+    w().tick(3);
     EXPECT_TRUE(wire().empty());
 
     w().dialogs().answers.push_back(QMessageBox::Yes);
@@ -206,7 +206,7 @@ TEST_F(WiFiJobs, FirstScanOnTheWiFiPageListsTheAccessPointsWithTheirPictures)
     ASSERT_TRUE(connectAndQuery());
     openWiFiPage();
     // The list has never been filled: opening the page starts the scan.
-    tickIdle();
+    w().tick();
     EXPECT_TRUE(waiting());
     EXPECT_EQ(ui()->lblWiFiWaiting->text(), "Loading Wi-Fi setting...");
     ASSERT_TRUE(runJob());
@@ -290,7 +290,7 @@ TEST_F(WiFiJobs, JoiningOpenAndProtectedAccessPointsAndLeaving)
     clickCell(1, 3);
     EXPECT_EQ(static_cast<int>(w().dialogs().asked.size()), asked + 4);
     EXPECT_EQ(w().dialogs().asked.back().text, "Invalid password format.\n");
-    tickIdle(2);
+    w().tick(2);
     EXPECT_TRUE(wire().empty());
     w().dialogs().texts.push_back({"harbour2024", true});
     clickCell(1, 3);
@@ -350,7 +350,7 @@ TEST_F(WiFiJobs, AfterAJobATransponderThatSendsNothingOfItsOwnIsTakenBackToSente
     ASSERT_TRUE(tickUntil([this] { return procIs(WIFI_MAIN_PROC_PENDING) && !waiting(); }));
     ASSERT_TRUE(w().waitFor([this] { return !w().sim().inPassThrough(); }));
     w().sim().clearReceived();
-    tickIdle(3);
+    w().tick(3);
     EXPECT_TRUE(sentenceMode());
     EXPECT_TRUE(wire().empty()) << "one leave line is enough: " << wire().front();
 
@@ -361,8 +361,8 @@ TEST_F(WiFiJobs, AfterAJobATransponderThatSendsNothingOfItsOwnIsTakenBackToSente
     QTest::mouseClick(ui()->btnDiagRefresh, Qt::LeftButton);
     ASSERT_TRUE(ui()->lblDiagProductSNValue->text().isEmpty());
     EXPECT_TRUE(tickUntil([this] { return !ui()->lblDiagProductFVValue->text().isEmpty(); }, 20));
-    EXPECT_TRUE(w().waitFor([this] { return allReceived(); }));
-    tickIdle();
+    EXPECT_TRUE(w().waitSettled());
+    w().tick();
     EXPECT_EQ(modeLog.count("Change WiFi Sys Mode:1"), 0);
     EXPECT_TRUE(sentenceMode());
 

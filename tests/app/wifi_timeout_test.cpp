@@ -26,21 +26,25 @@ TEST_F(WiFiTimeOut, StalledSetUpIsGivenUpAndTheQueryStartsAgain)
     openWiFiPage();
     ui()->edtWifiCfgSSID->setText("Bridge Deck");
     ui()->edtWiFiCfgPassword->setText("seaworthy1");
-    // The module echoes the first line and says nothing more: the link waits its 20 s for the
-    // answer while the rest of the set-up waits in its queue.
+    // The module echoes the first line and says nothing more: the link waits for the answer
+    // while the rest of the set-up waits in its queue. The wait is made to outlast the job's 70 s
+    // on any machine, and the clock runs on meanwhile, as it does for a person: these ticks are
+    // given while the link waits.
     m_module.silence("AT+APSSID");
+    device()->setWiFiReplyTimeoutMs(CWindowHarness::kWaitMs);
     const size_t before = m_module.commands().size();
     QTest::mouseClick(ui()->btnWiFiCfgApply, Qt::LeftButton);
-    ASSERT_TRUE(tickUntil([&] { return m_module.commands().size() > before; }, 5));
+    ASSERT_TRUE(tickUntil([&] { return wifi()->m_cfgType == WIFI_CFG_AP_SETUP && wifi()->m_jobStep == 1; }, 5));
+    ASSERT_TRUE(w().waitFor([&] { return m_module.commands().size() > before; }));
     const long long started = wifi()->m_procStartTime;
     ASSERT_GT(started, 0);
 
     // 69 s on the job's clock: it goes on.
     while (AisConfiguration::nowSeconds() < started + 69)
-        w().tick();
+        w().tickNow();
     EXPECT_EQ(wifi()->m_cfgType, WIFI_CFG_AP_SETUP);
     EXPECT_EQ(wifi()->m_timeOutCount, 0);
-    w().tick();
+    w().tickNow();
     // 70 s: given up, the query next.
     EXPECT_EQ(wifi()->m_timeOutCount, 1);
     EXPECT_TRUE(procIs(WIFI_MAIN_PROC_START));
@@ -68,7 +72,7 @@ TEST_F(WiFiTimeOut, UnansweredFirstQueryEndsInTheWarningAndLeavesThePagesAvailab
     ASSERT_GT(started, 0);
 
     // Three enter lines on three ticks, the leave line on the fourth, then again.
-    tickIdle(7);
+    w().tick(7);
     const std::string enter = std::string(kEnter) + "\r\n";
     const std::string leave = std::string(kLeave) + "\r\n";
     ASSERT_TRUE(w().waitFor([&] { return wire().size() >= 8 && wire().back() == leave; }));
@@ -117,7 +121,7 @@ TEST_F(WiFiTimeOut, UnansweredFirstQueryEndsInTheWarningAndLeavesThePagesAvailab
 
     // Reset and Pending take the waiting page away; the first query has ended, though without
     // an answer, and the pages are available.
-    tickIdle();
+    w().tick();
     EXPECT_TRUE(procIs(WIFI_MAIN_PROC_PENDING));
     EXPECT_FALSE(waiting());
     EXPECT_EQ(ui()->lblWiFiWaiting->text(), kApplyingShort);
@@ -176,7 +180,7 @@ TEST_F(WiFiTimeOut, ReportWaitingForTheFirstScanIsWrittenWhenTheScanTimesOut)
 
     ASSERT_TRUE(tickUntil([this] { return wifi()->m_timeOutCount == 1; }, 90));
     ASSERT_TRUE(runJob());
-    tickIdle(2);
+    w().tick(2);
     // Written once the procedure rests, with whatever list there is; no second scan.
     ASSERT_EQ(w().dialogs().asked.size(), before + 1);
     EXPECT_EQ(w().dialogs().asked.back().kind, ScriptedDialogs::SAVE_FILE);
@@ -201,7 +205,7 @@ TEST_F(WiFiTimeOut, ReportWaitingForTheFirstScanIsForgottenWithTheConnection)
     // A new connection: its first query ends, and nothing of the old report comes back (no save
     // dialog, no scan nobody asked for).
     ASSERT_TRUE(reconnectAndRunFirstJob());
-    tickIdle(3);
+    w().tick(3);
     EXPECT_TRUE(procIs(WIFI_MAIN_PROC_PENDING));
     EXPECT_FALSE(waiting());
     for (const ScriptedDialogs::SAsked& asked : w().dialogs().asked.mid(static_cast<int>(before)))

@@ -48,7 +48,7 @@ protected:
         QTimer guard;
         guard.setSingleShot(true);
         QObject::connect(&guard, &QTimer::timeout, [] { qApp->exit(-1); });
-        guard.start(10000);
+        guard.start(CWindowHarness::kWaitMs);
         return qApp->exec();
     }
 
@@ -298,10 +298,7 @@ TEST(VesselColumns, ShowEveryValueWholeAndTheOtherVesselsPageEveryHeader)
     const auto shown = [table](const QString& callSign) {
         return !table->model()->match(table->model()->index(0, 2), Qt::DisplayRole, callSign).isEmpty();
     };
-    ASSERT_TRUE(w.waitFor([&] {
-        w.tick();
-        return shown("VJWM688") && shown("WDM8877");
-    })) << rowsOf(table);
+    ASSERT_TRUE(w.tickAsHeard([&] { return shown("VJWM688") && shown("WDM8877"); })) << rowsOf(table);
     QHeaderView* header = table->horizontalHeader();
     int total = 0;
     for (int column = 0; column < header->count(); ++column) {

@@ -25,10 +25,13 @@ TEST(WindowHarness, OffersTheSimulatorsPortAndRecordsWhatItReceives)
     EXPECT_EQ(w.view()->portComboBox.currentText(), QString::fromStdString(w.sim().portName()));
     ASSERT_TRUE(w.connect());
 
-    // A line written on the program's side reaches the simulator, with its arrival time.
+    // A line written on the program's side reaches the simulator, with its arrival time. Once the
+    // link has settled (as before every tick) it has been answered and the answer read.
     const char line[] = "!AIAIQ,VER*3C\r\n";
     ASSERT_TRUE(w.manage()->sendCommand(line, static_cast<int>(sizeof(line) - 1)));
-    ASSERT_TRUE(w.waitFor([&] { return !w.sim().receivedStartingWith("!AIAIQ").empty(); }));
+    ASSERT_TRUE(w.waitSettled());
+    ASSERT_EQ(w.sim().receivedStartingWith("!AIAIQ").size(), 1u);
+    EXPECT_EQ(w.detectState(), COMM_TRX_DEV_IDENTIFIED);
     const SSimRxLine received = w.sim().receivedStartingWith("!AIAIQ").front();
     EXPECT_EQ(received.bytes, line);
     EXPECT_GT(received.ms, 0);

@@ -55,7 +55,7 @@ bool PtyPeer::write(const QByteArray& data)
             }
             return true;
         },
-        5000);
+        180000);
     return !failed && done == data.size();
 }
 

@@ -19,4 +19,6 @@ public:
     virtual std::vector<std::string> onTick(long long /*nowMs*/) { return {}; }
     // Pass-through has been switched off.
     virtual void onLeave() {}
+    // True while something received is not yet answered whole (a reply due later).
+    virtual bool busy() const { return false; }
 };

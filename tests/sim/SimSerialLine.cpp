@@ -1,6 +1,7 @@
 #include "SimSerialLine.h"
 
 #include <cerrno>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 bool CSimSerialLine::open()
@@ -20,6 +21,12 @@ std::string CSimSerialLine::read()
         return std::string();
     const QByteArray data = m_peer->readAvailable();
     return std::string(data.constData(), static_cast<size_t>(data.size()));
+}
+
+bool CSimSerialLine::hasUnread() const
+{
+    int count = 0;
+    return isOpen() && ::ioctl(m_peer->masterFd(), FIONREAD, &count) == 0 && count > 0;
 }
 
 long CSimSerialLine::write(const std::string& data)

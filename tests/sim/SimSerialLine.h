@@ -18,6 +18,8 @@ public:
 
     // Whatever the program has written so far (empty when nothing came).
     std::string read();
+    // True when the program has written bytes not read yet.
+    bool hasUnread() const;
     // Writes as much of data as the line takes now; returns the count written, -1 when hung up.
     long write(const std::string& data);
     // Hangs the line up as an unplugged device would; the name stays held until the next open.

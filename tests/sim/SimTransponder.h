@@ -28,6 +28,8 @@ public:
 
     void setPassThrough(CSimPassThrough* module) { m_passThrough = module; }
     bool inPassThrough() const { return m_passThroughOn; }
+    // The module behind pass-through while it is switched on, else null.
+    const CSimPassThrough* activePassThrough() const { return m_passThroughOn ? m_passThrough : nullptr; }
 
     // The system-data text, one key per line, ended by "[SYSTEM DATA END]".
     std::vector<std::string> systemDataText() const;

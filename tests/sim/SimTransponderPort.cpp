@@ -190,6 +190,25 @@ std::vector<std::string> CSimTransponderPort::sent() const
     return m_sent;
 }
 
+long long CSimTransponderPort::writtenBytes() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_writtenBytes;
+}
+
+bool CSimTransponderPort::answered() const
+{
+    std::lock_guard<std::mutex> line(m_lineMutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_holding || m_line.hasUnread())
+        return false;
+    if (!m_outgoing.empty() && m_outgoing.front().dueMs <= nowMs())
+        return false;
+    // The module is driven only while pass-through is on.
+    const CSimPassThrough* module = m_sim.activePassThrough();
+    return module == nullptr || !module->busy();
+}
+
 int CSimTransponderPort::sentCount(const std::string& prefix) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -220,6 +239,10 @@ void CSimTransponderPort::run()
         {
             std::lock_guard<std::mutex> line(m_lineMutex);
             chunk = m_line.read();
+            if (!chunk.empty()) {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_holding = true;
+            }
         }
         if (chunk.empty()) {
             // Waiting outside the lock, so that a hang-up or a reopen is never held up.
@@ -229,6 +252,7 @@ void CSimTransponderPort::run()
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             takeReceived(chunk, m_lastLookMs, now);
+            m_holding = false;
             if (m_periodMs > 0 && now >= m_nextPeriodicMs) {
                 m_nextPeriodicMs = now + m_periodMs;
                 schedulePeriodic(m_sim.periodic(), now);
@@ -341,6 +365,7 @@ void CSimTransponderPort::writeDue(long long now)
             return;
         }
         const long written = m_line.write(item.bytes);
+        m_writtenBytes += std::max(written, 0L);
         if (written < static_cast<long>(item.bytes.size())) {
             // The line is full: the rest goes with the next round.
             item.bytes.erase(0, static_cast<size_t>(std::max(written, 0L)));

@@ -91,6 +91,12 @@ public:
     void clearReceived();
     // Lines written to the program, whole.
     std::vector<std::string> sent() const;
+    // Every byte written to the program so far, on all lines.
+    long long writtenBytes() const;
+    // True when everything the program wrote has been read and answered: nothing unread on the
+    // line, every reply due by now written, the module behind pass-through (while on) not busy.
+    // Replies a fault delays, and the sentences of the coming seconds, are not waited for.
+    bool answered() const;
     int sentCount(const std::string& prefix) const;
     // Own ("VDO") and other ("VDM") AIS sentences written, by channel.
     int sentVdo(char channel) const;
@@ -131,6 +137,8 @@ private:
     int m_periodMs = kDefaultPeriodMs;
     long long m_nextPeriodicMs = 0;
     long long m_lastLookMs = 0; // when the reader last looked at the line
+    long long m_writtenBytes = 0;
+    bool m_holding = false; // a chunk read from the line, not yet taken
     int m_vdo[2] = {0, 0};
     int m_vdm[2] = {0, 0};
 

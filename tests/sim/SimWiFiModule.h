@@ -81,7 +81,7 @@ public:
     int enterCount() const;
     // True while an answer is not yet sent whole or a join is under way: what a second of the
     // real clock would have let finish.
-    bool busy() const;
+    bool busy() const override;
 
 private:
     struct SReply
