@@ -6,6 +6,7 @@
 #include "services/SysDebug.h"
 #include "ui_AisConfiguration.h"
 #include "view/DialogProvider.h"
+#include "view/TransponderText.h"
 
 #include <QPushButton>
 #include <cstdarg>
@@ -16,7 +17,6 @@ namespace {
 
 constexpr int kSentenceSize = 256;
 constexpr int kChecksumRoom = 6; // '*', two digits, CR, LF, NUL
-constexpr int kSrmSingleBit = 2;
 constexpr int kKeyExchangeSequences = 10; // 0 to 9, then 0 again
 constexpr const char* kConfigurationTitle = "Configuration";
 
@@ -179,8 +179,8 @@ void AisConfiguration::configBaudRate(CSensorConfig* config)
 
 void AisConfiguration::configSRM(CSensorConfig* config)
 {
-    const bool single = (config->iSrmFlags & kSrmSingleBit) != 0;
-    const int count = single ? 1 : config->iSrmBoxCount;
+    const bool single = TransponderText::srmSingle(*config);
+    const int count = TransponderText::srmEffectiveCount(*config);
     if (config->iSrmEnable == 0 && !single)
         return;
     // The texts are held escaped already.

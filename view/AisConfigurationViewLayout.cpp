@@ -2,6 +2,7 @@
 #include "AisConfigurationView.h"
 
 #include "device/SensorConfig.h"
+#include "view/TransponderText.h"
 #include "ui_AisConfiguration.h"
 
 #include <QGridLayout>
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr int kGroupsPerPage = 4;
-constexpr int kSrmSingleBit = 2;
 
 // Empties a grid from the front; the widgets stay where the form put them until placed again.
 void takeAll(QGridLayout* grid)
@@ -72,7 +72,7 @@ void CAisConfigurationView::initUiObjCfgLayout()
 
 void CAisConfigurationView::setCfgGroupFlags(SCfgLayoutInfo* info, const CSensorConfig* config)
 {
-    info->bSrm = (config->iSrmFlags & kSrmSingleBit) != 0 ||
+    info->bSrm = TransponderText::srmSingle(*config) ||
                  (config->iSrmEnable > 0 && (config->iSrmBoxCount == 4 || config->iSrmBoxCount == 1));
     if (config->iEncryptionPresent > 0)
         info->bEncryption = true;
