@@ -35,6 +35,23 @@ QPointF centreOf(const QGraphicsItem& item)
     return item.mapToScene(item.boundingRect().center());
 }
 
+// A map in a 280-pixel view as the pages show it, for pictures.
+struct SShownMap
+{
+    SShownMap()
+    {
+        view.setFixedSize(280, 280);
+        view.setStyleSheet("border: none; background-color: #282828;");
+        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.setScene(map);
+        map->initSizeInfo(view.width());
+    }
+    QWidget owner;
+    QGraphicsView view{&owner};
+    ModSatelliteMap* map = new ModSatelliteMap(&owner, kMargin, skyPath()); // owned by owner
+};
+
 } // namespace
 
 TEST(SatelliteMapTest, PositionsByAzimuthAndElevation)
@@ -220,15 +237,10 @@ TEST(SatelliteMapTest, DestroyedWithItsOwner)
 
 TEST(SatelliteMapTest, PictureOfTwentyFourSatellites)
 {
-    QWidget owner;
-    QGraphicsView view(&owner);
-    view.setFixedSize(280, 280);
-    view.setStyleSheet("border: none; background-color: #282828;");
-    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* map = new ModSatelliteMap(&owner, kMargin, skyPath());
-    view.setScene(map);
-    map->initSizeInfo(view.width());
+    SShownMap shown;
+    QWidget& owner = shown.owner;
+    QGraphicsView& view = shown.view;
+    ModSatelliteMap* map = shown.map;
     map->clearSatelliteIdItems();
     const int prns[24] = {2, 5, 7, 9, 11, 13, 15, 18, 20, 21, 24, 26, 29, 30, 32, 36, 40, 44, 51, 65, 71, 77, 82, 88};
     for (int slot = 0; slot < 24; ++slot) {
@@ -251,15 +263,10 @@ TEST(SatelliteMapTest, PictureOfTwentyFourSatellites)
 // circle before the next refresh, its number on it.
 TEST(SatelliteMapTest, SatellitesFollowAResizeAtOnce)
 {
-    QWidget owner;
-    QGraphicsView view(&owner);
-    view.setFixedSize(280, 280);
-    view.setStyleSheet("border: none; background-color: #282828;");
-    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* map = new ModSatelliteMap(&owner, kMargin, skyPath());
-    view.setScene(map);
-    map->initSizeInfo(view.width());
+    SShownMap shown;
+    QWidget& owner = shown.owner;
+    QGraphicsView& view = shown.view;
+    ModSatelliteMap* map = shown.map;
     // On the horizon east and south, and one overhead.
     map->updateSatelliteSymbol(0, 7, 0, 90, 30, true);
     map->updateSatelliteSymbol(1, 12, 0, 180, 30, false);
