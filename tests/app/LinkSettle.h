@@ -10,6 +10,7 @@
 // that a line taken from the send queue but not yet written, or a chunk read but not yet handled,
 // is never missed.
 
+#include "PtyPeer.h"
 #include "SimTransponderPort.h"
 #include "WaitFor.h"
 #include "comm/CommDefine.h"
@@ -28,7 +29,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <sys/ioctl.h>
 
 class CLinkSettle
 {
@@ -152,10 +152,7 @@ private:
             return side;
         side.port = link->getProfile().Config.Serial.PortName;
         side.idle = side.idle && port->bytesToWrite() == 0;
-        int pending = 0;
-        if (::ioctl(port->handle(), FIONREAD, &pending) != 0)
-            pending = 0;
-        side.unread = pending + port->bytesAvailable();
+        side.unread = TestSupport::PtyPeer::unreadBytes(port->handle()) + port->bytesAvailable();
         return side;
     }
 

@@ -1,9 +1,12 @@
 // The window harness itself: what other window tests lean on.
 #include "WindowHarness.h"
 
+#include "PtyPeer.h"
 #include "device/CommSpaceManage.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 TEST(WindowHarness, DrivesTheClockAndTheTickItself)
 {
@@ -35,4 +38,26 @@ TEST(WindowHarness, OffersTheSimulatorsPortAndRecordsWhatItReceives)
     const SSimRxLine received = w.sim().receivedStartingWith("!AIAIQ").front();
     EXPECT_EQ(received.bytes, line);
     EXPECT_GT(received.ms, 0);
+}
+
+// The settle check counts what is on the line but unread. A write reaches the other side of a
+// pseudo-terminal through the kernel's work queue: looked at at once, without letting it arrive,
+// the line seems empty about every second time, and the harness would tick before the program
+// has read the transponder's answer.
+TEST(WindowHarness, BytesWrittenToTheLineAreUnreadOnItsOtherSideAtOnce)
+{
+    TestSupport::PtyPeer line;
+    ASSERT_TRUE(line.isOpen());
+    const int slave = ::open(line.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(slave, 0);
+    char buffer[16];
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_TRUE(line.write("+ok\r\n"));
+        ASSERT_EQ(TestSupport::PtyPeer::unreadBytes(slave), 5) << "write " << i;
+        ASSERT_EQ(::read(slave, buffer, sizeof(buffer)), 5);
+        ASSERT_EQ(::write(slave, "AT\n", 3), 3);
+        ASSERT_EQ(TestSupport::PtyPeer::unreadBytes(line.masterFd()), 3) << "answer " << i;
+        ASSERT_EQ(line.readAvailable(), "AT\n");
+    }
+    ::close(slave);
 }

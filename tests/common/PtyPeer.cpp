@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -93,6 +95,14 @@ void PtyPeer::closeMaster()
     if (m_master >= 0)
         ::close(m_master);
     m_master = -1;
+}
+
+int PtyPeer::unreadBytes(int fd)
+{
+    pollfd look{fd, POLLIN, 0};
+    ::poll(&look, 1, 0);
+    int count = 0;
+    return ::ioctl(fd, FIONREAD, &count) == 0 ? count : 0;
 }
 
 } // namespace TestSupport

@@ -34,6 +34,11 @@ public:
     // Hangs the line up as an unplugged device would.
     void closeMaster();
 
+    // What a read of a pseudo-terminal's descriptor would find now. A write to one side reaches
+    // the other through the kernel's work queue, a moment later; a poll first lets input still on
+    // its way arrive, so that bytes written are never taken for bytes read.
+    static int unreadBytes(int fd);
+
 private:
     int m_master = -1;
     int m_slave = -1; // held for the peer's whole life: keeps the line and its number ours

@@ -1,7 +1,6 @@
 #include "SimSerialLine.h"
 
 #include <cerrno>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 bool CSimSerialLine::open()
@@ -25,8 +24,7 @@ std::string CSimSerialLine::read()
 
 bool CSimSerialLine::hasUnread() const
 {
-    int count = 0;
-    return isOpen() && ::ioctl(m_peer->masterFd(), FIONREAD, &count) == 0 && count > 0;
+    return isOpen() && TestSupport::PtyPeer::unreadBytes(m_peer->masterFd()) > 0;
 }
 
 long CSimSerialLine::write(const std::string& data)
