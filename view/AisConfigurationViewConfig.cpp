@@ -102,7 +102,7 @@ bool CAisConfigurationView::isCfgGroupWanted(const QWidget* group) const
     if (sensorConfig == nullptr)
         return true;
     if (group == ui->wgCfgSRM)
-        return sensorConfig->iSrmEnable == 1 || srmSingle(*sensorConfig);
+        return srmGroupShown(*sensorConfig);
     if (group == ui->wgCfgEncryption)
         return sensorConfig->iEncryptionPresent == 1;
     return true;

@@ -125,7 +125,7 @@ QString CAisConfigurationView::generateCfgReportConfiguration(const CSensorConfi
     text += line(QString());
 
     // The SRM texts the Configuration page shows: the single text alone when its bit is set.
-    if (config.iSrmEnable == 1 || srmSingle(config)) {
+    if (srmGroupShown(config)) {
         text += line(QStringLiteral("[SRM]"));
         const int count = srmEffectiveCount(config);
         if (count == 4) {

@@ -26,6 +26,11 @@ bool srmSingle(const CSensorConfig& config)
     return (config.iSrmFlags & kSrmSingleBit) != 0;
 }
 
+bool srmGroupShown(const CSensorConfig& config)
+{
+    return config.iSrmEnable == 1 || srmSingle(config);
+}
+
 int srmEffectiveCount(const CSensorConfig& config)
 {
     return srmSingle(config) ? 1 : config.iSrmBoxCount;

@@ -29,6 +29,8 @@ template <std::size_t N> void copyLatin1(char (&field)[N], const QString& text)
 constexpr int kSrmSingleBit = 2;
 
 bool srmSingle(const CSensorConfig& config);
+// Whether the SRM texts show at all: enabled, or the single text.
+bool srmGroupShown(const CSensorConfig& config);
 // How many SRM texts show: one with the single-text bit, else the box count.
 int srmEffectiveCount(const CSensorConfig& config);
 // An SRM field without its escapes, decoded as it is shown.
