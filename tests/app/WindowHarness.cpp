@@ -244,8 +244,9 @@ QString CWindowHarness::grab(QWidget* widget, const QString& name)
 
 QString CWindowHarness::shotFolder()
 {
+    // By default in the run's own working folder, gone with it: two runs never write one file.
     static const QString folder = qEnvironmentVariableIsEmpty("KELVORA_SHOT_DIR")
-                                      ? QDir::temp().filePath(QStringLiteral("kelvora-window-shots"))
+                                      ? QDir::current().filePath(QStringLiteral("window-shots"))
                                       : qEnvironmentVariable("KELVORA_SHOT_DIR");
     return folder;
 }

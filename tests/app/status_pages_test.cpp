@@ -16,7 +16,6 @@
 #include "widgets/ModSatelliteMap.h"
 
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTest>
@@ -436,7 +435,9 @@ TEST_F(StatusPagesNoWiFi, OtherVesselsListsSortsAndFollowsTheTargets)
     w.grab("status-vessels-aged");
 }
 
-TEST_F(StatusPagesNoWiFi, TwoThousandTargetsFillTheTableWithoutStallingTheWindow)
+// How long such a tick holds the window is a figure of the benchmarks
+// (BM_TickWith2000TargetsOnOtherVessels), not of a test whose verdict a busy machine would sway.
+TEST_F(StatusPagesNoWiFi, TwoThousandTargetsFillTheTableOneRowEach)
 {
     w.sim().modifyState([](SSimTransponderState& s) {
         s.targets.clear();
@@ -446,15 +447,17 @@ TEST_F(StatusPagesNoWiFi, TwoThousandTargetsFillTheTableWithoutStallingTheWindow
     });
     ASSERT_TRUE(w.connectAndDetect());
     show(w.ui()->btnMMOtherVessels);
-    CGuiGapProbe probe;
-    probe.start();
-    // The two stations of the transponder's start may come first.
-    ASSERT_TRUE(tickUntil([&] { return w.ui()->tbvwOtherVessels->model()->rowCount() >= 2000; }));
+    QTableView* table = w.ui()->tbvwOtherVessels;
+    // Every station heard once, then the ticks that show them.
+    ASSERT_TRUE(w.waitFor([&] { return w.device()->getTargetInfo()->targetCount() >= 2000; }));
     w.tick(3);
-    probe.stop();
-    std::printf("longest time the window could not repaint with 2000 targets: %lld ms\n", probe.longestGapMs());
-    // Generous for a sanitized build on a shared machine; the benchmark holds the real figure.
-    EXPECT_LT(probe.longestGapMs(), 1000);
+    ASSERT_GE(table->model()->rowCount(), 2000);
+    QStringList shown = column(table, 0);
+    shown.removeDuplicates();
+    EXPECT_EQ(shown.size(), table->model()->rowCount()) << "one row a station";
+    for (int i : {0, 999, 1999})
+        EXPECT_TRUE(shown.contains(QString::number(200000000 + i * 37))) << i;
+    EXPECT_EQ(w.ui()->tbvwHomeOtherVessels->model()->rowCount(), table->model()->rowCount());
     w.grab("status-vessels-2000");
 }
 

@@ -142,8 +142,9 @@ TEST_F(WiFiTimeOut, QueryAsksForOneModeControlPerResetFromTheModuleSettings)
     m_module.refuseSettings("AT+DHCPCEN");
     m_module.refuseSettings("AT+DHCPDEN");
     device()->setWiFiReplyTimeoutMs(kShortReplyTimeoutMs);
+    // The record is kept from the connection on: the first query may have begun by the time
+    // the power reminder is answered, and nothing before it enters pass-through.
     ASSERT_TRUE(connectAndDetect());
-    w().sim().clearReceived();
 
     ASSERT_TRUE(runJob());
     // The first query's mode control sends what the module reported (service on, client
@@ -151,9 +152,7 @@ TEST_F(WiFiTimeOut, QueryAsksForOneModeControlPerResetFromTheModuleSettings)
     const std::vector<std::string> modeCtrl = {"AT+WLANEN=1", "AT+DHCPCEN=1", "AT+DHCPDEN=0",
                                                "AT+OPMODE=1", "AT+SYSAPPLY",  "AT+WAPPLY",
                                                "AT+SCAN",     "WiFiScanEnd",  "AT+STALINK"};
-    std::vector<std::string> lines = wire();
-    lines.erase(lines.begin(), std::find(lines.begin(), lines.end(), std::string(kEnter) + "\r\n"));
-    EXPECT_EQ(lines, passThrough(concat(concat(kQueries, modeCtrl), kQueries)));
+    EXPECT_EQ(wireFromEnter(), passThrough(concat(concat(kQueries, modeCtrl), kQueries)));
     EXPECT_EQ(m_module.state().wlanEnable, "1");
     EXPECT_TRUE(ui()->wgMainMenu->isEnabled());
     openWiFiPage();
@@ -169,7 +168,8 @@ TEST_F(WiFiTimeOut, ReportWaitingForTheFirstScanIsWrittenWhenTheScanTimesOut)
     // The scan's answer is refused: its results never complete.
     m_module.refuseAlways("AT+SCAN");
     QTest::mouseClick(ui()->btnMMDiagnostics, Qt::LeftButton);
-    const QString path = QDir::temp().filePath("wifi-report-after-scan-time-out.txt");
+    // In the test's own working folder: another run on the machine never meets the file.
+    const QString path = QDir::current().filePath("wifi-report-after-scan-time-out.txt");
     QFile::remove(path);
     w().dialogs().fileNames.push_back(path);
     const size_t before = w().dialogs().asked.size();
@@ -188,7 +188,6 @@ TEST_F(WiFiTimeOut, ReportWaitingForTheFirstScanIsWrittenWhenTheScanTimesOut)
     const std::vector<std::string> commands = m_module.commands();
     EXPECT_EQ(std::count(commands.begin(), commands.end(), std::string("AT+SCAN")), 1);
     EXPECT_EQ(wifi()->m_apListRefreshedOnce, 1);
-    QFile::remove(path);
 }
 
 TEST_F(WiFiTimeOut, ReportWaitingForTheFirstScanIsForgottenWithTheConnection)
