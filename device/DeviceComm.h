@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -77,8 +78,10 @@ public:
     void sendWiFiClientScanCmd();
     void sendWiFiClientAPCntCmd(WiFiScope::SClintAPCntData* request);
     void sendWiFiClientAPCntStatusCmd();
-    // Tests shorten the module's reply time-out here.
-    void setWiFiReplyTimeoutMs(int ms);
+    // Tests shorten the module's reply time-out here: for every line, or, named, only for the
+    // lines of one command ("AT+SCAN") or only for its settings ("AT+DHCPCEN="), so that a
+    // module that answers is never timed out by a busy machine.
+    void setWiFiReplyTimeoutMs(int ms, const std::string& lines = std::string());
 
     // GUI thread.
     void initDevConfigInfo();
@@ -107,6 +110,7 @@ public slots:
 private:
     void setSystemMode(int eWiFiMode, const char* line);
     bool queueWiFiJob(const std::vector<SWiFiCmdLine>& lines);
+    int wifiReplyTimeoutMs(const SWiFiCmdLine& line) const;
 
     CAisSentenceHandle m_sentenceHandle;
     // The current link's transport, not owned. Lock order: this guard first, then the link's own
@@ -117,6 +121,7 @@ private:
     std::atomic<bool> m_commConnected{false};
     COMM::SResponseInform m_response;
     int m_wifiReplyTimeoutMs = kWiFiReplyTimeoutMs;
+    std::map<std::string, int> m_wifiReplyTimeoutsMs; // by command, or by command and "="
     CWiFiConfig m_wifiConfig;
     SensorScope::Gps::CGpsInfo m_gpsInfo;
     SensorScope::Target::CTargetInfo* m_targetInfo = nullptr;

@@ -72,7 +72,7 @@ bool CDeviceComm::queueWiFiJob(const std::vector<SWiFiCmdLine>& lines)
     }
     const char* ok = m_wifiConfig.cmdTable().cmd[WIFI_AT_OK];
     for (const SWiFiCmdLine& line : lines) {
-        const bool queued = line.awaitOk ? sendCmdRespPass(m_wifiReplyTimeoutMs, ok, line.word, line.parameter)
+        const bool queued = line.awaitOk ? sendCmdRespPass(wifiReplyTimeoutMs(line), ok, line.word, line.parameter)
                                          : sendCommand(line.word, nullptr);
         if (!queued)
             return false;
@@ -117,7 +117,21 @@ void CDeviceComm::sendWiFiClientAPCntStatusCmd()
     queueWiFiJob(WiFiCmdSequence::clientAPCntStatus(m_wifiConfig.cmdTable()));
 }
 
-void CDeviceComm::setWiFiReplyTimeoutMs(int ms)
+void CDeviceComm::setWiFiReplyTimeoutMs(int ms, const std::string& lines)
 {
-    m_wifiReplyTimeoutMs = ms;
+    if (lines.empty())
+        m_wifiReplyTimeoutMs = ms;
+    else
+        m_wifiReplyTimeoutsMs[lines] = ms;
+}
+
+int CDeviceComm::wifiReplyTimeoutMs(const SWiFiCmdLine& line) const
+{
+    if (!line.parameter.empty()) {
+        const auto setting = m_wifiReplyTimeoutsMs.find(line.word + "=");
+        if (setting != m_wifiReplyTimeoutsMs.end())
+            return setting->second;
+    }
+    const auto command = m_wifiReplyTimeoutsMs.find(line.word);
+    return command != m_wifiReplyTimeoutsMs.end() ? command->second : m_wifiReplyTimeoutMs;
 }

@@ -48,7 +48,8 @@ protected:
     // The job under way, up to its fault (the first query has already run, unless it is the job).
     void startJob()
     {
-        device()->setWiFiReplyTimeoutMs(kShortReplyTimeoutMs);
+        // Only the struck command's wait is shortened: an answer, however late, is never timed out.
+        device()->setWiFiReplyTimeoutMs(kShortReplyTimeoutMs, GetParam().word);
         if (GetParam().job == JOB::Query) {
             strike();
             ASSERT_TRUE(connectAndDetect());
@@ -111,6 +112,8 @@ TEST_P(WiFiFaults, TheWindowRecoversAndTheLinkCarriesSentences)
 {
     startJob();
     ASSERT_TRUE(tickUntil([&] { return struck(); }, 30));
+    // The jobs after it are answered: they wait as long as the module may take.
+    device()->setWiFiReplyTimeoutMs(CDeviceComm::kWiFiReplyTimeoutMs, GetParam().word);
 
     if (GetParam().fault == FAULT::HangUp) {
         ASSERT_TRUE(w().hangUp());

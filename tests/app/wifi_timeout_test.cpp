@@ -141,7 +141,8 @@ TEST_F(WiFiTimeOut, QueryAsksForOneModeControlPerResetFromTheModuleSettings)
     m_module.setState(state);
     m_module.refuseSettings("AT+DHCPCEN");
     m_module.refuseSettings("AT+DHCPDEN");
-    device()->setWiFiReplyTimeoutMs(kShortReplyTimeoutMs);
+    device()->setWiFiReplyTimeoutMs(kShortReplyTimeoutMs, "AT+DHCPCEN=");
+    device()->setWiFiReplyTimeoutMs(kShortReplyTimeoutMs, "AT+DHCPDEN=");
     // The record is kept from the connection on: the first query may have begun by the time
     // the power reminder is answered, and nothing before it enters pass-through.
     ASSERT_TRUE(connectAndDetect());
@@ -163,7 +164,7 @@ TEST_F(WiFiTimeOut, QueryAsksForOneModeControlPerResetFromTheModuleSettings)
 TEST_F(WiFiTimeOut, ReportWaitingForTheFirstScanIsWrittenWhenTheScanTimesOut)
 {
     clientModule("");
-    device()->setWiFiReplyTimeoutMs(kShortReplyTimeoutMs);
+    device()->setWiFiReplyTimeoutMs(kShortReplyTimeoutMs, "AT+SCAN");
     ASSERT_TRUE(connectAndQuery());
     // The scan's answer is refused: its results never complete.
     m_module.refuseAlways("AT+SCAN");

@@ -20,6 +20,8 @@ constexpr const char* kEnter = "$PDBG,163,1,,,,,,*14";
 constexpr const char* kLeave = "$PDBG,163,0,,,,,,*15";
 // Stands in for the module's 20 s: long enough that an early release shows, short enough to wait.
 constexpr int kShortReplyTimeoutMs = 1500;
+// Longer than any test waits for a line: a line that comes was released by the answer before it.
+constexpr int kAnsweredReplyTimeoutMs = 2 * DeviceTest::kLimitMs;
 // The program keeps at least this long between its AT lines.
 constexpr long long kMinGapMs = 200;
 // Slack for the clocks of the two ends; the readers' lateness is in the lines' arrival windows.

@@ -196,13 +196,13 @@ TEST_F(WiFiSendPathTest, ErrHoldsTheNextLineUntilTheTimeOutButOkValueReleasesIt)
     enterPassThrough();
     m_module.refuse("AT+APCHAN");
     m_device.sendCmdRespPass(kShortReplyTimeoutMs, "+ok", "AT+APCHAN", "3");
-    m_device.sendCmdRespPass(kShortReplyTimeoutMs, "+ok", "AT+APSSID", "");
-    m_device.sendCmdRespPass(kShortReplyTimeoutMs, "+ok", "AT+VER", "");
+    // The third line comes within the wait only if "+ok=" released it.
+    m_device.sendCmdRespPass(kAnsweredReplyTimeoutMs, "+ok", "AT+APSSID", "");
+    m_device.sendCmdRespPass(kAnsweredReplyTimeoutMs, "+ok", "AT+VER", "");
     const std::vector<SSimRxLine> lines = waitForLines(m_sim, 3);
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(lines.size(), 3u) << "\"+ok=\" did not release the next line";
     EXPECT_EQ(WiFiTest::bytesOf(lines), withLf({"AT+APCHAN=3", "AT+APSSID", "AT+VER"}));
     EXPECT_GE(longestGapMs(lines[0], lines[1]), kShortReplyTimeoutMs - kJitterMs) << "\"+err\" released the next line";
-    EXPECT_LT(shortestGapMs(lines[1], lines[2]), kShortReplyTimeoutMs) << "\"+ok=\" did not release the next line";
     EXPECT_EQ(m_module.state().apChan, "6") << "the refused setting changed nothing";
 }
 
@@ -265,6 +265,34 @@ TEST_F(WiFiSendPathTest, JobsWaitTheModulesTwentySecondsUnlessATestShortensIt)
     m_device.setWiFiReplyTimeoutMs(kShortReplyTimeoutMs);
     m_device.sendWiFiClientAPCntStatusCmd();
     EXPECT_EQ(head().response.timeoutMs, kShortReplyTimeoutMs);
+}
+
+TEST_F(WiFiSendPathTest, AWaitShortenedByNameKeepsToTheLinesItNames)
+{
+    m_device.setWiFiReplyTimeoutMs(700, "AT+WLANEN");
+    m_device.setWiFiReplyTimeoutMs(kShortReplyTimeoutMs, "AT+DHCPCEN=");
+    m_device.sendWiFiModeCtrlCmd(true, WIFI_OPERATION_MODE_CLIENT);
+    m_device.sendWiFiBasicInfoQueryCmd();
+    std::vector<std::pair<std::string, int>> waits;
+    COMM::STxPackage package;
+    while (port()->queueNextTxPackage(&package, true)) {
+        std::string line = bytesOf(package);
+        line.erase(line.find_last_not_of("\r\n") + 1);
+        waits.emplace_back(line, package.response.timeoutMs);
+    }
+    const auto waitOf = [&](const std::string& line) {
+        for (const auto& [text, ms] : waits) {
+            if (text == line)
+                return ms;
+        }
+        return -1;
+    };
+    EXPECT_EQ(waitOf("AT+WLANEN=1"), 700) << "the command's setting";
+    EXPECT_EQ(waitOf("AT+WLANEN"), 700) << "and its query";
+    EXPECT_EQ(waitOf("AT+DHCPCEN=1"), kShortReplyTimeoutMs);
+    EXPECT_EQ(waitOf("AT+DHCPCEN"), CDeviceComm::kWiFiReplyTimeoutMs) << "a query is no setting";
+    EXPECT_EQ(waitOf("AT+DHCPDEN=0"), CDeviceComm::kWiFiReplyTimeoutMs);
+    EXPECT_EQ(waitOf("AT+VER"), CDeviceComm::kWiFiReplyTimeoutMs);
 }
 
 // Every job's lines as the module receives them, one after the other, each released by the answer
