@@ -4,6 +4,10 @@
 # on a clock. Exits 77 (skipped) where Xvfb is not installed.
 command -v Xvfb >/dev/null || exit 77
 dir="$(mktemp -d)" || exit 1
+server=""
+# The server and the folder go with the script, however it ends (ctest's time-out included).
+trap '[ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server"; rm -rf "$dir"' EXIT
+trap 'exit 1' INT TERM
 mkfifo "$dir/display" || exit 1
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
 server=$!
@@ -12,12 +16,6 @@ read -r display <"$dir/display"
 if [ -z "$display" ]; then
     echo "Xvfb did not start:" >&2
     cat "$dir/xvfb.log" >&2
-    rm -rf "$dir"
     exit 1
 fi
 DISPLAY=":$display" "$@"
-status=$?
-kill "$server" 2>/dev/null
-wait "$server" 2>/dev/null
-rm -rf "$dir"
-exit "$status"
